@@ -1,0 +1,46 @@
+#include "CliCommands.h"
+
+#include "DatabaseSchema.h"
+#include "SalaryDM.h"
+#include "db/Connection.h"
+#include "db/DbError.h"
+
+#include <QMetaObject>
+
+std::unique_ptr<Connection> OpenDatabase(const CliContext& context) {
+    QString error;
+    const auto url = DbUrl::parse(context.url, &error);
+    if (!url)
+        throw EDatabaseError(error);
+    auto connection = std::make_unique<Connection>();
+    connection->open(*url);
+    return connection;
+}
+
+int CommandInit(CliContext& context) {
+    auto connection = OpenDatabase(context);
+    const bool wasCurrent = DatabaseIsCurrent(*connection);
+    PrepareDatabase(*connection);
+    context.out << (wasCurrent ? "Šema baze je već ažurna: " : "Šema baze je pripremljena: ")
+                << connection->url().displayText() << "\n";
+    return 0;
+}
+
+int CommandOptions(CliContext& context) {
+    auto connection = OpenDatabase(context);
+    if (!DatabaseIsCurrent(*connection))
+        throw EDatabaseError(QStringLiteral("Baza nije pripremljena; pokrenite najpre: zarade-cli --db %1 init")
+                                 .arg(connection->url().displayText()));
+    TSalaryDM dm;
+    dm.SetZConnection(connection.get());
+    dm.LoadOptions();
+    QString section;
+    for (const OptionValue& option : DescribeSalaryOptions(dm.Options)) {
+        if (option.section != section) {
+            section = option.section;
+            context.out << "[" << section << "]\n";
+        }
+        context.out << option.key << "=" << option.text << "\n";
+    }
+    return 0;
+}

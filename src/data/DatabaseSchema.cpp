@@ -1,0 +1,25 @@
+#include "DatabaseSchema.h"
+
+#include "HostSchema.h"
+#include "SalarySchema.h"
+#include "db/SchemaMigrator.h"
+
+namespace {
+
+std::vector<SchemaComponent> components() {
+    return {
+        SchemaComponent{QStringLiteral("host"), {CreateTablesStep(HostTables())}},
+        SchemaComponent{QStringLiteral("salary"), {CreateTablesStep(SalaryTables())}},
+    };
+}
+
+}  // namespace
+
+void PrepareDatabase(Connection& connection) { MigrateSchema(connection, components()); }
+
+bool DatabaseIsCurrent(Connection& connection) {
+    for (const SchemaComponent& component : components())
+        if (StoredSchemaVersion(connection, component.name) != component.version())
+            return false;
+    return true;
+}

@@ -1,0 +1,248 @@
+#include "SalaryDM.h"
+
+#include "DBIniFile.h"
+#include "HostResourceStrings.h"
+#include "Kconstutils.h"
+#include "SalarySchema.h"
+#include "db/Connection.h"
+
+namespace {
+
+// Hours that the line's regular-work share is measured against.
+const char* const WorkedHours =
+    "(si.workinghours+si.nightworkinghours+si.overtimehours+si.holidayworkinghours+si.nightholidayworkinghours)";
+
+QString shareOfRegularWork(const QString& amount, const QString& hours) {
+    return QStringLiteral("CASE WHEN (si.regularwork = 0) OR (%2 = 0) THEN 0 "
+                          "ELSE %1/si.regularwork*100*si.workinghours/%2 END")
+        .arg(amount, hours);
+}
+
+QString employeeColumnSql(const ColumnDef& column) {
+    const QString& n = column.name;
+    if (n == QLatin1String("arrangedsalaryvalue") || n == QLatin1String("arrangedpaymentvalue"))
+        return QStringLiteral("(e.%1 + 0.0) AS %1").arg(n);
+    if (n == QLatin1String("workingstateid"))
+        return QStringLiteral("(e.%1 + 0) AS %1").arg(n);
+    return QStringLiteral("e.%1 AS %1").arg(n);
+}
+
+}  // namespace
+
+QString SalaryItemSql() {
+    QStringList columns{QStringLiteral("si.*"),
+                        QStringLiteral("si.paymentdecreasedvalue-si.paymentnetvalue AS credits"),
+                        shareOfRegularWork(QStringLiteral("si.decrement"), QLatin1String(WorkedHours))
+                            + QStringLiteral(" AS decrementperc"),
+                        shareOfRegularWork(QStringLiteral("si.increment"), QLatin1String(WorkedHours))
+                            + QStringLiteral(" AS incrementperc")};
+    for (const ColumnDef& column : SalaryItemEmployeeColumns())
+        columns << employeeColumnSql(column);
+    return QStringLiteral("SELECT %1 FROM salaryitem AS si LEFT JOIN employee AS e ON e.employeeid = si.employeeid "
+                          "WHERE si.salaryid = :IDSalary ORDER BY salaryitemid")
+        .arg(columns.join(QLatin1Char(',')));
+}
+
+QString SalaryItemDifferenceSql() {
+    // Overtime is not part of the hours a difference is measured against.
+    const QString hours =
+        QStringLiteral("(si.workinghours+si.nightworkinghours+si.holidayworkinghours+si.nightholidayworkinghours)");
+    return QStringLiteral("SELECT sid.*, %1 AS differenceperc FROM salaryitemdifference AS sid "
+                          "LEFT JOIN salaryitem AS si ON si.salaryitemid = sid.salaryitemid "
+                          "WHERE sid.salaryitemid = :idsalaryitem ORDER BY sid.salaryitemdifferenceid")
+        .arg(shareOfRegularWork(QStringLiteral("sid.differencevalue"), hours));
+}
+
+TSalaryDM::TSalaryDM(QObject* parent) : TCustomDM(parent) {
+    SalaryZQ = makeQuery(QStringLiteral("SalaryZQ"), QStringLiteral("salary"),
+                         QStringLiteral("SELECT DISTINCT s.* FROM salary AS s WHERE s.salaryid = -1"), false);
+    SalaryItemZQ = makeQuery(QStringLiteral("SalaryItemZQ"), QStringLiteral("salaryitem"), SalaryItemSql(), true);
+    for (const ColumnDef& column : SalaryItemComputedColumns())
+        SalaryItemZQ->addField(column, false)->setReadOnly(true);
+    for (const ColumnDef& column : SalaryItemEmployeeColumns())
+        SalaryItemZQ->addField(column, false)->setReadOnly(true);
+    SalaryTaxZQ = makeQuery(QStringLiteral("SalaryTaxZQ"), QStringLiteral("salarytax"),
+                            QStringLiteral("SELECT * FROM salarytax WHERE defaulttax = 'y'"), false);
+    SalaryTaxItemZQ = makeQuery(QStringLiteral("SalaryTaxItemZQ"), QStringLiteral("salarytaxitem"),
+                                QStringLiteral("SELECT * FROM salarytaxitem WHERE chamber = 'n' AND salarytaxid = "
+                                               ":IDSalaryTax  ORDER BY taxpercent DESC, salarytaxitemid"),
+                                true);
+    SalaryCreditZQ =
+        makeQuery(QStringLiteral("SalaryCreditZQ"), QStringLiteral("salarycredit"),
+                  QStringLiteral("SELECT * FROM salarycredit WHERE defaultcredit = 'y' AND employeeid = -1"), false);
+    SalaryCreditItemZQ =
+        makeQuery(QStringLiteral("SalaryCreditItemZQ"), QStringLiteral("salarycredititem"),
+                  QStringLiteral("SELECT * FROM salarycredititem WHERE salarycreditid = :IDSalaryCredit"), true);
+    SalaryCreditItemFrameZQ = makeQuery(QStringLiteral("SalaryCreditItemFrameZQ"),
+                                        QStringLiteral("salarycredititemframe"),
+                                        QStringLiteral("SELECT * FROM salarycredititemframe"), false);
+    SalaryItemDifferenceZQ = makeQuery(QStringLiteral("SalaryItemDifferenceZQ"),
+                                       QStringLiteral("salaryitemdifference"), SalaryItemDifferenceSql(), true);
+    for (const ColumnDef& column : SalaryItemDifferenceComputedColumns())
+        SalaryItemDifferenceZQ->addField(column, false)->setReadOnly(true);
+    SalaryItemCoefficientZQ =
+        makeQuery(QStringLiteral("SalaryItemCoefficientZQ"), QStringLiteral("salaryitemcoefficient"),
+                  QStringLiteral("SELECT sic.* FROM salaryitemcoefficient AS sic WHERE sic.salaryitemid = "
+                                 ":idsalaryitem ORDER BY sic.salaryitemcoefficientid"),
+                  true);
+    const auto reportQuery = [this](const QString& name, const QString& table) {
+        return makeQuery(name, table,
+                         QStringLiteral("SELECT * FROM %1 WHERE %1id = -1").arg(table), true);
+    };
+    SalaryReportPPPZQ = reportQuery(QStringLiteral("SalaryReportPPPZQ"), QStringLiteral("salaryreportppp"));
+    SalaryReportM4ZQ = reportQuery(QStringLiteral("SalaryReportM4ZQ"), QStringLiteral("salaryreportm4"));
+    SalaryReportRegisterEmployeeZQ = reportQuery(QStringLiteral("SalaryReportRegisterEmployeeZQ"),
+                                                 QStringLiteral("salaryreportregisteremployee"));
+    SalaryReportRegisterIncomeZQ = reportQuery(QStringLiteral("SalaryReportRegisterIncomeZQ"),
+                                               QStringLiteral("salaryreportregisterincome"));
+    SalaryReportUnifiedCollectionZQ = reportQuery(QStringLiteral("SalaryReportUnifiedCollectionZQ"),
+                                                  QStringLiteral("salaryreportunifiedcollection"));
+    SalaryReportPPPPOZQ = reportQuery(QStringLiteral("SalaryReportPPPPOZQ"), QStringLiteral("salaryreportppppo"));
+
+    AddZQ = new TSqlQuery(QStringLiteral("AddZQ"), this);
+    AddZQ->setSQL(QStringLiteral("select a.*, e.personalidentificator from additionaltable_emp as a "
+                                 "left join employee as e on a.code = e.code"));
+    RegisterQuery(AddZQ);
+
+    PaymentListsItemCDS = makeMemory(QStringLiteral("PaymentListsItemCDS"));
+    PaymentListsItemCreditItemCDS = makeMemory(QStringLiteral("PaymentListsItemCreditItemCDS"));
+    PaymentListsItemDifferenceCDS = makeMemory(QStringLiteral("PaymentListsItemDifferenceCDS"));
+    PaymentListsItemCoefficientCDS = makeMemory(QStringLiteral("PaymentListsItemCoefficientCDS"));
+    RecapitulationCDS = makeMemory(QStringLiteral("RecapitulationCDS"));
+    ZipFormCDS = makeMemory(QStringLiteral("ZipFormCDS"));
+    ChamberCDS = makeMemory(QStringLiteral("ChamberCDS"));
+    PaymentErrandsCDS = makeMemory(QStringLiteral("PaymentErrandsCDS"));
+    ExportTreasuryCDS = makeMemory(QStringLiteral("ExportTreasuryCDS"));
+    CreditsCDS = makeMemory(QStringLiteral("CreditsCDS"));
+    OPJCDS = makeMemory(QStringLiteral("OPJCDS"));
+    ODCDS = makeMemory(QStringLiteral("ODCDS"));
+    INSZCDS = makeMemory(QStringLiteral("INSZCDS"));
+    NZ1CDS = makeMemory(QStringLiteral("NZ1CDS"));
+    SalaryReportM4CDS = makeMemory(QStringLiteral("SalaryReportM4CDS"));
+    EmployeeCertificateCDS = makeMemory(QStringLiteral("EmployeeCertificateCDS"));
+    EmployeeIncomeRecapitulationCDS = makeMemory(QStringLiteral("EmployeeIncomeRecapitulationCDS"));
+    ReportIncomeRecapitulationCDS = makeMemory(QStringLiteral("ReportIncomeRecapitulationCDS"));
+
+    const auto beforePost = [this](TDataSet& dataSet) { CommonBeforePost(dataSet); };
+    for (TDataSet* dataSet : {static_cast<TDataSet*>(SalaryZQ), static_cast<TDataSet*>(SalaryItemZQ),
+                              static_cast<TDataSet*>(SalaryTaxItemZQ), static_cast<TDataSet*>(SalaryCreditItemZQ),
+                              static_cast<TDataSet*>(SalaryCreditItemFrameZQ)})
+        dataSet->BeforePost = beforePost;
+    SalaryZQ->BeforeDelete = [this](TDataSet& dataSet) { CommonBeforeDelete(dataSet); };
+    SalaryZQ->fieldByName(QStringLiteral("status"))->OnGetText = [this](const TField& f, bool) {
+        return SalaryZQstatusGetText(f);
+    };
+    SalaryZQ->fieldByName(QStringLiteral("salarytype"))->OnGetText = [this](const TField& f, bool display) {
+        return display ? SalaryZQsalarytypeGetText(f) : f.value().toString();
+    };
+
+    DataModuleCreate();
+}
+
+TSalaryDM::~TSalaryDM() = default;
+
+TSqlQuery* TSalaryDM::makeQuery(const QString& name, const QString& table, const QString& sql, bool cached) {
+    auto* query = new TSqlQuery(name, this);
+    query->addFields(SalaryTable(table));
+    query->setSQL(sql);
+    query->setUpdateTable(table, table + QStringLiteral("id"));
+    query->setCachedUpdates(cached);
+    RegisterQuery(query);
+    return query;
+}
+
+TDataSet* TSalaryDM::makeMemory(const QString& name) {
+    auto* dataSet = new TDataSet(name, this);
+    dataSet->setCachedUpdates(true);
+    return dataSet;
+}
+
+void TSalaryDM::DataModuleCreate() {
+    TCustomDM::DataModuleCreate();
+    Calculating = false;
+    SuspendRecalculation = false;
+    ExportingTreasury = false;
+    ExportingUnifiedCollection = false;
+    EditingLines = true;
+    LoadOptions();
+}
+
+void TSalaryDM::LoadOptions() {
+    if (!Connected())
+        return;
+    const TDBIniFile store(*ZConnection());
+    Options = ReadSalaryOptions(store);
+}
+
+void TSalaryDM::CreateFieldValidations() {
+    const QString required = QString::fromUtf8(_CMN_FIELD_REQUIRED_ERR);
+    const QString invalid = QString::fromUtf8(_CMN_FIELD_INVALIDE_ERR);
+    const auto add = [&](TDataSet* dataSet, std::function<bool(const TField&)> test,
+                         std::initializer_list<const char*> columns) {
+        for (const char* column : columns)
+            AddValidation(FieldValidation(dataSet->fieldByName(QLatin1String(column)), true, test, required, invalid));
+    };
+    const std::function<bool(const TField&)> none;
+    const auto taxStatus = [](const TField& field) {
+        const QString value = field.asString();
+        return value == QLatin1String("s") || value == QLatin1String("a");
+    };
+
+    add(SalaryZQ, TestMoneyNoZero, {"baudvalue"});
+    add(SalaryZQ, TestMoney, {"minsalaryvalue"});
+    add(SalaryZQ, TestMoneyNoZero, {"maxsalaryvalue"});
+    add(SalaryZQ, TestTaxRate, {"partcoefficient"});
+    add(SalaryZQ, TestDate, {"paymentdate", "accountingdate"});
+    add(SalaryZQ, none, {"month", "year", "salarynumber"});
+    add(SalaryZQ, TestMoney, {"minnetsalaryprice", "minnetsalaryvalue"});
+    add(SalaryZQ, none, {"workinghours"});
+    add(SalaryZQ, TestTaxRate, {"workingyearsincrementpercent"});
+    add(SalaryZQ, TestID, {"salarytaxid"});
+
+    add(SalaryItemZQ, TestID, {"employeeid"});
+    add(SalaryItemZQ, none,
+        {"workinghours", "vacationhours", "sickhours", "longsickhours", "nightworkinghours", "overtimehours",
+         "holidayworkinghours", "nightholidayworkinghours", "paidleavehours", "publicholidayhours",
+         "maternityleavehours", "childcareleavehours"});
+    add(SalaryItemZQ, TestMoneyNoZero, {"coefficient", "netcoefficient"});
+    add(SalaryItemZQ, TestMoney, {"regularwork", "decrement", "increment"});
+    add(SalaryItemZQ, none, {"difference"});
+    add(SalaryItemZQ, TestMoney, {"salaryvalue", "paymentvalue", "mealrefund", "vacationrefund"});
+    add(SalaryItemZQ, none, {"paymentnetvalue", "workingyears"});
+    add(SalaryItemZQ, TestMoney,
+        {"vacationvalue", "sickvalue", "longsickvalue", "nightworkingvalue", "overtimevalue", "holidayworkingvalue",
+         "nightholidayworkingvalue", "paidleavevalue", "publicholidayvalue", "maternityleavevalue",
+         "childcareleavevalue", "voluntarypension"});
+    add(SalaryItemZQ, TestTaxRate, {"sickpercent"});
+
+    add(SalaryTaxItemZQ, TestZeroLength, {"taxname", "taxbankaccount"});
+    add(SalaryTaxItemZQ, TestTaxRate, {"taxpercent"});
+    add(SalaryTaxItemZQ, TestMoney, {"taxfreevalue"});
+    add(SalaryTaxItemZQ, taxStatus, {"taxstatus"});
+
+    for (TDataSet* credits : {static_cast<TDataSet*>(SalaryCreditItemZQ), static_cast<TDataSet*>(SalaryCreditItemFrameZQ)}) {
+        add(credits, TestZeroLength, {"creditname", "creditbankaccount"});
+        add(credits, TestTaxRate, {"creditpercent", "creditgrosspercent"});
+        add(credits, TestMoney, {"creditvalue"});
+    }
+}
+
+QString TSalaryDM::SalaryZQstatusGetText(const TField& field) const {
+    if (SalaryZQ->isEmpty())
+        return {};
+    return QString::fromUtf8(field.asString() == QLatin1String("p") ? _DOC_REG_STATUS_CAPTION
+                                                                    : _DOC_NOT_REG_STATUS_CAPTION);
+}
+
+QString TSalaryDM::SalaryZQsalarytypeGetText(const TField& field) const {
+    return GetSalaryCaption(field.asString());
+}
+
+QList<TDataSet*> TSalaryDM::DataSets() const { return findChildren<TDataSet*>(QString(), Qt::FindDirectChildrenOnly); }
+
+TDataSet* TSalaryDM::DataSetByName(const QString& name) const {
+    for (TDataSet* dataSet : DataSets())
+        if (dataSet->name().compare(name, Qt::CaseInsensitive) == 0)
+            return dataSet;
+    return nullptr;
+}

@@ -1,0 +1,234 @@
+#include "Field.h"
+
+#include "DataSet.h"
+#include "DbError.h"
+#include "FormatFloat.h"
+
+#include <QDateTime>
+
+#include <cmath>
+
+FieldType FieldTypeOf(ColumnType type) {
+    switch (type) {
+    case ColumnType::Key:
+    case ColumnType::LargeInt: return FieldType::LargeInt;
+    case ColumnType::Integer: return FieldType::Integer;
+    case ColumnType::SmallInt: return FieldType::SmallInt;
+    case ColumnType::Float: return FieldType::Float;
+    case ColumnType::String: return FieldType::String;
+    case ColumnType::Flag: return FieldType::Flag;
+    case ColumnType::Date: return FieldType::Date;
+    case ColumnType::Text: return FieldType::Text;
+    }
+    return FieldType::String;
+}
+
+bool IsNumericType(FieldType type) {
+    return type == FieldType::LargeInt || type == FieldType::Integer || type == FieldType::SmallInt
+        || type == FieldType::Float;
+}
+
+namespace {
+
+bool parseNumber(QString text, double& out) {
+    text = text.trimmed();
+    text.remove(QLatin1Char(' '));
+    // Accept "1.234,56" (Serbian), "1234,56" and "1234.56".
+    if (text.contains(QLatin1Char(',')) && text.contains(QLatin1Char('.'))) {
+        if (text.lastIndexOf(QLatin1Char(',')) > text.lastIndexOf(QLatin1Char('.')))
+            text.remove(QLatin1Char('.')).replace(QLatin1Char(','), QLatin1Char('.'));
+        else
+            text.remove(QLatin1Char(','));
+    } else {
+        text.replace(QLatin1Char(','), QLatin1Char('.'));
+    }
+    bool ok = false;
+    out = text.toDouble(&ok);
+    return ok && std::isfinite(out);
+}
+
+QDate parseDate(const QString& raw) {
+    const QString text = raw.trimmed();
+    for (const char* format : {"yyyy-MM-dd", "d.M.yyyy.", "d.M.yyyy", "dd.MM.yyyy.", "dd.MM.yyyy"}) {
+        const QDate date = QDate::fromString(text, QLatin1String(format));
+        if (date.isValid())
+            return date;
+    }
+    const QDateTime dateTime = QDateTime::fromString(text, Qt::ISODate);
+    return dateTime.isValid() ? dateTime.date() : QDate();
+}
+
+}  // namespace
+
+TField::TField(TDataSet* dataSet, int index, const QString& name, FieldType type)
+    : dataSet_(dataSet), index_(index), name_(name), type_(type) {}
+
+const QVariant& TField::value() const { return dataSet_->currentValue(index_); }
+
+bool TField::isNull() const { return value().isNull(); }
+
+double TField::asFloat() const {
+    const QVariant& v = value();
+    if (v.isNull())
+        return 0.0;
+    if (v.typeId() == QMetaType::Double)
+        return *static_cast<const double*>(v.constData());
+    if (v.typeId() == QMetaType::LongLong)
+        return double(*static_cast<const qlonglong*>(v.constData()));
+    double parsed = 0;
+    return v.typeId() == QMetaType::QString && parseNumber(v.toString(), parsed) ? parsed : v.toDouble();
+}
+
+qint64 TField::asLargeInt() const {
+    const QVariant& v = value();
+    if (v.isNull())
+        return 0;
+    if (v.typeId() == QMetaType::LongLong)
+        return *static_cast<const qlonglong*>(v.constData());
+    if (v.typeId() == QMetaType::Double)
+        return qint64(std::llround(*static_cast<const double*>(v.constData())));
+    return v.toLongLong();
+}
+
+int TField::asInteger() const { return int(asLargeInt()); }
+
+QString TField::asString() const {
+    const QVariant& v = value();
+    if (v.isNull())
+        return {};
+    if (v.typeId() == QMetaType::QString)
+        return v.toString();
+    return formatValue(v, false);
+}
+
+QDate TField::asDate() const {
+    const QVariant& v = value();
+    if (v.typeId() == QMetaType::QDate)
+        return v.toDate();
+    if (v.typeId() == QMetaType::QDateTime)
+        return v.toDateTime().date();
+    return v.isNull() ? QDate() : parseDate(v.toString());
+}
+
+bool TField::asBoolean() const {
+    const QVariant& v = value();
+    if (v.typeId() == QMetaType::QString)
+        return v.toString().compare(QLatin1String("y"), Qt::CaseInsensitive) == 0;
+    return !v.isNull() && v.toLongLong() != 0;
+}
+
+QVariant TField::canonical(const QVariant& v) const {
+    if (v.isNull() || !v.isValid())
+        return {};
+    switch (type_) {
+    case FieldType::Float: {
+        if (v.typeId() == QMetaType::Double)
+            return v;
+        if (v.typeId() == QMetaType::QString) {
+            if (v.toString().trimmed().isEmpty())
+                return {};
+            double parsed = 0;
+            if (!parseNumber(v.toString(), parsed))
+                throw EDatabaseError(
+                    QStringLiteral("\"%1\" nije ispravan broj (%2).").arg(v.toString(), displayLabel()));
+            return parsed;
+        }
+        return v.toDouble();
+    }
+    case FieldType::LargeInt:
+    case FieldType::Integer:
+    case FieldType::SmallInt: {
+        if (v.typeId() == QMetaType::LongLong)
+            return v;
+        if (v.typeId() == QMetaType::Double)
+            return qlonglong(std::llround(v.toDouble()));
+        if (v.typeId() == QMetaType::QString) {
+            if (v.toString().trimmed().isEmpty())
+                return {};
+            double parsed = 0;
+            if (!parseNumber(v.toString(), parsed))
+                throw EDatabaseError(
+                    QStringLiteral("\"%1\" nije ispravan ceo broj (%2).").arg(v.toString(), displayLabel()));
+            return qlonglong(std::llround(parsed));
+        }
+        if (v.typeId() == QMetaType::Bool)
+            return qlonglong(v.toBool() ? 1 : 0);
+        return v.toLongLong();
+    }
+    case FieldType::Date: {
+        if (v.typeId() == QMetaType::QDate)
+            return v.toDate().isValid() ? v : QVariant();
+        if (v.typeId() == QMetaType::QDateTime)
+            return v.toDateTime().date();
+        const QString text = v.toString();
+        if (text.trimmed().isEmpty())
+            return {};
+        const QDate date = parseDate(text);
+        if (!date.isValid())
+            throw EDatabaseError(QStringLiteral("\"%1\" nije ispravan datum (%2).").arg(text, displayLabel()));
+        return date;
+    }
+    case FieldType::Flag:
+        if (v.typeId() == QMetaType::Bool)
+            return QString(v.toBool() ? QStringLiteral("y") : QStringLiteral("n"));
+        return v.toString();
+    case FieldType::String:
+    case FieldType::Text:
+        if (v.typeId() == QMetaType::QString)
+            return v;
+        if (v.typeId() == QMetaType::QByteArray)
+            return QString::fromUtf8(v.toByteArray());
+        return v.toString();
+    }
+    return v;
+}
+
+void TField::setValue(const QVariant& v) {
+    QVariant converted = canonical(v);
+    if ((type_ == FieldType::String || type_ == FieldType::Flag) && size_ > 0 && !converted.isNull()
+        && converted.toString().size() > size_)
+        throw EDatabaseError(QStringLiteral("Vrednost polja \"%1\" je duža od %2 znakova.")
+                                 .arg(displayLabel())
+                                 .arg(size_));
+    dataSet_->assignValue(*this, converted);
+}
+
+void TField::setAsFloat(double v) { dataSet_->assignValue(*this, type_ == FieldType::Float ? QVariant(v) : canonical(v)); }
+void TField::setAsLargeInt(qint64 v) { setValue(QVariant(qlonglong(v))); }
+void TField::setAsInteger(int v) { setValue(QVariant(qlonglong(v))); }
+void TField::setAsString(const QString& v) { setValue(v); }
+void TField::setAsDate(const QDate& v) { setValue(v.isValid() ? QVariant(v) : QVariant()); }
+void TField::setAsBoolean(bool v) { setValue(QString(v ? QStringLiteral("y") : QStringLiteral("n"))); }
+void TField::clear() { dataSet_->assignValue(*this, QVariant()); }
+
+QString TField::formatValue(const QVariant& v, bool display) const {
+    if (v.isNull())
+        return {};
+    switch (type_) {
+    case FieldType::Float:
+        return display ? FormatFloat(displayFormat(), v.toDouble()) : FormatFloat(QString(), v.toDouble());
+    case FieldType::LargeInt:
+    case FieldType::Integer:
+    case FieldType::SmallInt:
+        return display && !format_.isEmpty() ? FormatFloat(format_, double(v.toLongLong()))
+                                             : QString::number(v.toLongLong());
+    case FieldType::Date:
+        return v.toDate().toString(display ? QStringLiteral("dd.MM.yyyy.") : QStringLiteral("yyyy-MM-dd"));
+    default:
+        return v.toString();
+    }
+}
+
+QString TField::displayText() const {
+    if (OnGetText)
+        return OnGetText(*this, true);
+    return formatValue(value(), true);
+}
+
+QString TField::text() const {
+    if (OnGetText)
+        return OnGetText(*this, false);
+    return formatValue(value(), false);
+}
+
+void TField::setText(const QString& text) { setValue(text); }

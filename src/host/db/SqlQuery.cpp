@@ -1,0 +1,202 @@
+#include "SqlQuery.h"
+
+#include "Connection.h"
+#include "DbError.h"
+
+#include <QRegularExpression>
+#include <QSqlError>
+#include <QSqlField>
+#include <QSqlRecord>
+
+namespace {
+
+FieldType fieldTypeOfColumn(const QSqlField& column) {
+    switch (column.metaType().id()) {
+    case QMetaType::Double:
+    case QMetaType::Float: return FieldType::Float;
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong: return FieldType::LargeInt;
+    case QMetaType::QDate:
+    case QMetaType::QDateTime: return FieldType::Date;
+    default: return FieldType::String;
+    }
+}
+
+}  // namespace
+
+TSqlQuery::TSqlQuery(const QString& name, QObject* parent) : TDataSet(name, parent) {}
+
+TSqlQuery::~TSqlQuery() = default;
+
+void TSqlQuery::setUpdateTable(const QString& table, const QString& keyField) {
+    updateTable_ = table;
+    keyName_ = keyField;
+    statements_.clear();
+}
+
+TField* TSqlQuery::keyField() const { return keyName_.isEmpty() ? nullptr : findField(keyName_); }
+
+Connection& TSqlQuery::requireConnection() const {
+    if (!connection_ || !connection_->isConnected())
+        throw EDatabaseError(QStringLiteral("Skup \"%1\" nema vezu sa bazom podataka.").arg(name()));
+    return *connection_;
+}
+
+void TSqlQuery::requireUpdateTable() const {
+    if (updateTable_.isEmpty() || !keyField())
+        throw EDatabaseError(QStringLiteral("Skup \"%1\" se ne može menjati.").arg(name()));
+}
+
+QSqlQuery& TSqlQuery::prepared(const QString& sql) {
+    auto it = statements_.find(sql);
+    if (it == statements_.end()) {
+        QSqlQuery query(requireConnection().database());
+        if (!query.prepare(sql))
+            throw EDatabaseError(QStringLiteral("Greška u upitu: %1").arg(Connection::errorText(query.lastError())));
+        it = statements_.insert(sql, query);
+    }
+    return *it;
+}
+
+void TSqlQuery::doOpen(std::vector<std::unique_ptr<TRecord>>& records) {
+    Connection& connection = requireConnection();
+    statements_.clear();  // a reconnect invalidates prepared statements
+    QSqlQuery query(connection.database());
+    query.setForwardOnly(true);
+    if (!query.prepare(sql_))
+        throw EDatabaseError(QStringLiteral("Greška u upitu skupa \"%1\": %2")
+                                 .arg(name(), Connection::errorText(query.lastError())));
+    static const QRegularExpression placeholder(QStringLiteral("(?<![:\\w]):([A-Za-z_]\\w*)"));
+    auto matches = placeholder.globalMatch(sql_);
+    while (matches.hasNext()) {
+        const QString param = matches.next().captured(1);
+        query.bindValue(QLatin1Char(':') + param, params_.value(param));
+    }
+    connection.countStatement();
+    if (!query.exec())
+        throw EDatabaseError(QStringLiteral("Greška pri čitanju skupa \"%1\": %2")
+                                 .arg(name(), Connection::errorText(query.lastError())));
+    const QSqlRecord columns = query.record();
+    std::vector<int> target(size_t(columns.count()), -1);
+    for (int c = 0; c < columns.count(); ++c) {
+        TField* field = findField(columns.fieldName(c));
+        if (!field) {
+            field = addField(columns.fieldName(c), fieldTypeOfColumn(columns.field(c)));
+            field->setStored(false);
+        }
+        target[size_t(c)] = field->index();
+    }
+    while (query.next()) {
+        auto record = newRecord();
+        for (int c = 0; c < columns.count(); ++c) {
+            const int index = target[size_t(c)];
+            record->values[size_t(index)] = field(index)->canonical(query.value(c));
+        }
+        records.push_back(std::move(record));
+    }
+}
+
+qint64 TSqlQuery::writeRecord(const TRecord& record, const std::vector<QVariant>& values, bool inserting) {
+    TField* key = keyField();
+    QStringList columns;
+    QVariantList bound;
+    for (int i = 0; i < fieldCount(); ++i) {
+        TField* f = field(i);
+        if (!f->stored() || f == key)
+            continue;
+        const QVariant& value = values[size_t(i)];
+        if (inserting) {
+            if (value.isNull())
+                continue;  // the column's default applies
+        } else {
+            const QVariant& before = record.status == UpdateStatus::Modified ? record.original[size_t(i)]
+                                                                             : record.values[size_t(i)];
+            if (before == value && before.isNull() == value.isNull())
+                continue;
+        }
+        columns << f->fieldName();
+        bound << value;
+    }
+    QString sql;
+    if (inserting) {
+        if (columns.isEmpty())
+            sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (NULL)").arg(updateTable_, key->fieldName());
+        else
+            sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                      .arg(updateTable_, columns.join(QLatin1Char(',')),
+                           QStringList(columns.size(), QStringLiteral("?")).join(QLatin1Char(',')));
+    } else {
+        if (columns.isEmpty())
+            return 0;
+        sql = QStringLiteral("UPDATE %1 SET %2 = ? WHERE %3 = ?")
+                  .arg(updateTable_, columns.join(QStringLiteral(" = ?, ")), key->fieldName());
+        const QVariant& keyValue = record.status == UpdateStatus::Modified ? record.original[size_t(key->index())]
+                                                                           : record.values[size_t(key->index())];
+        bound << keyValue;
+    }
+    QSqlQuery& query = prepared(sql);
+    for (int i = 0; i < bound.size(); ++i)
+        query.bindValue(i, bound.at(i));
+    connection_->countStatement();
+    if (!query.exec())
+        throw EDatabaseError(QStringLiteral("Zapis nije sačuvan (%1): %2")
+                                 .arg(updateTable_, Connection::errorText(query.lastError())));
+    if (!inserting)
+        return 0;
+    const QVariant id = query.lastInsertId();
+    return id.isValid() ? id.toLongLong() : connection_->lastInsertId();
+}
+
+void TSqlQuery::deleteRow(const QVariant& key) {
+    QSqlQuery& query = prepared(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(updateTable_, keyName_));
+    query.bindValue(0, key);
+    connection_->countStatement();
+    if (!query.exec())
+        throw EDatabaseError(QStringLiteral("Zapis nije izbrisan (%1): %2")
+                                 .arg(updateTable_, Connection::errorText(query.lastError())));
+}
+
+void TSqlQuery::doPost(TRecord& record, std::vector<QVariant>& values, bool inserting) {
+    requireConnection();
+    requireUpdateTable();
+    const qint64 newKey = writeRecord(record, values, inserting);
+    if (inserting)
+        values[size_t(keyField()->index())] = qlonglong(newKey);
+}
+
+void TSqlQuery::doDelete(TRecord& record) {
+    requireConnection();
+    requireUpdateTable();
+    deleteRow(record.values[size_t(keyField()->index())]);
+}
+
+void TSqlQuery::applyUpdates() {
+    checkBrowseMode();
+    if (!updatesPending())
+        return;
+    Connection& connection = requireConnection();
+    requireUpdateTable();
+    const int keyIndex = keyField()->index();
+    std::vector<std::pair<TRecord*, qint64>> newKeys;
+    {
+        Transaction transaction(connection);
+        for (const auto& record : deletedRecords())
+            deleteRow(record->values[size_t(keyIndex)]);
+        for (const auto& record : records()) {
+            if (record->status == UpdateStatus::Modified)
+                writeRecord(*record, record->values, false);
+            else if (record->status == UpdateStatus::Inserted)
+                newKeys.emplace_back(record.get(), writeRecord(*record, record->values, true));
+        }
+        transaction.commit();
+    }
+    // Only now, with everything stored, does memory follow the database.
+    for (auto& [record, key] : newKeys)
+        record->values[size_t(keyIndex)] = qlonglong(key);
+    commitUpdates();
+    notifyReset();
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "DataSet.h"
+
+#include <QHash>
+#include <QSqlQuery>
+#include <QVariantMap>
+
+class Connection;
+
+// A dataset filled by an SQL query. Rows of its update table are written
+// back by key: at once on post and delete, or, with cached updates, all
+// together in one transaction by applyUpdates().
+class TSqlQuery : public TDataSet {
+    Q_OBJECT
+public:
+    explicit TSqlQuery(const QString& name = {}, QObject* parent = nullptr);
+    ~TSqlQuery() override;
+
+    void setConnection(Connection* connection) { connection_ = connection; }
+    Connection* connection() const { return connection_; }
+
+    void setSQL(const QString& sql) { sql_ = sql; }
+    const QString& sql() const { return sql_; }
+    // Named parameters of the query, written ":name" in the SQL.
+    void setParam(const QString& name, const QVariant& value) { params_.insert(name, value); }
+    QVariant param(const QString& name) const { return params_.value(name); }
+
+    // The table that posts and deletes write to, and its key column.
+    void setUpdateTable(const QString& table, const QString& keyField);
+    const QString& updateTable() const { return updateTable_; }
+    TField* keyField() const;
+
+    // Writes every cached change (deletes, updates, inserts in record order)
+    // in one transaction; inserted records receive their new keys. When the
+    // database refuses, nothing is written and the changes stay pending.
+    void applyUpdates();
+
+protected:
+    void doOpen(std::vector<std::unique_ptr<TRecord>>& records) override;
+    void doPost(TRecord& record, std::vector<QVariant>& values, bool inserting) override;
+    void doDelete(TRecord& record) override;
+
+private:
+    Connection& requireConnection() const;
+    void requireUpdateTable() const;
+    // Writes one record; returns the new key for an insert, 0 otherwise.
+    qint64 writeRecord(const TRecord& record, const std::vector<QVariant>& values, bool inserting);
+    void deleteRow(const QVariant& key);
+    QSqlQuery& prepared(const QString& sql);
+
+    Connection* connection_ = nullptr;
+    QString sql_;
+    QVariantMap params_;
+    QString updateTable_;
+    QString keyName_;
+    QHash<QString, QSqlQuery> statements_;
+};

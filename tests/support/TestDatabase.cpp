@@ -1,0 +1,50 @@
+#include "TestDatabase.h"
+
+#include "DatabaseSchema.h"
+#include "db/DbError.h"
+
+#include <QSqlQuery>
+
+bool TestDatabase::UsesMysql() {
+    return qEnvironmentVariable("ZARADE_TEST_DB").compare(QLatin1String("mysql"), Qt::CaseInsensitive) == 0;
+}
+
+bool TestDatabase::MysqlUnavailable(QString* reason) {
+    if (!UsesMysql())
+        return false;
+    if (qEnvironmentVariableIsEmpty("ZARADE_TEST_MYSQL_URL")) {
+        if (reason)
+            *reason = QStringLiteral("ZARADE_TEST_MYSQL_URL is not set (scripts/test starts a MariaDB)");
+        return true;
+    }
+    return false;
+}
+
+TestDatabase::TestDatabase() {
+    url_ = UsesMysql() ? qEnvironmentVariable("ZARADE_TEST_MYSQL_URL")
+                       : QStringLiteral("sqlite:") + dir_.filePath(QStringLiteral("test.db"));
+}
+
+TestDatabase::~TestDatabase() = default;
+
+Connection& TestDatabase::open(bool prepared) {
+    connection_ = openAnother();
+    if (connection_->dialect() == SqlDialect::MySQL) {
+        QStringList tables;
+        QSqlQuery query = connection_->exec(
+            QStringLiteral("SELECT table_name FROM information_schema.tables WHERE table_schema = DATABASE()"));
+        while (query.next())
+            tables << query.value(0).toString();
+        for (const QString& table : tables)
+            connection_->execDirect(QStringLiteral("DROP TABLE IF EXISTS `%1`").arg(table));
+    }
+    if (prepared)
+        PrepareDatabase(*connection_);
+    return *connection_;
+}
+
+std::unique_ptr<Connection> TestDatabase::openAnother() const {
+    auto connection = std::make_unique<Connection>();
+    connection->open(*DbUrl::parse(url_));
+    return connection;
+}
