@@ -124,16 +124,16 @@ TSalaryDM::TSalaryDM(QObject* parent) : TCustomDM(parent) {
     ReportIncomeRecapitulationCDS = makeMemory(QStringLiteral("ReportIncomeRecapitulationCDS"));
 
     const auto beforePost = [this](TDataSet& dataSet) { CommonBeforePost(dataSet); };
-    for (TDataSet* dataSet : {static_cast<TDataSet*>(SalaryZQ), static_cast<TDataSet*>(SalaryItemZQ),
-                              static_cast<TDataSet*>(SalaryTaxItemZQ), static_cast<TDataSet*>(SalaryCreditItemZQ),
+    for (TDataSet* dataSet : {static_cast<TDataSet*>(SalaryTaxItemZQ), static_cast<TDataSet*>(SalaryCreditItemZQ),
                               static_cast<TDataSet*>(SalaryCreditItemFrameZQ)})
         dataSet->BeforePost = beforePost;
-    SalaryZQ->BeforeDelete = [this](TDataSet& dataSet) { CommonBeforeDelete(dataSet); };
-    SalaryZQ->fieldByName(QStringLiteral("status"))->OnGetText = [this](const TField& f, bool) {
-        return SalaryZQstatusGetText(f);
+    ConnectLifecycleHandlers();
+    SalaryZQ->fieldByName(QStringLiteral("status"))->OnGetText = [this](const TField&, const QVariant& v, bool display) {
+        return display ? SalaryZQstatusGetText(v) : v.toString();
     };
-    SalaryZQ->fieldByName(QStringLiteral("salarytype"))->OnGetText = [this](const TField& f, bool display) {
-        return display ? SalaryZQsalarytypeGetText(f) : f.value().toString();
+    SalaryZQ->fieldByName(QStringLiteral("salarytype"))->OnGetText = [this](const TField&, const QVariant& v,
+                                                                             bool display) {
+        return display ? SalaryZQsalarytypeGetText(v) : v.toString();
     };
 
     DataModuleCreate();
@@ -227,15 +227,15 @@ void TSalaryDM::CreateFieldValidations() {
     }
 }
 
-QString TSalaryDM::SalaryZQstatusGetText(const TField& field) const {
+QString TSalaryDM::SalaryZQstatusGetText(const QVariant& status) const {
     if (SalaryZQ->isEmpty())
         return {};
-    return QString::fromUtf8(field.asString() == QLatin1String("p") ? _DOC_REG_STATUS_CAPTION
-                                                                    : _DOC_NOT_REG_STATUS_CAPTION);
+    return QString::fromUtf8(status.toString() == QLatin1String("p") ? _DOC_REG_STATUS_CAPTION
+                                                                     : _DOC_NOT_REG_STATUS_CAPTION);
 }
 
-QString TSalaryDM::SalaryZQsalarytypeGetText(const TField& field) const {
-    return GetSalaryCaption(field.asString());
+QString TSalaryDM::SalaryZQsalarytypeGetText(const QVariant& salaryType) const {
+    return GetSalaryCaption(salaryType.toString());
 }
 
 QList<TDataSet*> TSalaryDM::DataSets() const { return findChildren<TDataSet*>(QString(), Qt::FindDirectChildrenOnly); }

@@ -5,7 +5,17 @@
 #include "db/DataSet.h"
 #include "db/SqlQuery.h"
 
+#include <QDate>
 #include <QString>
+#include <QStringList>
+
+// Parameters of an earlier document that a new one starts from.
+struct TLastSalaryDesc {
+    double maxsalaryvalue = 0, minsalaryvalue = 0, baudvalue = 0, minnetsalaryprice = 0, minnetsalaryvalue = 0,
+           workingyearsincrementpercent = 0, mealrefund = 0, vacationrefund = 0, voluntarypensiontaxfreevalue = 0,
+           netdecreasepercent = 0, netdecreaseminvalue = 0, taxpercent = 0, taxfreevalue = 0;
+    qint32 workinghours = 0;
+};
 
 // The payroll module's one data module: every dataset of the module, its
 // options, the calculation state and (in the calculation library) the
@@ -69,14 +79,48 @@ public:
     bool EditingLines = true;
 
     // Display handlers of the document list.
-    QString SalaryZQstatusGetText(const TField& field) const;
-    QString SalaryZQsalarytypeGetText(const TField& field) const;
+    QString SalaryZQstatusGetText(const QVariant& status) const;
+    QString SalaryZQsalarytypeGetText(const QVariant& salaryType) const;
+
+    // --- document lifecycle (SalaryLifecycle.cpp) ---------------------------
+    void SalaryZQNewRecord(TDataSet& dataSet);
+    bool GetLastSalary(const QString& salaryType, TLastSalaryDesc& desc);
+    int GetSalaryIndex(int year, int month, const QString& salaryType);
+    // Copies a document with its lines; returns the new key.
+    qint64 CopySalary(qint64 salaryid, QStringList& assignments);
+    // The assignments a copy made today gets: dates, the previous month, its number, status "n".
+    QStringList CopySalaryAssignments(const QDate& today);
+    void SalaryItemZQBeforeDelete(TDataSet& dataSet);
+    void RecalcSalaryItemSortNum(int sort);
+    QString GetDefaultCurrency();
+    QString GetEmployeeEmailAddress(qint64 employeeid);
+
+    // Appends a document of the type with its defaults (the list's add).
+    void SalaryAddDocument(const QString& salaryType);
+    // What the editor sets on a document being inserted: the month before
+    // `today` and the next number of that month and type.
+    void SetNewSalaryPeriod(const QDate& today);
+    // Opens the lines of the current document, ordered by "sort".
+    void SalaryItemsOpen();
+    // Writes the header and the cached lines in one transaction; lines
+    // without a document get its key. When the database refuses, nothing is
+    // stored and the edits stay as they were.
+    void SalaryApply();
+    bool SalaryModified() const;
+    // Drops unsaved header and line edits.
+    void SalaryCancel();
+    // Posts ("p") or unposts ("n") the current, applied document.
+    void RegisterSalary(bool post);
+    bool SalaryPosted() const;
 
     // Every dataset by name (for scripted access and generic views).
     TDataSet* DataSetByName(const QString& name) const;
     QList<TDataSet*> DataSets() const;
 
 private:
+    void ConnectLifecycleHandlers();
+    // Refuses (with a warning) a change to a document stored as posted.
+    void refuseWhenPosted() const;
     TSqlQuery* makeQuery(const QString& name, const QString& table, const QString& sql, bool cached);
     TDataSet* makeMemory(const QString& name);
 };

@@ -189,6 +189,8 @@ TEST(DataSet, DisplayTextUsesTheFormatAndTheTextHandler) {
     p.amount->setDisplayFormat(QStringLiteral("#,##0.00"));
     p.add(1, QStringLiteral("n"), 1234567.891);
     EXPECT_EQ(QStringLiteral("1.234.567,89"), p.amount->displayText());
-    p.name->OnGetText = [](const TField& f, bool) { return f.asString() == QLatin1String("n") ? QStringLiteral("Ne") : QString(); };
+    p.name->OnGetText = [](const TField&, const QVariant& v, bool) {
+        return v.toString() == QLatin1String("n") ? QStringLiteral("Ne") : QString();
+    };
     EXPECT_EQ(QStringLiteral("Ne"), p.name->displayText());
 }

@@ -565,3 +565,47 @@ void TDataSet::enableControls() {
     if (controlsDisabled_ > 0 && --controlsDisabled_ == 0)
         notifyReset();
 }
+
+DataSetSnapshot TDataSet::snapshot() const {
+    DataSetSnapshot s;
+    s.records.reserve(records_.size());
+    for (const auto& record : records_)
+        s.records.push_back(*record);
+    for (const auto& record : deleted_)
+        s.deleted.push_back(*record);
+    s.buffer = buffer_;
+    s.current = current_;
+    s.state = int(state_);
+    s.eof = eof_;
+    s.bof = bof_;
+    return s;
+}
+
+void TDataSet::restore(const DataSetSnapshot& s) {
+    records_.clear();
+    deleted_.clear();
+    for (const TRecord& record : s.records)
+        records_.push_back(std::make_unique<TRecord>(record));
+    for (const TRecord& record : s.deleted)
+        deleted_.push_back(std::make_unique<TRecord>(record));
+    buffer_ = s.buffer;
+    current_ = s.current;
+    state_ = DataSetState(s.state);
+    eof_ = s.eof;
+    bof_ = s.bof;
+    notifyReset();
+}
+
+const QVariant& TDataSet::storedValue(int fieldIndex) const {
+    if (current_ < 0 || (state_ == DataSetState::Insert))
+        return nullVariant();
+    return records_[size_t(current_)]->values[size_t(fieldIndex)];
+}
+
+ControlsDisabled::ControlsDisabled(TDataSet& dataSet) : dataSet_(&dataSet) { dataSet.disableControls(); }
+
+void ControlsDisabled::release() {
+    if (dataSet_)
+        dataSet_->enableControls();
+    dataSet_ = nullptr;
+}

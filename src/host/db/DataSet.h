@@ -23,6 +23,33 @@ struct TRecord {
     UpdateStatus status = UpdateStatus::Unmodified;
 };
 
+// Everything a dataset holds in memory, to put it back when a write that
+// spans several datasets fails half-way.
+struct DataSetSnapshot {
+    std::vector<TRecord> records;
+    std::vector<TRecord> deleted;
+    std::vector<QVariant> buffer;
+    int current = -1;
+    int state = 0;
+    bool eof = true;
+    bool bof = true;
+};
+
+class TDataSet;
+
+// Keeps grids quiet for a scope (bulk work); they refresh once at the end.
+class ControlsDisabled {
+public:
+    explicit ControlsDisabled(TDataSet& dataSet);
+    ~ControlsDisabled() { release(); }
+    ControlsDisabled(const ControlsDisabled&) = delete;
+    ControlsDisabled& operator=(const ControlsDisabled&) = delete;
+    void release();
+
+private:
+    TDataSet* dataSet_;
+};
+
 struct SortKey {
     int field = -1;
     bool descending = false;
@@ -106,6 +133,9 @@ public:
     void commitUpdates();
     UpdateStatus updateStatus() const;
 
+    DataSetSnapshot snapshot() const;
+    void restore(const DataSetSnapshot& snapshot);
+
     // Removes every record (in-memory datasets; nothing is written).
     void emptyDataSet();
 
@@ -125,6 +155,9 @@ public:
     Event BeforeCancel, AfterCancel;
     Event BeforeDelete, AfterDelete;
     Event BeforeScroll, AfterScroll;
+
+    // The value as it stands in the record, without the pending edit.
+    const QVariant& storedValue(int fieldIndex) const;
 
     // Used by TField; not for general use.
     const QVariant& currentValue(int fieldIndex) const;

@@ -73,12 +73,7 @@ QVariant DataSetTableModel::data(const QModelIndex& index, int role) const {
     const QVariant& value = dataSet_->valueAt(index.row(), field->index());
     switch (role) {
     case Qt::DisplayRole:
-        if (field->OnGetText) {
-            // Text handlers read the current record; other rows go through a formatter.
-            if (index.row() == dataSet_->currentIndex())
-                return field->displayText();
-        }
-        return field->formatValue(value, true);
+        return field->displayTextOf(value);
     case Qt::EditRole:
         return field->formatValue(value, false);
     case Qt::TextAlignmentRole:

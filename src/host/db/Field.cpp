@@ -219,16 +219,14 @@ QString TField::formatValue(const QVariant& v, bool display) const {
     }
 }
 
-QString TField::displayText() const {
-    if (OnGetText)
-        return OnGetText(*this, true);
-    return formatValue(value(), true);
+QString TField::displayText() const { return displayTextOf(value()); }
+
+QString TField::displayTextOf(const QVariant& v) const {
+    return OnGetText ? OnGetText(*this, v, true) : formatValue(v, true);
 }
 
 QString TField::text() const {
-    if (OnGetText)
-        return OnGetText(*this, false);
-    return formatValue(value(), false);
+    return OnGetText ? OnGetText(*this, value(), false) : formatValue(value(), false);
 }
 
 void TField::setText(const QString& text) { setValue(text); }

@@ -21,7 +21,8 @@ bool IsNumericType(FieldType type);
 class TField {
 public:
     using ChangeHandler = std::function<void(TField&)>;
-    using GetTextHandler = std::function<QString(const TField&, bool displayText)>;
+    // Text of a value of this field (any record's, for grids), for display or for editing.
+    using GetTextHandler = std::function<QString(const TField&, const QVariant& value, bool displayText)>;
 
     TField(TDataSet* dataSet, int index, const QString& name, FieldType type);
 
@@ -74,6 +75,8 @@ public:
     QString text() const;
     void setText(const QString& text);
     QString formatValue(const QVariant& value, bool displayText) const;
+    // Display text of any value of this field, through the text handler when set.
+    QString displayTextOf(const QVariant& value) const;
 
     // Converts any value to this field's canonical representation
     // (double, qlonglong, QString or QDate); null stays null.

@@ -152,12 +152,16 @@ qint64 TSqlQuery::writeRecord(const TRecord& record, const std::vector<QVariant>
 }
 
 void TSqlQuery::deleteRow(const QVariant& key) {
+    Transaction transaction(*connection_);
+    if (DeleteDependents)
+        DeleteDependents(*connection_, key);
     QSqlQuery& query = prepared(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(updateTable_, keyName_));
     query.bindValue(0, key);
     connection_->countStatement();
     if (!query.exec())
         throw EDatabaseError(QStringLiteral("Zapis nije izbrisan (%1): %2")
                                  .arg(updateTable_, Connection::errorText(query.lastError())));
+    transaction.commit();
 }
 
 void TSqlQuery::doPost(TRecord& record, std::vector<QVariant>& values, bool inserting) {

@@ -31,6 +31,10 @@ public:
     const QString& updateTable() const { return updateTable_; }
     TField* keyField() const;
 
+    // The database does not cascade: rows that depend on a deleted row are
+    // removed by this hook, in the same transaction as the row itself.
+    std::function<void(Connection&, const QVariant& key)> DeleteDependents;
+
     // Writes every cached change (deletes, updates, inserts in record order)
     // in one transaction; inserted records receive their new keys. When the
     // database refuses, nothing is written and the changes stay pending.

@@ -1,0 +1,269 @@
+// Life of a salary document: defaults of a new one, numbering, copying,
+// applying, posting and deleting.
+
+#include "SalaryDM.h"
+#include "SalaryResourceString.h"
+#include "SuspendGuard.h"
+#include "db/Connection.h"
+#include "db/DbError.h"
+
+#include <QSqlQuery>
+
+namespace {
+
+// The month before the given day (January gives December of the year before).
+std::pair<int, int> previousMonth(const QDate& today) {
+    const QDate previous = today.addMonths(-1);
+    return {previous.year(), previous.month()};
+}
+
+}  // namespace
+
+void TSalaryDM::SalaryZQNewRecord(TDataSet& ds) {
+    FlagGuard suspend(SuspendRecalculation);
+    ds.fieldByName(QStringLiteral("partcoefficient"))->setAsFloat(100);
+    ds.fieldByName(QStringLiteral("paymentdate"))->setAsDate(QDate::currentDate());
+    ds.fieldByName(QStringLiteral("accountingdate"))->setAsDate(QDate::currentDate());
+    ds.fieldByName(QStringLiteral("status"))->setAsString(QStringLiteral("n"));
+    TLastSalaryDesc last;
+    if (!GetLastSalary(QStringLiteral("Z"), last))
+        return;
+    const std::pair<const char*, double> values[] = {
+        {"maxsalaryvalue", last.maxsalaryvalue},
+        {"minsalaryvalue", last.minsalaryvalue},
+        {"baudvalue", last.baudvalue},
+        {"minnetsalaryprice", last.minnetsalaryprice},
+        {"minnetsalaryvalue", last.minnetsalaryvalue},
+        {"workingyearsincrementpercent", last.workingyearsincrementpercent},
+        {"workinghours", double(last.workinghours)},
+        {"mealrefund", last.mealrefund},
+        {"vacationrefund", last.vacationrefund},
+        {"voluntarypensiontaxfreevalue", last.voluntarypensiontaxfreevalue},
+        {"netdecreasepercent", last.netdecreasepercent},
+        {"netdecreaseminvalue", last.netdecreaseminvalue},
+        {"taxpercent", last.taxpercent},
+        {"taxfreevalue", last.taxfreevalue},
+    };
+    for (const auto& [column, value] : values)
+        ds.fieldByName(QLatin1String(column))->setAsFloat(value);
+}
+
+bool TSalaryDM::GetLastSalary(const QString& salaryType, TLastSalaryDesc& desc) {
+    QSqlQuery q = ZConnection()->exec(
+        QStringLiteral("SELECT * FROM salary WHERE salarytype = ? ORDER BY paymentdate DESC, salaryid DESC LIMIT 1"),
+        {salaryType});
+    if (!q.next())
+        return false;
+    const auto v = [&q](const char* column) { return q.value(QLatin1String(column)).toDouble(); };
+    desc.maxsalaryvalue = v("maxsalaryvalue");
+    desc.minsalaryvalue = v("minsalaryvalue");
+    desc.baudvalue = v("baudvalue");
+    desc.minnetsalaryprice = v("minnetsalaryprice");
+    desc.minnetsalaryvalue = v("minnetsalaryvalue");
+    desc.workingyearsincrementpercent = v("workingyearsincrementpercent");
+    desc.mealrefund = v("mealrefund");
+    desc.vacationrefund = v("vacationrefund");
+    desc.voluntarypensiontaxfreevalue = v("voluntarypensiontaxfreevalue");
+    desc.netdecreasepercent = v("netdecreasepercent");
+    desc.netdecreaseminvalue = v("netdecreaseminvalue");
+    desc.taxpercent = v("taxpercent");
+    desc.taxfreevalue = v("taxfreevalue");
+    desc.workinghours = q.value(QStringLiteral("workinghours")).toInt();
+    return true;
+}
+
+int TSalaryDM::GetSalaryIndex(int year, int month, const QString& salaryType) {
+    return ZConnection()
+               ->scalar(QStringLiteral("SELECT COUNT(salaryid) AS salarynumber FROM salary "
+                                       "WHERE year = ? AND month = ? AND salarytype = ?"),
+                        {year, month, salaryType})
+               .toInt()
+        + 1;
+}
+
+QStringList TSalaryDM::CopySalaryAssignments(const QDate& today) {
+    const auto [year, month] = previousMonth(today);
+    const QString date = today.toString(QStringLiteral("dd.MM.yyyy."));
+    return {QStringLiteral("paymentdate=") + date,
+            QStringLiteral("accountingdate=") + date,
+            QStringLiteral("month=%1").arg(month),
+            QStringLiteral("year=%1").arg(year),
+            QStringLiteral("salarynumber=%1")
+                .arg(GetSalaryIndex(year, month, SalaryZQ->fieldByName(QStringLiteral("salarytype"))->asString())),
+            QStringLiteral("status=n")};
+}
+
+qint64 TSalaryDM::CopySalary(qint64 salaryid, QStringList& assignments) {
+    Connection& connection = *ZConnection();
+    Transaction transaction(connection);
+    const QString condition = QStringLiteral("salaryid=%1").arg(salaryid);
+    if (CopyDataSet(QStringLiteral("salary"), condition, assignments) == 0)
+        return 0;
+    const qint64 newKey = GetLastInsertID();
+    CopyDataSet(QStringLiteral("salaryitem"), condition, {QStringLiteral("salaryid=%1").arg(newKey)});
+    transaction.commit();
+    return newKey;
+}
+
+void TSalaryDM::SalaryItemZQBeforeDelete(TDataSet& ds) {
+    refuseWhenPosted();
+    // Bulk clearing lowers EditingLines: one question was asked for all lines.
+    if (EditingLines)
+        CommonBeforeDelete(ds);
+    RecalcSalaryItemSortNum(ds.fieldByName(QStringLiteral("sort"))->asInteger());
+}
+
+void TSalaryDM::RecalcSalaryItemSortNum(int sort) {
+    TDataSet& items = *SalaryItemZQ;
+    TField* sortField = items.fieldByName(QStringLiteral("sort"));
+    ControlsDisabled quiet(items);
+    const TDataSet::Bookmark current = items.bookmark();
+    for (int row = 0; row < items.recordCount(); ++row) {
+        if (items.valueAt(row, sortField->index()).toInt() <= sort)
+            continue;
+        items.setCurrentIndex(row);
+        items.edit();
+        sortField->setAsInteger(sortField->asInteger() - 1);
+        items.post();
+    }
+    items.gotoBookmark(current);
+}
+
+QString TSalaryDM::GetDefaultCurrency() {
+    return ZConnection()->scalar(QStringLiteral("SELECT code FROM currency WHERE status = 'primary'")).toString();
+}
+
+QString TSalaryDM::GetEmployeeEmailAddress(qint64 employeeid) {
+    return ZConnection()->scalar(QStringLiteral("SELECT email FROM employee WHERE employeeid = ?"), {employeeid}).toString();
+}
+
+void TSalaryDM::SalaryAddDocument(const QString& salaryType) {
+    if (!SalaryZQ->active())
+        SalaryZQ->open();
+    SalaryZQ->append();
+    SalaryZQ->fieldByName(QStringLiteral("salarytype"))->setAsString(salaryType);
+    if (salaryType != QLatin1String("Z")) {
+        FlagGuard suspend(SuspendRecalculation);
+        SalaryZQ->fieldByName(QStringLiteral("netdecreasepercent"))->setAsFloat(0);
+        SalaryZQ->fieldByName(QStringLiteral("netdecreaseminvalue"))->setAsFloat(0);
+    }
+    TLastSalaryDesc transport;
+    if (salaryType != QLatin1String("Z") && salaryType != QLatin1String("B")
+        && GetLastSalary(QStringLiteral("P"), transport)) {
+        SalaryZQ->fieldByName(QStringLiteral("taxpercent"))->setAsFloat(transport.taxpercent);
+        SalaryZQ->fieldByName(QStringLiteral("taxfreevalue"))->setAsFloat(transport.taxfreevalue);
+    }
+}
+
+void TSalaryDM::SetNewSalaryPeriod(const QDate& today) {
+    if (SalaryZQ->state() != DataSetState::Insert)
+        return;
+    const auto [year, month] = previousMonth(today);
+    SalaryZQ->fieldByName(QStringLiteral("month"))->setAsInteger(month);
+    SalaryZQ->fieldByName(QStringLiteral("year"))->setAsInteger(year);
+    SalaryZQ->fieldByName(QStringLiteral("salarynumber"))
+        ->setAsInteger(GetSalaryIndex(year, month, SalaryZQ->fieldByName(QStringLiteral("salarytype"))->asString()));
+}
+
+void TSalaryDM::SalaryItemsOpen() {
+    FlagGuard suspend(SuspendRecalculation);
+    SalaryItemZQ->close();
+    const bool inserting = SalaryZQ->state() == DataSetState::Insert;
+    SalaryItemZQ->setParam(QStringLiteral("IDSalary"),
+                           inserting ? qlonglong(-1) : SalaryZQ->fieldByName(QStringLiteral("salaryid"))->asLargeInt());
+    SalaryItemZQ->setSortFields(QStringLiteral("sort"));
+    SalaryItemZQ->open();
+    SalaryItemZQ->first();
+}
+
+bool TSalaryDM::SalaryModified() const {
+    return SalaryZQ->isEditing() || SalaryItemZQ->isEditing() || SalaryItemZQ->updatesPending();
+}
+
+void TSalaryDM::SalaryApply() {
+    const DataSetSnapshot header = SalaryZQ->snapshot();
+    const DataSetSnapshot lines = SalaryItemZQ->snapshot();
+    try {
+        Transaction transaction(*ZConnection());
+        SalaryZQ->post();
+        const qint64 salaryid = SalaryZQ->fieldByName(QStringLiteral("salaryid"))->asLargeInt();
+        TField* lineSalary = SalaryItemZQ->fieldByName(QStringLiteral("salaryid"));
+        SalaryItemZQ->checkBrowseMode();
+        ControlsDisabled quiet(*SalaryItemZQ);
+        for (int row = 0; row < SalaryItemZQ->recordCount(); ++row) {
+            if (SalaryItemZQ->valueAt(row, lineSalary->index()).toLongLong() != 0)
+                continue;
+            SalaryItemZQ->setCurrentIndex(row);
+            SalaryItemZQ->edit();
+            lineSalary->setAsLargeInt(salaryid);
+            SalaryItemZQ->post();
+        }
+        SalaryItemZQ->first();
+        quiet.release();
+        SalaryItemZQ->applyUpdates();
+        transaction.commit();
+    } catch (...) {
+        SalaryItemZQ->restore(lines);
+        SalaryZQ->restore(header);
+        throw;
+    }
+}
+
+void TSalaryDM::SalaryCancel() {
+    SalaryItemZQ->cancelUpdates();
+    SalaryZQ->cancel();
+}
+
+bool TSalaryDM::SalaryPosted() const {
+    return SalaryZQ->active() && !SalaryZQ->isEmpty()
+        && SalaryZQ->fieldByName(QStringLiteral("status"))->asString() == QLatin1String("p");
+}
+
+void TSalaryDM::RegisterSalary(bool post) {
+    SalaryZQ->edit();
+    SalaryZQ->fieldByName(QStringLiteral("status"))->setAsString(post ? QStringLiteral("p") : QStringLiteral("n"));
+    SalaryZQ->post();
+}
+
+void TSalaryDM::refuseWhenPosted() const {
+    if (!SalaryZQ->active() || SalaryZQ->isEmpty())
+        return;
+    const int status = SalaryZQ->fieldByName(QStringLiteral("status"))->index();
+    if (SalaryZQ->storedValue(status).toString() == QLatin1String("p")) {
+        Messages().warning(QString::fromUtf8(_SAL_POSTED_READ_ONLY));
+        throw EAbort();
+    }
+}
+
+void TSalaryDM::ConnectLifecycleHandlers() {
+    SalaryZQ->OnNewRecord = [this](TDataSet& ds) { SalaryZQNewRecord(ds); };
+    SalaryZQ->BeforePost = [this](TDataSet& ds) {
+        // Posting and unposting change the status; nothing else of a posted document changes.
+        const bool stillPosted = ds.fieldByName(QStringLiteral("status"))->asString() == QLatin1String("p");
+        if (ds.state() == DataSetState::Edit && stillPosted)
+            refuseWhenPosted();
+        CommonBeforePost(ds);
+    };
+    SalaryZQ->BeforeDelete = [this](TDataSet& ds) {
+        if (SalaryPosted()) {
+            Messages().warning(QString::fromUtf8(_SAL_CANT_DEL_REG_WRN));
+            throw EAbort();
+        }
+        CommonBeforeDelete(ds);
+    };
+    SalaryZQ->DeleteDependents = [](Connection& c, const QVariant& salaryid) {
+        const QString lines = QStringLiteral("SELECT salaryitemid FROM salaryitem WHERE salaryid = ?");
+        c.exec(QStringLiteral("DELETE FROM salaryitemdifference WHERE salaryitemid IN (%1)").arg(lines), {salaryid});
+        c.exec(QStringLiteral("DELETE FROM salaryitemcoefficient WHERE salaryitemid IN (%1)").arg(lines), {salaryid});
+        c.exec(QStringLiteral("DELETE FROM salaryitem WHERE salaryid = ?"), {salaryid});
+    };
+    SalaryItemZQ->BeforePost = [this](TDataSet& ds) {
+        refuseWhenPosted();
+        CommonBeforePost(ds);
+    };
+    SalaryItemZQ->BeforeDelete = [this](TDataSet& ds) { SalaryItemZQBeforeDelete(ds); };
+    SalaryItemZQ->DeleteDependents = [](Connection& c, const QVariant& salaryitemid) {
+        c.exec(QStringLiteral("DELETE FROM salaryitemdifference WHERE salaryitemid = ?"), {salaryitemid});
+        c.exec(QStringLiteral("DELETE FROM salaryitemcoefficient WHERE salaryitemid = ?"), {salaryitemid});
+    };
+}
