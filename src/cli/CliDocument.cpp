@@ -1,0 +1,214 @@
+#include "CliDocument.h"
+
+#include "CliSession.h"
+#include "db/DbError.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+qint64 documentId(const QString& text) {
+    bool ok = false;
+    const qint64 id = text.toLongLong(&ok);
+    if (!ok || id <= 0)
+        throw EDatabaseError(QStringLiteral("\"%1\" nije broj zarade.").arg(text));
+    return id;
+}
+
+QString takeOption(QStringList& args, const QString& name) {
+    const int at = args.indexOf(name);
+    if (at < 0)
+        return {};
+    if (at + 1 >= args.size())
+        throw EDatabaseError(QStringLiteral("Posle %1 treba navesti vrednost.").arg(name));
+    const QString value = args.at(at + 1);
+    args.remove(at, 2);
+    return value;
+}
+
+QJsonValue jsonValue(const TField& field) {
+    const QVariant& v = field.value();
+    if (v.isNull())
+        return QJsonValue::Null;
+    if (IsNumericType(field.dataType()))
+        return field.dataType() == FieldType::Float ? QJsonValue(v.toDouble()) : QJsonValue(v.toLongLong());
+    return field.text();
+}
+
+QJsonObject jsonRow(TDataSet& ds) {
+    QJsonObject row;
+    for (int i = 0; i < ds.fieldCount(); ++i)
+        row.insert(ds.field(i)->fieldName(), jsonValue(*ds.field(i)));
+    return row;
+}
+
+QString csvCell(const TField& field) {
+    QString text = field.isNull() ? QString()
+        : field.dataType() == FieldType::Float ? QString::number(field.asFloat(), 'g', 15)
+                                               : field.text();
+    if (text.contains(QLatin1Char(';')) || text.contains(QLatin1Char('"')) || text.contains(QLatin1Char('\n')))
+        text = QLatin1Char('"') + text.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+    return text;
+}
+
+void writeCsv(TDataSet& ds, QTextStream& out) {
+    QStringList header;
+    for (int i = 0; i < ds.fieldCount(); ++i)
+        header << ds.field(i)->fieldName();
+    out << header.join(QLatin1Char(';')) << "\n";
+    for (ds.first(); !ds.eof(); ds.next()) {
+        QStringList cells;
+        for (int i = 0; i < ds.fieldCount(); ++i)
+            cells << csvCell(*ds.field(i));
+        out << cells.join(QLatin1Char(';')) << "\n";
+    }
+}
+
+int show(CliSession& session, const CliContext& context, qint64 id, const QString& format) {
+    session.OpenDocument(id);
+    TSalaryDM& dm = session.dm();
+    if (format == QLatin1String("csv")) {
+        writeCsv(*dm.SalaryZQ, context.out);
+        context.out << "\n";
+        writeCsv(*dm.SalaryItemZQ, context.out);
+        return 0;
+    }
+    if (!format.isEmpty() && format != QLatin1String("json"))
+        throw EDatabaseError(QStringLiteral("Nepoznat format \"%1\" (json ili csv).").arg(format));
+    QJsonArray lines;
+    for (dm.SalaryItemZQ->first(); !dm.SalaryItemZQ->eof(); dm.SalaryItemZQ->next())
+        lines.append(jsonRow(*dm.SalaryItemZQ));
+    QJsonObject document;
+    document.insert(QStringLiteral("salary"), jsonRow(*dm.SalaryZQ));
+    document.insert(QStringLiteral("lines"), lines);
+    context.out << QJsonDocument(document).toJson(QJsonDocument::Indented);
+    return 0;
+}
+
+// The line of the document that belongs to the employee with this code.
+void locateLine(TSalaryDM& dm, const QString& code) {
+    if (!dm.SalaryItemZQ->locate(QStringLiteral("code"), code))
+        throw EDatabaseError(QStringLiteral("Zaposleni sa šifrom \"%1\" nema stavku u ovoj zaradi.").arg(code));
+}
+
+int documentNew(CliSession& session, const CliContext& context, QStringList args) {
+    const QString type = takeOption(args, QStringLiteral("--type"));
+    const QString year = takeOption(args, QStringLiteral("--year"));
+    const QString month = takeOption(args, QStringLiteral("--month"));
+    const QString paymentDate = takeOption(args, QStringLiteral("--paymentdate"));
+    if (type != QLatin1String("Z") && type != QLatin1String("B") && type != QLatin1String("P"))
+        throw EDatabaseError(QStringLiteral("Tip zarade mora biti Z, B ili P (--type)."));
+    TSalaryDM& dm = session.dm();
+    dm.SalaryZQ->setSQL(QStringLiteral("SELECT DISTINCT s.* FROM salary AS s WHERE s.salaryid = -1"));
+    dm.SalaryAddDocument(type);
+    dm.SetNewSalaryPeriod(QDate::currentDate());
+    if (!year.isEmpty() || !month.isEmpty()) {
+        QStringList period;
+        if (!year.isEmpty())
+            period << QStringLiteral("year=") + year;
+        if (!month.isEmpty())
+            period << QStringLiteral("month=") + month;
+        CliSession::Assign(*dm.SalaryZQ, period);
+        TField* y = dm.SalaryZQ->fieldByName(QStringLiteral("year"));
+        TField* m = dm.SalaryZQ->fieldByName(QStringLiteral("month"));
+        if (m->asInteger() < 1 || m->asInteger() > 12)
+            throw EDatabaseError(QStringLiteral("Mesec mora biti od 1 do 12."));
+        dm.SalaryZQ->fieldByName(QStringLiteral("salarynumber"))
+            ->setAsInteger(dm.GetSalaryIndex(y->asInteger(), m->asInteger(), type));
+    }
+    if (!paymentDate.isEmpty())
+        CliSession::Assign(*dm.SalaryZQ, {QStringLiteral("paymentdate=") + paymentDate,
+                                          QStringLiteral("accountingdate=") + paymentDate});
+    // The first document of a company has no earlier one to take its values from.
+    CliSession::Assign(*dm.SalaryZQ, args);
+    TField* rates = dm.SalaryZQ->fieldByName(QStringLiteral("salarytaxid"));
+    rates->setValue(session.connection().scalar(QStringLiteral("SELECT salarytaxid FROM salarytax WHERE defaulttax = 'y'")));
+    if (rates->isNull())
+        throw EDatabaseError(QStringLiteral("Morate prvo definisati stope poreza i doprinosa!"));
+    dm.SalaryItemsOpen();
+    dm.SalaryApply();
+    context.out << dm.SalaryZQ->fieldByName(QStringLiteral("salaryid"))->asLargeInt() << "\n";
+    return 0;
+}
+
+int documentAction(CliSession& session, const CliContext& context, const QString& action, QStringList args) {
+    TSalaryDM& dm = session.dm();
+    if (action == QLatin1String("new"))
+        return documentNew(session, context, args);
+    if (args.isEmpty())
+        throw EDatabaseError(QStringLiteral("Nedostaje broj zarade."));
+    const qint64 id = documentId(args.takeFirst());
+    if (action == QLatin1String("show"))
+        return show(session, context, id, takeOption(args, QStringLiteral("--format")));
+    session.OpenDocument(id);
+    if (action == QLatin1String("set")) {
+        CliSession::Assign(*dm.SalaryZQ, args);
+        dm.SalaryApply();
+    } else if (action == QLatin1String("post") || action == QLatin1String("unpost")) {
+        dm.SalaryApply();
+        dm.RegisterSalary(action == QLatin1String("post"));
+    } else if (action == QLatin1String("copy")) {
+        QStringList assignments = dm.CopySalaryAssignments(QDate::currentDate());
+        const qint64 copy = dm.CopySalary(id, assignments);
+        context.out << copy << "\n";
+    } else if (action == QLatin1String("delete")) {
+        dm.SalaryZQ->remove();
+    } else {
+        throw EDatabaseError(QStringLiteral("Nepoznata radnja \"%1\".").arg(action));
+    }
+    return 0;
+}
+
+int lineAction(CliSession& session, const QString& action, QStringList args) {
+    const qint64 id = documentId(args.takeFirst());
+    TSalaryDM& dm = session.dm();
+    session.OpenDocument(id);
+    if (action == QLatin1String("set") || action == QLatin1String("delete")) {
+        if (args.isEmpty())
+            throw EDatabaseError(QStringLiteral("Nedostaje šifra zaposlenog."));
+        locateLine(dm, args.takeFirst());
+        if (action == QLatin1String("set"))
+            CliSession::Assign(*dm.SalaryItemZQ, args);
+        else
+            dm.SalaryItemZQ->remove();
+        dm.SalaryApply();
+        return 0;
+    }
+    throw EDatabaseError(QStringLiteral("Nepoznata radnja \"%1\".").arg(action));
+}
+
+// A refused operation (validation, posted document) was explained through
+// the message interface: show that and fail.
+template <class Body>
+int reportingRefusals(CliSession& session, const CliContext& context, Body body) {
+    try {
+        return body();
+    } catch (const EAbort&) {
+        const QString shown = session.ShownMessages();
+        context.err << "Greška: " << (shown.isEmpty() ? QStringLiteral("radnja je prekinuta.") : shown) << "\n";
+        return 1;
+    }
+}
+
+}  // namespace
+
+int CommandDocument(CliContext& context) {
+    QStringList args = context.arguments;
+    if (args.isEmpty())
+        throw EDatabaseError(QStringLiteral("Posle \"document\" treba navesti: new, set, show, post, unpost, copy, delete."));
+    const QString action = args.takeFirst();
+    CliSession session(context);
+    return reportingRefusals(session, context, [&] { return documentAction(session, context, action, args); });
+}
+
+int CommandLine(CliContext& context) {
+    QStringList args = context.arguments;
+    if (args.size() < 2)
+        throw EDatabaseError(QStringLiteral("Upotreba: line set|delete BROJ_ZARADE ŠIFRA [polje=vrednost ...]"));
+    const QString action = args.takeFirst();
+    CliSession session(context);
+    return reportingRefusals(session, context, [&] { return lineAction(session, action, args); });
+}
+
