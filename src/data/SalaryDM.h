@@ -113,6 +113,10 @@ public:
     void RegisterSalary(bool post);
     bool SalaryPosted() const;
 
+    // The list's search: reopens SalaryZQ with the documents the keys select,
+    // newest payment date first, on the first row.
+    void SalarySearch(const QList<QPair<QString, QString>>& keys);
+
     // Every dataset by name (for scripted access and generic views).
     TDataSet* DataSetByName(const QString& name) const;
     QList<TDataSet*> DataSets() const;

@@ -3,6 +3,7 @@
 
 #include "SalaryDM.h"
 #include "SalaryResourceString.h"
+#include "SalarySearch.h"
 #include "SuspendGuard.h"
 #include "db/Connection.h"
 #include "db/DbError.h"
@@ -223,6 +224,17 @@ void TSalaryDM::RegisterSalary(bool post) {
     SalaryZQ->edit();
     SalaryZQ->fieldByName(QStringLiteral("status"))->setAsString(post ? QStringLiteral("p") : QStringLiteral("n"));
     SalaryZQ->post();
+}
+
+void TSalaryDM::SalarySearch(const QList<QPair<QString, QString>>& keys) {
+    const SalarySearchQuery query = ParseSQL(keys);
+    SalaryZQ->close();
+    SalaryZQ->setSQL(query.sql);
+    for (auto it = query.params.cbegin(); it != query.params.cend(); ++it)
+        SalaryZQ->setParam(it.key(), it.value());
+    SalaryZQ->setSortFields(QStringLiteral("paymentdate DESC, salaryid DESC"));
+    SalaryZQ->open();
+    SalaryZQ->first();
 }
 
 void TSalaryDM::refuseWhenPosted() const {
