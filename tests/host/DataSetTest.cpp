@@ -194,3 +194,33 @@ TEST(DataSet, DisplayTextUsesTheFormatAndTheTextHandler) {
     };
     EXPECT_EQ(QStringLiteral("Ne"), p.name->displayText());
 }
+
+TEST(DataSet, ChangeCountGrowsWithEveryChangeOfContentsButNotWithMoving) {
+    People p;
+    p.add(1, QStringLiteral("Ana"), 100);
+    p.add(2, QStringLiteral("Bojan"), 200);
+    quint64 seen = p.ds.changeCount();
+    const auto changed = [&] {
+        const bool grew = p.ds.changeCount() > seen;
+        seen = p.ds.changeCount();
+        return grew;
+    };
+    p.ds.first();
+    p.ds.next();
+    EXPECT_FALSE(changed());
+    p.ds.edit();
+    EXPECT_FALSE(changed());
+    p.amount->setAsFloat(250);
+    EXPECT_TRUE(changed());
+    p.ds.post();
+    EXPECT_TRUE(changed());
+    p.ds.edit();
+    p.ds.cancel();
+    EXPECT_TRUE(changed());
+    p.ds.remove();
+    EXPECT_TRUE(changed());
+    p.ds.setSortFields(QStringLiteral("amount DESC"));
+    EXPECT_TRUE(changed());
+    p.ds.close();
+    EXPECT_TRUE(changed());
+}

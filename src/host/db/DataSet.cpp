@@ -105,6 +105,7 @@ void TDataSet::assignValue(TField& field, const QVariant& value) {
         throw EDatabaseError(QStringLiteral("Skup \"%1\" nije u režimu izmene.").arg(name_));
     }
     buffer_[size_t(field.index())] = value;
+    ++changeCount_;
     if (field.OnChange)
         field.OnChange(field);
     if (!controlsDisabled_ && current_ >= 0)
@@ -180,6 +181,7 @@ void TDataSet::refresh() {
 }
 
 void TDataSet::notifyReset() {
+    ++changeCount_;
     if (!controlsDisabled_) {
         emit dataReset();
         emit stateChanged();
@@ -377,6 +379,7 @@ void TDataSet::beginInsert(int position) {
     buffer_ = record->values;
     position = std::clamp(position, 0, int(records_.size()));
     records_.insert(records_.begin() + position, std::move(record));
+    ++changeCount_;
     current_ = position;
     bof_ = eof_ = false;
     state_ = DataSetState::Insert;
@@ -418,6 +421,7 @@ void TDataSet::post() {
     record.values = std::move(values);
     buffer_.clear();
     state_ = DataSetState::Browse;
+    ++changeCount_;
     placeSorted(current_);
     if (!controlsDisabled_) {
         if (sortKeys_.empty())
@@ -436,6 +440,7 @@ void TDataSet::cancel() {
     if (BeforeCancel)
         BeforeCancel(*this);
     buffer_.clear();
+    ++changeCount_;
     if (state_ == DataSetState::Insert) {
         const int row = current_;
         records_.erase(records_.begin() + row);
@@ -480,6 +485,7 @@ void TDataSet::remove() {
         deleted_.push_back(std::move(record));
     }
     records_.erase(records_.begin() + row);
+    ++changeCount_;
     current_ = records_.empty() ? -1 : std::min(row, int(records_.size()) - 1);
     eof_ = bof_ = records_.empty();
     if (!controlsDisabled_) {

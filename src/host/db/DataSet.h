@@ -147,6 +147,11 @@ public:
     // Raised while the dataset fills itself, so that field events stay quiet.
     bool loading() const { return loading_; }
 
+    // Grows with every change of what the dataset holds (open, close, field
+    // assignments, posts, cancels, inserts, deletes, reorders), so that data
+    // derived from it can be kept and rebuilt only when it is stale.
+    quint64 changeCount() const { return changeCount_; }
+
     // --- events -----------------------------------------------------------
     Event AfterOpen, BeforeClose, AfterClose;
     Event OnNewRecord, BeforeInsert, AfterInsert;
@@ -206,6 +211,7 @@ private:
     bool cachedUpdates_ = false;
     int controlsDisabled_ = 0;
     bool loading_ = false;
+    quint64 changeCount_ = 0;
     QString sortText_;
     std::vector<SortKey> sortKeys_;
 };
