@@ -1,0 +1,455 @@
+#include "EmployeeRegister.h"
+
+#include "BankAccount.h"
+#include "HostResourceStrings.h"
+#include "HostSchema.h"
+#include "Jmbg.h"
+#include "db/Connection.h"
+#include "db/DbError.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+// The working state of an employee who simply works; the payroll treats
+// some other states (sick leave and the like) apart.
+constexpr qint64 RegularWorkingState = 1;
+
+QString label(const TField& field) { return field.displayLabel(); }
+
+bool blank(const TField& field) { return field.isNull() || field.asString().trimmed().isEmpty(); }
+
+QString requiredProblem(const TField& field) {
+    return blank(field) ? QString::fromUtf8(_CMN_FIELD_REQUIRED_ERR).arg(label(field)) : QString();
+}
+
+QString nonNegativeProblem(const TField& field) {
+    return !field.isNull() && field.asFloat() < 0
+               ? QStringLiteral("Polje \"%1\" ne sme biti negativno.").arg(label(field))
+               : QString();
+}
+
+auto rangeCheck(int low, int high) {
+    return [low, high](const TField& field) {
+        if (field.isNull() || (field.asFloat() >= low && field.asFloat() <= high))
+            return QString();
+        return QStringLiteral("Polje \"%1\" mora biti između %2 i %3.").arg(label(field)).arg(low).arg(high);
+    };
+}
+
+QString flagProblem(const TField& field) {
+    const QString value = field.asString();
+    if (field.isNull() || value == QLatin1String("y") || value == QLatin1String("n"))
+        return {};
+    return QStringLiteral("Polje \"%1\" mora imati vrednost \"y\" ili \"n\".").arg(label(field));
+}
+
+// Dates come through the field as real dates; what is left to catch are
+// typing slips in the year.
+QString dateProblem(const TField& field) {
+    if (field.isNull())
+        return {};
+    const QDate date = field.asDate();
+    if (!date.isValid())
+        return QString::fromUtf8(_CMN_FIELD_INVALIDE_ERR).arg(label(field));
+    if (date.year() < 1900 || date.year() > 2100)
+        return QStringLiteral("Datum u polju \"%1\" (%2) nije moguć.")
+            .arg(label(field), date.toString(QStringLiteral("dd.MM.yyyy.")));
+    return {};
+}
+
+QString accountProblem(const TField& field) {
+    if (blank(field))
+        return {};
+    QString error;
+    NormalizeBankAccount(field.asString(), &error);
+    return error.isEmpty() ? QString() : QStringLiteral("%1: %2").arg(label(field), error);
+}
+
+QString jmbgProblem(const TField& field) {
+    return blank(field) ? QString() : JmbgError(field.asString().trimmed());
+}
+
+QString emailProblem(const TField& field) {
+    static const QRegularExpression address(QStringLiteral("^[^@\\s]+@[^@\\s]+\\.[^@\\s]+$"));
+    if (blank(field) || address.match(field.asString().trimmed()).hasMatch())
+        return {};
+    return QStringLiteral("Adresa e-pošte \"%1\" nije ispravna.").arg(field.asString());
+}
+
+QString sexProblem(const TField& field) {
+    const QString value = field.asString();
+    if (blank(field) || value == QLatin1String("M") || value == QStringLiteral("Ž"))
+        return {};
+    return QStringLiteral("Pol se upisuje kao \"M\" ili \"Ž\", a ne \"%1\".").arg(value);
+}
+
+// Another row of the dataset with the same value in the field (letter case ignored).
+bool duplicated(const TField& field) {
+    const QString value = field.asString().trimmed();
+    const TDataSet& dataSet = *field.dataSet();
+    for (int row = 0; row < dataSet.recordCount(); ++row)
+        if (row != dataSet.currentIndex()
+            && dataSet.valueAt(row, field.index()).toString().trimmed().compare(value, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+// References hold 0 for "none", as the database's default has it.
+bool noReference(const TField& field) { return field.isNull() || field.asLargeInt() == 0; }
+
+bool containsKey(const TSqlQuery& query, const QVariant& key) {
+    const int index = query.keyField()->index();
+    for (int row = 0; row < query.recordCount(); ++row)
+        if (query.valueAt(row, index).toLongLong() == key.toLongLong())
+            return true;
+    return false;
+}
+
+// Lower case without the marks of Serbian Latin letters, for searching;
+// đ has no mark to drop and is written either "d" or "dj".
+QString folded(const QString& text, const QString& dj = QStringLiteral("d")) {
+    static const QRegularExpression marks(QStringLiteral("\\p{Mn}"));
+    QString plain = text.toLower().normalized(QString::NormalizationForm_D);
+    plain.remove(marks);
+    return plain.replace(QChar(0x0111), dj);
+}
+
+}  // namespace
+
+EmployeeRegister::EmployeeRegister(Connection& connection, IMessages& messages, QObject* parent)
+    : TCustomDM(parent) {
+    SetMessages(&messages);
+    EmployeeZQ = makeQuery(QStringLiteral("EmployeeZQ"), QStringLiteral("employee"),
+                           QStringLiteral("SELECT * FROM employee ORDER BY code"));
+    EmployeeZQ->setSortFields(QStringLiteral("code"));
+    EmployeeTransportZoneZQ = makeQuery(QStringLiteral("EmployeeTransportZoneZQ"), QStringLiteral("employeetransportzone"),
+                                        QStringLiteral("SELECT * FROM employeetransportzone ORDER BY name"));
+    EmployeeTransportZoneZQ->setSortFields(QStringLiteral("name"));
+    OrganizationUnitZQ = makeQuery(QStringLiteral("OrganizationUnitZQ"), QStringLiteral("organizationunit"),
+                                   QStringLiteral("SELECT * FROM organizationunit ORDER BY code, name"));
+    OrganizationUnitZQ->setSortFields(QStringLiteral("code, name"));
+    EmployeePreviousAverageValueZQ = makeQuery(
+        QStringLiteral("EmployeePreviousAverageValueZQ"), QStringLiteral("employeepreviousaveragevalue"),
+        QStringLiteral("SELECT * FROM employeepreviousaveragevalue WHERE employeeid = :employeeid "
+                       "ORDER BY year DESC, month DESC"));
+    EmployeePreviousAverageValueZQ->setSortFields(QStringLiteral("year DESC, month DESC"));
+
+    EmployeeZQ->fieldByName(QStringLiteral("active"))->OnGetText = [](const TField&, const QVariant& value,
+                                                                      bool display) {
+        if (!display)
+            return value.toString();
+        return QString::fromUtf8(value.toString() == QLatin1String("y") ? _YES_CAP : _NO_CAP);
+    };
+    EmployeeZQ->OnNewRecord = [this](TDataSet&) {
+        EmployeeZQ->fieldByName(QStringLiteral("active"))->setAsBoolean(true);
+        for (const char* flag : {"minsalary", "employer"})
+            EmployeeZQ->fieldByName(QLatin1String(flag))->setAsBoolean(false);
+        EmployeeZQ->fieldByName(QStringLiteral("workingstateid"))->setAsLargeInt(RegularWorkingState);
+        // The payroll adds these to other amounts in SQL, where an empty value would spread.
+        for (const char* number : {"coefficient", "netcoefficient", "arrangedsalaryvalue", "arrangedpaymentvalue",
+                                   "averagesalaryvalue", "previousworkingyears", "previousworkingmonths",
+                                   "previousworkingdays", "employeetransportzoneid", "organizationunitid"})
+            EmployeeZQ->fieldByName(QLatin1String(number))->setAsFloat(0);
+    };
+    EmployeeZQ->BeforePost = [this](TDataSet&) {
+        rejectOnProblem(EmployeeProblem());
+        normalizeEmployee();
+    };
+    EmployeeTransportZoneZQ->BeforePost = [this](TDataSet&) { rejectOnProblem(TransportZoneProblem()); };
+    OrganizationUnitZQ->BeforePost = [this](TDataSet&) { rejectOnProblem(OrganizationUnitProblem()); };
+    EmployeePreviousAverageValueZQ->OnNewRecord = [this](TDataSet&) {
+        EmployeePreviousAverageValueZQ->fieldByName(QStringLiteral("employeeid"))->setAsLargeInt(averagesEmployee_);
+        EmployeePreviousAverageValueZQ->fieldByName(QStringLiteral("workingvalue"))->setAsFloat(0);
+        EmployeePreviousAverageValueZQ->fieldByName(QStringLiteral("workinghours"))->setAsFloat(0);
+    };
+    EmployeePreviousAverageValueZQ->BeforePost = [this](TDataSet&) { rejectOnProblem(PreviousAverageProblem()); };
+
+    createEmployeeChecks();
+    createListChecks();
+    SetZConnection(&connection);
+    DataModuleCreate();
+}
+
+EmployeeRegister::~EmployeeRegister() = default;
+
+const TableDef& EmployeeRegister::HostTable(const QString& name) {
+    for (const TableDef& table : HostTables())
+        if (table.name == name)
+            return table;
+    throw EDatabaseError(QStringLiteral("Tabela \"%1\" nije tabela domaćina.").arg(name));
+}
+
+TSqlQuery* EmployeeRegister::makeQuery(const QString& name, const QString& table, const QString& sql) {
+    auto* query = new TSqlQuery(name, this);
+    query->addFields(HostTable(table));
+    query->setSQL(sql);
+    query->setUpdateTable(table, table + QStringLiteral("id"));
+    RegisterQuery(query);
+    return query;
+}
+
+void EmployeeRegister::createEmployeeChecks() {
+    const auto field = [this](const char* name) { return EmployeeZQ->fieldByName(QLatin1String(name)); };
+    auto& checks = employeeChecks_;
+    for (const char* name : {"code", "firstname", "lastname"})
+        checks.push_back({field(name), requiredProblem});
+    checks.push_back({field("code"), [](const TField& f) {
+                          return duplicated(f) ? QStringLiteral("Zaposleni sa šifrom \"%1\" već postoji.")
+                                                     .arg(f.asString().trimmed())
+                                               : QString();
+                      }});
+    checks.push_back({field("personalidentificator"), jmbgProblem});
+    checks.push_back({field("sex"), sexProblem});
+    for (const char* name : {"active", "minsalary", "employer"})
+        checks.push_back({field(name), flagProblem});
+    checks.push_back({field("account"), accountProblem});
+    checks.push_back({field("voluntarypensionbankaccount"), accountProblem});
+    checks.push_back({field("email"), emailProblem});
+    checks.push_back({field("workingstateid"), requiredProblem});
+    checks.push_back({field("workingstateid"), rangeCheck(0, 99)});
+    for (const char* name : {"coefficient", "netcoefficient", "arrangedsalaryvalue", "arrangedpaymentvalue",
+                             "averagesalaryvalue"})
+        checks.push_back({field(name), nonNegativeProblem});
+    checks.push_back({field("previousworkingyears"), rangeCheck(0, 60)});
+    checks.push_back({field("previousworkingmonths"), rangeCheck(0, 11)});
+    checks.push_back({field("previousworkingdays"), rangeCheck(0, 30)});
+    checks.push_back({field("workingfromdate"), dateProblem});
+    checks.push_back({field("workingtodate"), dateProblem});
+    checks.push_back({field("workingtodate"), [this](const TField& to) {
+                          const TField* from = EmployeeZQ->fieldByName(QStringLiteral("workingfromdate"));
+                          if (to.isNull() || from->isNull() || to.asDate() >= from->asDate())
+                              return QString();
+                          return QStringLiteral("Datum prestanka rada ne može biti pre datuma zaposlenja.");
+                      }});
+    checks.push_back({field("employeetransportzoneid"), [this](const TField& f) {
+                          if (noReference(f) || containsKey(*EmployeeTransportZoneZQ, f.value()))
+                              return QString();
+                          return QStringLiteral("Zona prevoza sa šifrom %1 ne postoji.").arg(f.asLargeInt());
+                      }});
+    checks.push_back({field("organizationunitid"), [this](const TField& f) {
+                          if (noReference(f) || containsKey(*OrganizationUnitZQ, f.value()))
+                              return QString();
+                          return QStringLiteral("Organizaciona jedinica sa šifrom %1 ne postoji.").arg(f.asLargeInt());
+                      }});
+}
+
+void EmployeeRegister::createListChecks() {
+    TSqlQuery* zones = EmployeeTransportZoneZQ;
+    zoneChecks_.push_back({zones->fieldByName(QStringLiteral("name")), requiredProblem});
+    zoneChecks_.push_back({zones->fieldByName(QStringLiteral("name")), [](const TField& f) {
+                               return duplicated(f) ? QStringLiteral("Zona \"%1\" već postoji.").arg(f.asString())
+                                                    : QString();
+                           }});
+    zoneChecks_.push_back({zones->fieldByName(QStringLiteral("price")), requiredProblem});
+    zoneChecks_.push_back({zones->fieldByName(QStringLiteral("price")), nonNegativeProblem});
+
+    TSqlQuery* units = OrganizationUnitZQ;
+    unitChecks_.push_back({units->fieldByName(QStringLiteral("name")), requiredProblem});
+    unitChecks_.push_back({units->fieldByName(QStringLiteral("code")), [](const TField& f) {
+                               return !blank(f) && duplicated(f)
+                                          ? QStringLiteral("Organizaciona jedinica sa šifrom \"%1\" već postoji.")
+                                                .arg(f.asString())
+                                          : QString();
+                           }});
+    unitChecks_.push_back({units->fieldByName(QStringLiteral("parentid")), [units](const TField& f) {
+                               if (noReference(f))
+                                   return QString();
+                               if (f.asLargeInt() == units->keyField()->asLargeInt())
+                                   return QStringLiteral("Jedinica ne može biti nadređena samoj sebi.");
+                               return containsKey(*units, f.value())
+                                          ? QString()
+                                          : QStringLiteral("Nadređena jedinica ne postoji.");
+                           }});
+
+    TSqlQuery* averages = EmployeePreviousAverageValueZQ;
+    const auto field = [averages](const char* name) { return averages->fieldByName(QLatin1String(name)); };
+    for (const char* name : {"year", "month", "workingvalue", "workinghours"})
+        averageChecks_.push_back({field(name), requiredProblem});
+    averageChecks_.push_back({field("year"), rangeCheck(1900, 2100)});
+    averageChecks_.push_back({field("month"), rangeCheck(1, 12)});
+    averageChecks_.push_back({field("workingvalue"), nonNegativeProblem});
+    averageChecks_.push_back({field("workinghours"), nonNegativeProblem});
+    averageChecks_.push_back({field("month"), [averages, field](const TField& month) {
+                                  const TField* year = field("year");
+                                  for (int row = 0; row < averages->recordCount(); ++row)
+                                      if (row != averages->currentIndex()
+                                          && averages->valueAt(row, year->index()) == year->value()
+                                          && averages->valueAt(row, month.index()) == month.value())
+                                          return QStringLiteral("Za %1/%2 već postoji unos.")
+                                              .arg(month.asInteger())
+                                              .arg(year->asInteger());
+                                  return QString();
+                              }});
+}
+
+void EmployeeRegister::Open() {
+    EmployeeTransportZoneZQ->open();
+    OrganizationUnitZQ->open();
+    EmployeeZQ->open();
+}
+
+void EmployeeRegister::OpenPreviousAverages(qint64 employeeid) {
+    averagesEmployee_ = employeeid;
+    EmployeePreviousAverageValueZQ->close();
+    EmployeePreviousAverageValueZQ->setParam(QStringLiteral("employeeid"), qlonglong(employeeid));
+    EmployeePreviousAverageValueZQ->open();
+}
+
+std::optional<FieldProblem> EmployeeRegister::firstProblem(const std::vector<FieldCheck>& checks) {
+    for (const FieldCheck& check : checks) {
+        const QString message = check.problem(*check.field);
+        if (!message.isEmpty())
+            return FieldProblem{check.field, message};
+    }
+    return std::nullopt;
+}
+
+std::optional<FieldProblem> EmployeeRegister::EmployeeProblem() const { return firstProblem(employeeChecks_); }
+std::optional<FieldProblem> EmployeeRegister::TransportZoneProblem() const { return firstProblem(zoneChecks_); }
+std::optional<FieldProblem> EmployeeRegister::OrganizationUnitProblem() const { return firstProblem(unitChecks_); }
+std::optional<FieldProblem> EmployeeRegister::PreviousAverageProblem() const { return firstProblem(averageChecks_); }
+
+void EmployeeRegister::rejectOnProblem(const std::optional<FieldProblem>& problem) {
+    if (!problem)
+        return;
+    Messages().error(problem->message);
+    throw EAbort();
+}
+
+// What was typed with spaces or in short form is stored in one form, so
+// that searches, matching by code and bank files see the same text.
+void EmployeeRegister::normalizeEmployee() {
+    for (const char* name : {"code", "firstname", "lastname", "personalidentificator", "email"}) {
+        TField* field = EmployeeZQ->fieldByName(QLatin1String(name));
+        if (!field->isNull() && field->asString() != field->asString().trimmed())
+            field->setAsString(field->asString().trimmed());
+    }
+    for (const char* name : {"account", "voluntarypensionbankaccount"}) {
+        TField* field = EmployeeZQ->fieldByName(QLatin1String(name));
+        if (blank(*field))
+            continue;
+        const QString normalized = NormalizeBankAccount(field->asString());
+        if (normalized != field->asString())
+            field->setAsString(normalized);
+    }
+}
+
+bool EmployeeRegister::referenced(const QString& table, const QString& column, const QVariant& key) {
+    Connection& connection = *ZConnection();
+    if (!connection.tableExists(table))
+        return false;
+    return connection.scalar(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2 = ?").arg(table, column), {key}).toLongLong()
+         > 0;
+}
+
+bool EmployeeRegister::confirmDelete(TSqlQuery* query, const QString& question) {
+    query->checkBrowseMode();
+    if (query->isEmpty())
+        return false;
+    return Messages().confirm(question);
+}
+
+bool EmployeeRegister::DeleteEmployee() {
+    EmployeeZQ->checkBrowseMode();
+    if (EmployeeZQ->isEmpty())
+        return false;
+    const TEmployeeDesc employee = Descriptor(EmployeeZQ->currentIndex());
+    const QString who = QStringLiteral("%1 %2 %3").arg(employee.code, employee.firstname, employee.lastname);
+    const QVariant key = qlonglong(employee.employeeid);
+    // Salaries, deductions and attendance are history: they must keep their employee.
+    if (referenced(QStringLiteral("salaryitem"), QStringLiteral("employeeid"), key)
+        || referenced(QStringLiteral("salarycredit"), QStringLiteral("employeeid"), key)
+        || referenced(QStringLiteral("timerattendance"), QStringLiteral("employeeid"), key)) {
+        Messages().error(QStringLiteral("Zaposleni %1 ima obračunate zarade, obustave ili evidenciju prisustva i ne može "
+                                        "se izbrisati. Označite ga kao neaktivnog.")
+                             .arg(who));
+        return false;
+    }
+    if (!confirmDelete(EmployeeZQ, QStringLiteral("Da li želite da izbrišete zaposlenog %1?").arg(who)))
+        return false;
+    Transaction transaction(*ZConnection());
+    ZConnection()->exec(QStringLiteral("DELETE FROM employeepreviousaveragevalue WHERE employeeid = ?"), {key});
+    EmployeeZQ->remove();
+    transaction.commit();
+    return true;
+}
+
+bool EmployeeRegister::DeleteTransportZone() {
+    EmployeeTransportZoneZQ->checkBrowseMode();
+    if (EmployeeTransportZoneZQ->isEmpty())
+        return false;
+    const QString name = EmployeeTransportZoneZQ->fieldByName(QStringLiteral("name"))->asString();
+    if (referenced(QStringLiteral("employee"), QStringLiteral("employeetransportzoneid"),
+                   EmployeeTransportZoneZQ->keyField()->value())) {
+        Messages().error(QStringLiteral("Zona \"%1\" je dodeljena zaposlenima i ne može se izbrisati.").arg(name));
+        return false;
+    }
+    if (!confirmDelete(EmployeeTransportZoneZQ, QStringLiteral("Da li želite da izbrišete zonu \"%1\"?").arg(name)))
+        return false;
+    EmployeeTransportZoneZQ->remove();
+    return true;
+}
+
+bool EmployeeRegister::DeleteOrganizationUnit() {
+    OrganizationUnitZQ->checkBrowseMode();
+    if (OrganizationUnitZQ->isEmpty())
+        return false;
+    const QString name = OrganizationUnitZQ->fieldByName(QStringLiteral("name"))->asString();
+    const QVariant key = OrganizationUnitZQ->keyField()->value();
+    if (referenced(QStringLiteral("employee"), QStringLiteral("organizationunitid"), key)
+        || referenced(QStringLiteral("organizationunit"), QStringLiteral("parentid"), key)) {
+        Messages().error(
+            QStringLiteral("Jedinica \"%1\" ima zaposlene ili podređene jedinice i ne može se izbrisati.").arg(name));
+        return false;
+    }
+    if (!confirmDelete(OrganizationUnitZQ, QStringLiteral("Da li želite da izbrišete jedinicu \"%1\"?").arg(name)))
+        return false;
+    OrganizationUnitZQ->remove();
+    return true;
+}
+
+bool EmployeeRegister::DeletePreviousAverage() {
+    TSqlQuery* averages = EmployeePreviousAverageValueZQ;
+    if (averages->state() == DataSetState::Insert) {
+        averages->cancel();
+        return true;
+    }
+    averages->checkBrowseMode();
+    if (averages->isEmpty())
+        return false;
+    const QString month = QStringLiteral("%1/%2")
+                              .arg(averages->fieldByName(QStringLiteral("month"))->asInteger())
+                              .arg(averages->fieldByName(QStringLiteral("year"))->asInteger());
+    if (!confirmDelete(averages, QStringLiteral("Da li želite da izbrišete zaradu za %1?").arg(month)))
+        return false;
+    averages->remove();
+    return true;
+}
+
+TEmployeeDesc EmployeeRegister::Descriptor(int row) const {
+    const auto value = [this, row](const char* name) {
+        return EmployeeZQ->valueAt(row, EmployeeZQ->fieldByName(QLatin1String(name))->index());
+    };
+    return TEmployeeDesc{value("employeeid").toLongLong(), value("code").toString(), value("firstname").toString(),
+                         value("lastname").toString(), value("personalidentificator").toString()};
+}
+
+bool EmployeeRegister::LocateCode(const QString& code) {
+    return EmployeeZQ->locate(QStringLiteral("code"), code.trimmed(), true);
+}
+
+bool EmployeeRegister::RowMatches(int row, const QString& search, bool activeOnly) const {
+    const auto value = [this, row](const char* name) {
+        return EmployeeZQ->valueAt(row, EmployeeZQ->fieldByName(QLatin1String(name))->index()).toString();
+    };
+    if (activeOnly && value("active") != QLatin1String("y"))
+        return false;
+    const QString text = QStringList{value("code"), value("firstname"), value("lastname"), value("personalidentificator")}
+                             .join(QLatin1Char(' '));
+    const QString haystack = folded(text) + QLatin1Char(' ') + folded(text, QStringLiteral("dj"));
+    for (const QString& word : folded(search).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        if (!haystack.contains(word))
+            return false;
+    return true;
+}

@@ -1,0 +1,172 @@
+#include "EmployeeCsv.h"
+#include "PersonnelFixture.h"
+#include "QStringPrinter.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString employeeText(Connection& c, const QString& code, const QString& column) {
+    return c.scalar(QStringLiteral("SELECT %1 FROM employee WHERE code = ?").arg(column), {code}).toString();
+}
+
+}  // namespace
+
+TEST(EmployeeCsv, ImportsSemicolonFileWithQuotesSerbianLettersAndBothNumberAndDateForms) {
+    REQUIRE_TEST_DATABASE();
+    PersonnelFixture f;
+    const QByteArray file = QStringLiteral(
+        "\xFEFF"
+        "code;firstname;lastname;address;coefficient;arrangedsalaryvalue;workingfromdate;active;account\r\n"
+        "001;Đorđe;Petrović;\"Kneza Miloša 5; stan 3\";2,5;\"85.000,50\";2020-03-01;da;160-12345-95\r\n"
+        "002;Žaklina;Šćekić;\"Bulevar\r\nulaz B\";1.75;90000.25;01.02.2019.;ne;\r\n"
+        "\r\n").toUtf8();
+    const EmployeeImportResult result = ImportEmployeesCsv(*f.employees, file, ImportMode::StoreValidRows);
+    ASSERT_TRUE(result.ok()) << result.reportLines().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(2, result.inserted);
+    EXPECT_EQ(QStringLiteral("Đorđe"), employeeText(f.connection, QStringLiteral("001"), QStringLiteral("firstname")));
+    EXPECT_EQ(QStringLiteral("Kneza Miloša 5; stan 3"),
+              employeeText(f.connection, QStringLiteral("001"), QStringLiteral("address")));
+    EXPECT_EQ(QStringLiteral("Bulevar\nulaz B"), employeeText(f.connection, QStringLiteral("002"), QStringLiteral("address")));
+    EXPECT_EQ(2.5, f.connection.scalar(QStringLiteral("SELECT coefficient FROM employee WHERE code = '001'")).toDouble());
+    EXPECT_EQ(85000.5,
+              f.connection.scalar(QStringLiteral("SELECT arrangedsalaryvalue FROM employee WHERE code = '001'")).toDouble());
+    EXPECT_EQ(1.75, f.connection.scalar(QStringLiteral("SELECT coefficient FROM employee WHERE code = '002'")).toDouble());
+    EXPECT_EQ(QDate(2019, 2, 1),
+              f.connection.scalar(QStringLiteral("SELECT workingfromdate FROM employee WHERE code = '002'")).toDate());
+    EXPECT_EQ(QStringLiteral("n"), employeeText(f.connection, QStringLiteral("002"), QStringLiteral("active")));
+    EXPECT_EQ(QStringLiteral("160-0000000012345-95"),
+              employeeText(f.connection, QStringLiteral("001"), QStringLiteral("account")));
+}
+
+TEST(EmployeeCsv, ReportsEveryBadRowWithItsLineAndStoresTheRest) {
+    REQUIRE_TEST_DATABASE();
+    PersonnelFixture f;
+    const QByteArray file = QStringLiteral(
+        "code,firstname,lastname,personalidentificator,workingfromdate,coefficient,shoesize\n"
+        "001,Ana,Anić,0101990710008,2020-01-15,1,42\n"        // line 2: fine
+        "002,Bora,,,,,\n"                                     // 3: no last name
+        "003,Ceca,Cvetić,0101990710007,,,\n"                  // 4: JMBG control digit
+        "004,\"Dragan\nDragi\",Dragić,,31.02.2020.,,\n"      // 5-6: no such date
+        "005,Ema,Emić,,,-1,\n"                                // 7: negative coefficient
+        "001,Ana,Druga,,,,\n"                                 // 8: code again
+        "006,Filip,Filipović,,,abc,\n"                        // 9: not a number
+        "007,Goran,Gorić\n"                                   // 10: too few cells
+        ",Hana,Hanić,,,,\n"                                   // 11: no code
+        "008,Ivan,Ivić,,,\"3,5\",\n").toUtf8();               // 12: fine
+    const EmployeeImportResult result = ImportEmployeesCsv(*f.employees, file, ImportMode::StoreValidRows);
+    EXPECT_EQ(QStringList{QStringLiteral("shoesize")}, result.ignoredColumns);
+    std::vector<int> lines;
+    for (const RejectedRow& row : result.rejected)
+        lines.push_back(row.line);
+    EXPECT_EQ((std::vector<int>{3, 4, 5, 7, 8, 9, 10, 11}), lines);
+    ASSERT_EQ(8u, result.rejected.size());
+    EXPECT_TRUE(result.rejected[0].reason.contains(QStringLiteral("Prezime")));
+    EXPECT_TRUE(result.rejected[1].reason.contains(QStringLiteral("kontrolnu")));
+    EXPECT_TRUE(result.rejected[2].reason.contains(QStringLiteral("datum")));
+    EXPECT_TRUE(result.rejected[3].reason.contains(QStringLiteral("negativno")));
+    EXPECT_TRUE(result.rejected[4].reason.contains(QStringLiteral("redu 2")));
+    EXPECT_TRUE(result.rejected[5].reason.contains(QStringLiteral("abc")));
+    EXPECT_TRUE(result.rejected[6].reason.contains(QStringLiteral("polja")));
+    EXPECT_TRUE(result.rejected[7].reason.contains(QStringLiteral("šifre")));
+    EXPECT_TRUE(result.reportLines().contains(QStringLiteral("Red 4 (šifra 003): ") + result.rejected[1].reason));
+
+    EXPECT_TRUE(result.stored);
+    EXPECT_EQ(2, result.inserted);
+    EXPECT_EQ(2, f.count(QStringLiteral("SELECT COUNT(*) FROM employee")));
+    EXPECT_EQ(QStringLiteral("Anić"), employeeText(f.connection, QStringLiteral("001"), QStringLiteral("lastname")));
+    EXPECT_EQ(3.5, f.connection.scalar(QStringLiteral("SELECT coefficient FROM employee WHERE code = '008'")).toDouble());
+    // What is in memory is what is in the database.
+    EXPECT_EQ(2, f.employees->EmployeeZQ->recordCount());
+    EXPECT_FALSE(f.employees->EmployeeZQ->updatesPending());
+
+    const EmployeeImportResult none = ImportEmployeesCsv(*f.reopened(), file, ImportMode::AllOrNothing);
+    EXPECT_FALSE(none.stored);
+    EXPECT_EQ(8u, none.rejected.size()) << none.reportLines().join(QLatin1Char('\n')).toStdString();
+}
+
+TEST(EmployeeCsv, AllOrNothingStoresNoneWhenOneRowIsBad) {
+    REQUIRE_TEST_DATABASE();
+    PersonnelFixture f;
+    ASSERT_TRUE(f.add(Employee(QStringLiteral("001"), QStringLiteral("Ana"), QStringLiteral("Anić"))));
+    const QByteArray file = QByteArrayLiteral("code;lastname\n001;Novaković\n002;\n003;Trećić\n");
+    const EmployeeImportResult result = ImportEmployeesCsv(*f.employees, file, ImportMode::AllOrNothing);
+    EXPECT_FALSE(result.stored);
+    ASSERT_EQ(2u, result.rejected.size());  // 002 and 003 have no first name
+    EXPECT_EQ(3, result.rejected[0].line);
+    EXPECT_EQ(1, f.count(QStringLiteral("SELECT COUNT(*) FROM employee")));
+    EXPECT_EQ(QStringLiteral("Anić"), employeeText(f.connection, QStringLiteral("001"), QStringLiteral("lastname")));
+    // Memory went back as well: the register shows what the database has.
+    EXPECT_EQ(1, f.employees->EmployeeZQ->recordCount());
+    EXPECT_EQ(QStringLiteral("Anić"), f.field("lastname")->asString());
+}
+
+TEST(EmployeeCsv, UpdatesByCodeOnlyTheColumnsTheFileHas) {
+    REQUIRE_TEST_DATABASE();
+    PersonnelFixture f;
+    QVariantMap ana = Employee(QStringLiteral("A-1"), QStringLiteral("Ana"), QStringLiteral("Anić"));
+    ana.insert(QStringLiteral("city"), QStringLiteral("Beograd"));
+    ana.insert(QStringLiteral("workingtodate"), QDate(2024, 6, 30));
+    ASSERT_TRUE(f.add(ana));
+    const qint64 key = f.field("employeeid")->asLargeInt();
+
+    const QByteArray file = QByteArrayLiteral("code;lastname;workingtodate;coefficient\na-1;Jovanovi\xc4\x87;;\n");
+    const EmployeeImportResult result = ImportEmployeesCsv(*f.employees, file, ImportMode::StoreValidRows);
+    ASSERT_TRUE(result.ok()) << result.reportLines().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(1, result.updated);
+    EXPECT_EQ(0, result.inserted);
+    QSqlQuery row = f.connection.exec(
+        QStringLiteral("SELECT employeeid, lastname, firstname, city, workingtodate, coefficient FROM employee"));
+    ASSERT_TRUE(row.next());
+    EXPECT_EQ(key, row.value(0).toLongLong());
+    EXPECT_EQ(QStringLiteral("Jovanović"), row.value(1).toString());
+    EXPECT_EQ(QStringLiteral("Ana"), row.value(2).toString());
+    EXPECT_EQ(QStringLiteral("Beograd"), row.value(3).toString());
+    EXPECT_TRUE(row.value(4).isNull());       // an empty date cell clears the date (re-hired)
+    EXPECT_EQ(0.0, row.value(5).toDouble());  // an empty amount keeps the amount
+    EXPECT_FALSE(row.next());
+}
+
+TEST(EmployeeCsv, ExportReadsBackIntoAnotherDatabaseUnchanged) {
+    REQUIRE_TEST_DATABASE();
+    PersonnelFixture f;
+    QVariantMap ana = Employee(QStringLiteral("001"), QStringLiteral("Ana"), QStringLiteral("Anić-Šljivić"));
+    ana.insert(QStringLiteral("address"), QStringLiteral("Trg \"Slobode\" 1; sprat 2\nulaz A"));
+    ana.insert(QStringLiteral("coefficient"), 3.1415);
+    ana.insert(QStringLiteral("arrangedpaymentvalue"), 123456.78);
+    ana.insert(QStringLiteral("workingfromdate"), QDate(2001, 9, 3));
+    ana.insert(QStringLiteral("account"), QStringLiteral("160-12345-95"));
+    ana.insert(QStringLiteral("sex"), QStringLiteral("Ž"));
+    ana.insert(QStringLiteral("employer"), QStringLiteral("y"));
+    ana.insert(QStringLiteral("previousworkingyears"), 4);
+    ASSERT_TRUE(f.add(ana)) << f.lastMessage().toStdString();
+    ASSERT_TRUE(f.add(Employee(QStringLiteral("002"), QStringLiteral("Đura"), QStringLiteral("Đurić"))));
+
+    for (const QChar delimiter : {QLatin1Char(';'), QLatin1Char(',')}) {
+        const QByteArray exported = ExportEmployeesCsv(*f.employees, delimiter);
+        EXPECT_TRUE(exported.startsWith("\xEF\xBB\xBF" "code"));
+
+        f.connection.exec(QStringLiteral("DELETE FROM employee"));
+        const auto fresh = f.reopened();
+        const EmployeeImportResult result = ImportEmployeesCsv(*fresh, exported, ImportMode::AllOrNothing);
+        ASSERT_TRUE(result.ok()) << result.reportLines().join(QLatin1Char('\n')).toStdString();
+        EXPECT_EQ(2, result.inserted);
+        EXPECT_EQ(QString::fromUtf8(exported), QString::fromUtf8(ExportEmployeesCsv(*f.reopened(), delimiter)));
+        EXPECT_EQ(123456.78,
+                  f.connection.scalar(QStringLiteral("SELECT arrangedpaymentvalue FROM employee WHERE code = '001'"))
+                      .toDouble());
+    }
+}
+
+TEST(EmployeeCsv, RefusesFilesItCannotRead) {
+    REQUIRE_TEST_DATABASE();
+    PersonnelFixture f;
+    const auto fileError = [&](const QByteArray& data) {
+        return ImportEmployeesCsv(*f.employees, data, ImportMode::StoreValidRows).fileError;
+    };
+    EXPECT_TRUE(fileError(QByteArrayLiteral("code;lastname\n001;Petrovi\xe6\n")).contains(QStringLiteral("UTF-8")));
+    EXPECT_TRUE(fileError(QByteArrayLiteral("sifra;ime\n001;Ana\n")).contains(QStringLiteral("code")));
+    EXPECT_TRUE(fileError(QByteArrayLiteral("code;code\n1;1\n")).contains(QStringLiteral("ponavlja")));
+    EXPECT_TRUE(fileError(QByteArrayLiteral("code;address\n1;\"open\n")).contains(QStringLiteral("Navodnici")));
+    EXPECT_EQ(0, f.count(QStringLiteral("SELECT COUNT(*) FROM employee")));
+}

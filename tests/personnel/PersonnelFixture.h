@@ -1,0 +1,50 @@
+#pragma once
+
+#include "EmployeeRegister.h"
+#include "ScriptedMessages.h"
+#include "TestDatabase.h"
+#include "db/DbError.h"
+
+#include <QVariantMap>
+
+#include <memory>
+
+// A prepared database with the personnel register open on it.
+struct PersonnelFixture {
+    TestDatabase db;
+    Connection& connection = db.open();
+    ScriptedMessages messages{ScriptedMessages::AnswerPolicy::Yes};
+    std::unique_ptr<EmployeeRegister> employees = reopened();
+
+    // A fresh register on the same database, open, as another window would have it.
+    std::unique_ptr<EmployeeRegister> reopened() {
+        auto fresh = std::make_unique<EmployeeRegister>(connection, messages);
+        fresh->Open();
+        return fresh;
+    }
+
+    TField* field(const char* name) const { return employees->EmployeeZQ->fieldByName(QLatin1String(name)); }
+
+    // Appends an employee with the given column texts and posts it; false
+    // when the register refused it (the row is then cancelled).
+    bool add(const QVariantMap& values) {
+        TSqlQuery& q = *employees->EmployeeZQ;
+        q.append();
+        for (auto it = values.cbegin(); it != values.cend(); ++it)
+            q.fieldByName(it.key())->setValue(it.value());
+        try {
+            q.post();
+            return true;
+        } catch (const EAbort&) {
+            q.cancel();
+            return false;
+        }
+    }
+
+    qint64 count(const QString& sql) { return connection.scalar(sql).toLongLong(); }
+    QString lastMessage() const { return messages.shown.empty() ? QString() : messages.shown.back().text; }
+};
+
+inline QVariantMap Employee(const QString& code, const QString& first, const QString& last) {
+    return {{QStringLiteral("code"), code}, {QStringLiteral("firstname"), first}, {QStringLiteral("lastname"), last}};
+}
