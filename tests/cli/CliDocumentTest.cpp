@@ -4,6 +4,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSqlQuery>
 
 #include <gtest/gtest.h>
 
@@ -59,9 +60,14 @@ struct CliDocuments : ::testing::Test {
     }
 
     void addLines(qint64 id) {
-        c->exec(QStringLiteral("INSERT INTO salaryitem (salaryid, employeeid, coefficient, netcoefficient, sort) "
-                               "SELECT ?, employeeid, 1, 1, employeeid FROM employee"),
-                {id});
+        QList<qint64> employees;
+        QSqlQuery q = c->exec(QStringLiteral("SELECT employeeid FROM employee ORDER BY code"));
+        while (q.next())
+            employees << q.value(0).toLongLong();
+        for (int i = 0; i < employees.size(); ++i)
+            c->exec(QStringLiteral("INSERT INTO salaryitem (salaryid, employeeid, coefficient, netcoefficient, sort) "
+                                   "VALUES (?, ?, 1, 1, ?)"),
+                    {id, employees[i], i + 1});
     }
 };
 

@@ -30,6 +30,18 @@ TestDatabase::~TestDatabase() = default;
 Connection& TestDatabase::open(bool prepared) {
     connection_ = openAnother();
     if (connection_->dialect() == SqlDialect::MySQL) {
+        // Emptying the tables of a current schema is far quicker than DDL on a server.
+        if (prepared && DatabaseIsCurrent(*connection_)) {
+            QSqlQuery query = connection_->exec(QStringLiteral(
+                "SELECT table_name FROM information_schema.tables WHERE table_schema = DATABASE() "
+                "AND table_name <> 'schemaversion'"));
+            QStringList tables;
+            while (query.next())
+                tables << query.value(0).toString();
+            for (const QString& table : tables)
+                connection_->execDirect(QStringLiteral("DELETE FROM `%1`").arg(table));
+            return *connection_;
+        }
         QStringList tables;
         QSqlQuery query = connection_->exec(
             QStringLiteral("SELECT table_name FROM information_schema.tables WHERE table_schema = DATABASE()"));
