@@ -2,6 +2,7 @@
 
 #include "CliCommands.h"
 #include "CliDocument.h"
+#include "CliEmployees.h"
 #include "db/DbError.h"
 #include "db/DefaultDatabase.h"
 
@@ -22,6 +23,8 @@ const char* const Usage =
     "  document post|unpost|copy|delete ID  proknjiži, otknjiži, kopiraj, izbriši\n"
     "  line set ID ŠIFRA polje=vrednost ... izmeni stavku zaposlenog kao u tabeli\n"
     "  line delete ID ŠIFRA                 izbriši stavku zaposlenog\n"
+    "  employees import DATOTEKA [--all-or-nothing]  uvezi zaposlene iz CSV datoteke\n"
+    "  employees export DATOTEKA            izvezi sve zaposlene u CSV datoteku\n"
     "\n"
     "Opcije:\n"
     "  --db URL   baza podataka: putanja do datoteke, sqlite:PUTANJA ili\n"
@@ -71,6 +74,8 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
             return CommandDocument(context);
         if (command == QLatin1String("line"))
             return CommandLine(context);
+        if (command == QLatin1String("employees"))
+            return CommandEmployees(context);
         err << "Greška: nepoznata komanda \"" << command << "\". Pogledajte zarade-cli --help.\n";
         return 2;
     } catch (const EDatabaseError& error) {
