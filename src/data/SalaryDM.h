@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 // Parameters of an earlier document that a new one starts from.
 struct TLastSalaryDesc {
     double maxsalaryvalue = 0, minsalaryvalue = 0, baudvalue = 0, minnetsalaryprice = 0, minnetsalaryvalue = 0,
@@ -16,6 +18,13 @@ struct TLastSalaryDesc {
            netdecreasepercent = 0, netdecreaseminvalue = 0, taxpercent = 0, taxfreevalue = 0;
     qint32 workinghours = 0;
 };
+
+// A gross amount against the document's minimum and maximum contribution
+// bases (answered by TSalaryDM::GetGrossStatus).
+enum class TGrossStatus { gsMin, gsNormal, gsMax };
+
+// Field handles and the rate and deduction sets the calculation keeps (src/calc).
+struct TCalcState;
 
 // The payroll module's one data module: every dataset of the module, its
 // options, the calculation state and (in the calculation library) the
@@ -127,6 +136,63 @@ private:
     void refuseWhenPosted() const;
     TSqlQuery* makeQuery(const QString& name, const QString& table, const QString& sql, bool cached);
     TDataSet* makeMemory(const QString& name);
+
+    // --- calculation (defined in src/calc) ------------------------------------
+    // Every procedure works on the current document (SalaryZQ), the current
+    // line (SalaryItemZQ) and the rate items of the document's set, and writes
+    // its results through the line's fields, so that their change handlers run.
+public:
+    // Loads the rate set of the current document (a document being inserted
+    // takes the default set) and fills the rate globals; false, after an error
+    // message, when there is no rate set.
+    bool SalaryTaxItemsOpen();
+    TGrossStatus GetGrossStatus(double Gross, double MinBase, double MaxBase, double OvertimeHours,
+                                double WorkingHours, int VacationHours, int SickHours, int NightHours,
+                                int HolidayHours, int NightHolidayHours, int PaidLeaveHours, int PublicHolidayHours,
+                                int FundHours) const;
+    // Sum of the employee-borne percentages and the tax relief of a rate set.
+    void CalculateCorrection(double& Percent, double& Correction, qint64 WorkingStateID, qint64 SalaryTaxID);
+
+    double CalculateRegularWork(double WorkingHours, double OvertimeHours, double Coefficient, int VacationHours,
+                                int SickHours, int LongSickHours, int NightHours, int HolidayHours,
+                                int NightHolidayHours, int PaidLeaveHours, int PublicHolidayHours);
+    // The line's agreed regular pay for the given hours, after the net decrease.
+    double CalculateArrangedWork(int Hours);
+    double CalculateGross(double RegularWork);
+    // Writes the net (paymentvalue) of the line's gross.
+    void CalculateNet();
+    // From a typed net: the gross, regular work and difference, then the net.
+    void CalculateGrossFromNet();
+    // The same for transport documents, with the document's single tax.
+    void CalculateOtherGrossFromNet();
+
+    // The net of a line recomputed with a net reduction of Percent; ids 0 mean
+    // the current line, otherwise the stored line is read.
+    void CalculatePreDecreasedNetValueFromGrossValue(qint64 SalaryID, qint64 SalaryItemID, double Percent,
+                                                     double& RegularNet, double& OtherNet, double& WorkNet,
+                                                     double& WorkGross, double& PensionRelief);
+    // Writes the decreased net, the amount for payment and the deductions.
+    void CalculateDecreasedNet();
+    // Takes the voluntary pension and the line's deductions from the decreased
+    // net: writes paymentnetvalue and credits.
+    void CalculateDeductions();
+
+    double CalculateNightWorking(double Price, double Hours, double Base);
+    double CalculateHolidayWorking(double Price, double Base, int Hours);
+    double CalculateNightHolidayWorking(double Price, double Base, int Hours);
+    double CalculateAbsence(int AbsenceHours, double Fund, double MinBase);
+
+    // The gross of the document's minimum net wage (the minimum gross floor).
+    double CalculatedMinNetSalaryGross = 0;
+
+    // The calculation's field handles and the rate and deduction sets it has
+    // read; built on first use.
+    TCalcState& CalcState();
+    // Forgets the rate and deduction sets read by key (opening a document does it).
+    void ForgetCalculationSets();
+
+private:
+    std::shared_ptr<TCalcState> calcState_;
 };
 
 // The item dataset's query, with the computed columns and the employee's data.

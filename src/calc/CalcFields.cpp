@@ -1,0 +1,101 @@
+#include "CalcFields.h"
+
+#include "SalaryDM.h"
+
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace {
+
+bool isYes(const QString& flag) { return flag.compare(QLatin1String("y"), Qt::CaseInsensitive) == 0; }
+
+QChar typeCode(const QString& type) { return type.isEmpty() ? QChar() : type.at(0); }
+
+// A column of the row by name; null (read as 0) when the row has no such column.
+QVariant column(const QSqlQuery& row, const char* name) {
+    const int index = row.record().indexOf(QLatin1String(name));
+    return index < 0 ? QVariant() : row.value(index);
+}
+
+}  // namespace
+
+TCalcFields::TCalcFields(const TSalaryDM& dm) {
+#define ZARADE_RESOLVE(dataSet, group, name) group.name = dm.dataSet->fieldByName(QStringLiteral(#name));
+#define ZARADE_RESOLVE_DOCUMENT(name) ZARADE_RESOLVE(SalaryZQ, document, name)
+#define ZARADE_RESOLVE_LINE(name) ZARADE_RESOLVE(SalaryItemZQ, line, name)
+#define ZARADE_RESOLVE_RATE(name) ZARADE_RESOLVE(SalaryTaxItemZQ, rateItem, name)
+    ZARADE_DOCUMENT_NUMBERS(ZARADE_RESOLVE_DOCUMENT)
+    ZARADE_RESOLVE_DOCUMENT(salaryid)
+    ZARADE_RESOLVE_DOCUMENT(salarytaxid)
+    ZARADE_RESOLVE_DOCUMENT(salarytype)
+    ZARADE_RESOLVE_DOCUMENT(paymentdate)
+
+    ZARADE_LINE_NUMBERS(ZARADE_RESOLVE_LINE)
+    ZARADE_RESOLVE_LINE(salaryitemid)
+    ZARADE_RESOLVE_LINE(workingstateid)
+    ZARADE_RESOLVE_LINE(salarycreditid)
+    ZARADE_RESOLVE_LINE(minsalary)
+    ZARADE_RESOLVE_LINE(credits)
+
+    ZARADE_RESOLVE_RATE(taxpercent)
+    ZARADE_RESOLVE_RATE(taxfreevalue)
+    ZARADE_RESOLVE_RATE(taxstatus)
+    ZARADE_RESOLVE_RATE(minsalary)
+    ZARADE_RESOLVE_RATE(maxsalary)
+    ZARADE_RESOLVE_RATE(chamber)
+    ZARADE_RESOLVE_RATE(taxbankaccount)
+#undef ZARADE_RESOLVE_RATE
+#undef ZARADE_RESOLVE_LINE
+#undef ZARADE_RESOLVE_DOCUMENT
+#undef ZARADE_RESOLVE
+}
+
+TDocumentValues ReadDocument(const TDocumentFields& f) {
+    TDocumentValues v;
+#define ZARADE_READ(name) v.name = f.name->asFloat();
+    ZARADE_DOCUMENT_NUMBERS(ZARADE_READ)
+#undef ZARADE_READ
+    v.salaryid = f.salaryid->asLargeInt();
+    v.salarytaxid = f.salarytaxid->asLargeInt();
+    v.salarytype = typeCode(f.salarytype->asString());
+    v.paymentdate = f.paymentdate->asDate();
+    return v;
+}
+
+TLineValues ReadLine(const TLineFields& f) {
+    TLineValues v;
+#define ZARADE_READ(name) v.name = f.name->asFloat();
+    ZARADE_LINE_NUMBERS(ZARADE_READ)
+#undef ZARADE_READ
+    v.salaryitemid = f.salaryitemid->asLargeInt();
+    v.workingstateid = f.workingstateid->asLargeInt();
+    v.salarycreditid = f.salarycreditid->asLargeInt();
+    v.minsalary = isYes(f.minsalary->asString());
+    return v;
+}
+
+TDocumentValues DocumentOfRow(const QSqlQuery& row) {
+    TDocumentValues v;
+#define ZARADE_READ(name) v.name = column(row, #name).toDouble();
+    ZARADE_DOCUMENT_NUMBERS(ZARADE_READ)
+#undef ZARADE_READ
+    v.salaryid = column(row, "salaryid").toLongLong();
+    v.salarytaxid = column(row, "salarytaxid").toLongLong();
+    v.salarytype = typeCode(column(row, "salarytype").toString());
+    const QVariant date = column(row, "paymentdate");
+    v.paymentdate = date.typeId() == QMetaType::QString ? QDate::fromString(date.toString().left(10), Qt::ISODate)
+                                                        : date.toDate();
+    return v;
+}
+
+TLineValues LineOfRow(const QSqlQuery& row) {
+    TLineValues v;
+#define ZARADE_READ(name) v.name = column(row, #name).toDouble();
+    ZARADE_LINE_NUMBERS(ZARADE_READ)
+#undef ZARADE_READ
+    v.salaryitemid = column(row, "salaryitemid").toLongLong();
+    v.workingstateid = column(row, "workingstateid").toLongLong();
+    v.salarycreditid = column(row, "salarycreditid").toLongLong();
+    v.minsalary = isYes(column(row, "minsalary").toString());
+    return v;
+}

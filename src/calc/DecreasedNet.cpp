@@ -1,0 +1,186 @@
+// The statutory reduction of net pay ("Umanj. neto"): the net of regular
+// work is reduced by the document's percentage, but not below the threshold
+// for the hours worked; then the deductions give the amount for payment.
+
+#include "CalcRounding.h"
+#include "CalcSupport.h"
+#include "SalaryDM.h"
+#include "TaxRules.h"
+#include "db/Connection.h"
+
+#include <QSqlQuery>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+struct PreDecreasedNet {
+    long double regularNet = 0;     // net of the regular part of the gross, reduced
+    long double otherNet = 0;       // the rest of the line's net
+    long double workNet = 0;        // net of the worked hours' regular work, reduced
+    long double workGross = 0;      // their gross, reduced
+    long double pensionRelief = 0;  // tax the voluntary pension saves
+};
+
+// Adds one item's deduction of base `base`; `pensionRelief`, when given,
+// collects the tax the voluntary pension saves on it.
+void deductItem(long double& total, long double* pensionRelief, const TRateItem& item, long double base,
+                const TDocumentValues& d, const TLineValues& l, long double workedHours) {
+    if (ExemptForWorkingState(item, l.workingstateid))
+        return;
+    const long double rate = item.percent / 100.0L;
+    if (l.workingstateid == WorkingStateWithoutTaxFreeAmount) {
+        total += RND(rate * TaxableBase(item, base));
+        return;
+    }
+    const long double fund = d.workinghours;
+    const long double free = workedHours > fund ? item.freeValue : item.freeValue * Round(workedHours) / fund;
+    total += RND(rate * TaxableBase(item, base - free));
+    if (pensionRelief)
+        *pensionRelief += RND(rate * PensionRelief(item, l, d));
+}
+
+PreDecreasedNet preDecreasedNet(const TDocumentValues& d, const TLineValues& l, const TRateItems& items,
+                                long double percent, bool roundTaxes) {
+    const THours hours = l.hours();
+    const long double fund = d.workinghours;
+    const long double paidHours = hours.allButLongSick();
+    const long double worked = hours.worked();
+    const long double kept = 1 - percent / 100;
+    PreDecreasedNet result;
+
+    const long double gross = l.salaryvalue;
+    const long double regularPart = gross - l.vacationvalue - l.sickvalue - l.paidleavevalue - l.publicholidayvalue
+        - l.absencevalue - l.mealrefund * hours.meal() / fund - l.vacationrefund - l.difference;
+    const TGrossStatus status = GrossStatus(gross, d.minsalaryvalue, d.maxsalaryvalue, paidHours, fund);
+    long double deductions = 0;
+    for (const TRateItem& item : items) {
+        if (!item.employee)
+            continue;
+        long double base = ContributionBase(item, status, gross, d, paidHours);
+        if (base == gross)
+            base = regularPart;
+        deductItem(deductions, &result.pensionRelief, item, RND(kept * base), d, l, worked);
+        if (roundTaxes)
+            deductions = Round(deductions);
+    }
+    result.regularNet = RoundedAmount(regularPart * kept - deductions, roundTaxes);
+    result.otherNet = l.paymentvalue - result.pensionRelief - result.regularNet;
+
+    // The regular work of the worked hours alone, leave left out.
+    const long double work = l.workinghours > 0 ? l.regularwork / l.workinghours * worked : l.regularwork;
+    const TGrossStatus workStatus = GrossStatus(work, d.minsalaryvalue, d.maxsalaryvalue, worked, fund);
+    long double workDeductions = 0;
+    for (const TRateItem& item : items) {
+        if (!item.employee)
+            continue;
+        const long double base = ContributionBase(item, workStatus, work, d, paidHours);
+        deductItem(workDeductions, nullptr, item, RND(kept * base), d, l, worked);
+        if (roundTaxes)
+            workDeductions = Round(workDeductions);
+    }
+    result.workNet = RND(kept * work - workDeductions);
+    result.workGross = RND(kept * work);
+    return result;
+}
+
+struct StoredLine {
+    TDocumentValues document;
+    TLineValues line;
+};
+
+std::optional<StoredLine> loadStoredLine(Connection& connection, qint64 salaryId, qint64 salaryItemId) {
+    QSqlQuery document = connection.exec(QStringLiteral("SELECT * FROM salary WHERE salaryid = ?"), {salaryId});
+    if (!document.next())
+        return std::nullopt;
+    QSqlQuery line = connection.exec(
+        QStringLiteral("SELECT si.*, (e.workingstateid + 0) AS workingstateid FROM salaryitem AS si "
+                       "LEFT JOIN employee AS e ON e.employeeid = si.employeeid WHERE si.salaryitemid = ?"),
+        {salaryItemId});
+    if (!line.next())
+        return std::nullopt;
+    return StoredLine{DocumentOfRow(document), LineOfRow(line)};
+}
+
+// The deduction rule: the voluntary pension and the set's deductions are
+// taken from the decreased net of regular and sick-leave documents.
+void writeAmountForPayment(const TLineFields& f, const TDocumentValues& d, const TLineValues& l,
+                           const TDeductions& deductions, long double decreasedNet) {
+    long double forPayment = decreasedNet;
+    if (d.salarytype == QLatin1Char('Z') || d.salarytype == QLatin1Char('B'))
+        forPayment -= DeductionsTotal(deductions, l.voluntarypension, decreasedNet, l.salaryvalue, d.paymentdate);
+    SetAmount(f.paymentnetvalue, forPayment);
+    SetAmount(f.credits, decreasedNet - forPayment);
+}
+
+}  // namespace
+
+void TSalaryDM::CalculatePreDecreasedNetValueFromGrossValue(qint64 SalaryID, qint64 SalaryItemID, double Percent,
+                                                             double& RegularNet, double& OtherNet, double& WorkNet,
+                                                             double& WorkGross, double& PensionRelief) {
+    std::optional<StoredLine> stored;
+    if (SalaryID == 0 && SalaryItemID == 0) {
+        if (SalaryItemZQ->isEmpty())
+            return;
+        const TCalcFields& f = CalcState().fields;
+        stored = StoredLine{ReadDocument(f.document), ReadLine(f.line)};
+    } else {
+        stored = loadStoredLine(*ZConnection(), SalaryID, SalaryItemID);
+        if (!stored)
+            return;
+    }
+    const PreDecreasedNet result =
+        preDecreasedNet(stored->document, stored->line, RateItemsOfSet(*this, stored->document.salarytaxid),
+                        Percent, Options.RoundTaxes);
+    RegularNet = double(result.regularNet);
+    OtherNet = double(result.otherNet);
+    WorkNet = double(result.workNet);
+    PensionRelief = double(result.pensionRelief);
+    WorkGross = double(result.workGross);  // last: callers may pass one variable for both
+}
+
+void TSalaryDM::CalculateDecreasedNet() {
+    if (SalaryItemZQ->isEmpty())
+        return;
+    EditLine(*this);
+    const TCalcFields& f = CalcState().fields;
+    const TDocumentValues d = ReadDocument(f.document);
+    const TLineValues l = ReadLine(f.line);
+    long double decreasedNet = l.paymentvalue;
+    const long double percent = d.netdecreasepercent;
+    if (percent > 0) {
+        const TRateItems& items = ShownRateItems(*this);
+        const PreDecreasedNet full = preDecreasedNet(d, l, items, 0, Options.RoundTaxes);
+        const PreDecreasedNet reduced = preDecreasedNet(d, l, items, percent, Options.RoundTaxes);
+        const THours hours = l.hours();
+        const long double fund = d.workinghours;
+        const long double threshold = hours.worked() * d.netdecreaseminvalue / fund;
+        if (threshold >= full.workNet) {
+            decreasedNet = l.paymentvalue;
+        } else if (threshold < reduced.workNet) {
+            decreasedNet = RND(reduced.regularNet + full.otherNet + reduced.pensionRelief);
+        } else if (!Options.CompareNetDecreaseMinValueRegularWork) {
+            decreasedNet = RND(std::max(threshold, reduced.regularNet) + full.otherNet + reduced.pensionRelief);
+        } else {
+            // The regular work whose net is the threshold, and the net of its gross.
+            const TCorrection c = ::Correction(RateItemsOfSet(*this, d.salarytaxid), l.workingstateid);
+            const long double share = hours.all() < fund ? hours.all() / fund : 1;
+            const long double regularWork = RND(GrossUp(RND(threshold), c.percent, share * c.correction));
+            const long double gross = CalculateGross(double(regularWork));
+            decreasedNet = RND((1 - c.percent / 100.0L) * gross + share * c.correction);
+        }
+    }
+    SetAmount(f.line.paymentdecreasedvalue, decreasedNet);
+    writeAmountForPayment(f.line, d, l, DeductionsOfSet(*this, l.salarycreditid), decreasedNet);
+}
+
+void TSalaryDM::CalculateDeductions() {
+    if (SalaryItemZQ->isEmpty())
+        return;
+    EditLine(*this);
+    const TCalcFields& f = CalcState().fields;
+    const TLineValues l = ReadLine(f.line);
+    writeAmountForPayment(f.line, ReadDocument(f.document), l, DeductionsOfSet(*this, l.salarycreditid),
+                          l.paymentdecreasedvalue);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDate>
+
+#include <vector>
+
+class Connection;
+
+// One deduction of an employee's deduction set: a percentage of the
+// decreased net, a percentage of the gross or a fixed amount, the first
+// non-zero of them, up to and including its expiry date.
+struct TDeduction {
+    double netPercent = 0;    // creditpercent
+    double grossPercent = 0;  // creditgrosspercent
+    double value = 0;         // creditvalue
+    QDate expiryDate;         // empty: no end
+};
+
+using TDeductions = std::vector<TDeduction>;
+
+// What one deduction takes from a line paid on `paymentDate`; nothing once expired.
+long double DeductionAmount(const TDeduction& deduction, long double decreasedNet, long double gross,
+                            const QDate& paymentDate);
+
+// The voluntary pension plus every deduction of the set.
+long double DeductionsTotal(const TDeductions& deductions, long double voluntaryPension, long double decreasedNet,
+                            long double gross, const QDate& paymentDate);
+
+// The deductions of a stored deduction set.
+TDeductions LoadDeductions(Connection& connection, qint64 salaryCreditId);

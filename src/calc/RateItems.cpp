@@ -1,0 +1,65 @@
+#include "RateItems.h"
+
+#include "CalcFields.h"
+#include "db/Connection.h"
+#include "db/DataSet.h"
+
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace {
+
+bool isYes(const QVariant& flag) { return flag.toString().compare(QLatin1String("y"), Qt::CaseInsensitive) == 0; }
+
+TRateItem rateItem(double percent, double freeValue, const QVariant& status, const QVariant& minBase,
+                   const QVariant& maxBase, const QVariant& account) {
+    TRateItem item;
+    item.percent = percent;
+    item.rate = percent / 100;
+    item.freeValue = freeValue;
+    item.employee = status.toString() == QLatin1String("s");
+    item.minBase = isYes(minBase);
+    item.maxBase = isYes(maxBase);
+    item.account = account.toString();
+    return item;
+}
+
+}  // namespace
+
+QString RateItemsSql() {
+    return QStringLiteral("SELECT * FROM salarytaxitem WHERE chamber = 'n' AND salarytaxid = :IDSalaryTax  "
+                          "ORDER BY taxpercent DESC, salarytaxitemid");
+}
+
+TRateItems ReadRateItems(const TDataSet& items, const TRateItemFields& f) {
+    TRateItems result;
+    if (!items.active())
+        return result;
+    result.reserve(size_t(items.recordCount()));
+    for (int row = 0; row < items.recordCount(); ++row) {
+        const auto value = [&](const TField* field) -> const QVariant& { return items.valueAt(row, field->index()); };
+        if (isYes(value(f.chamber)))
+            continue;
+        result.push_back(rateItem(value(f.taxpercent).toDouble(), value(f.taxfreevalue).toDouble(),
+                                  value(f.taxstatus), value(f.minsalary), value(f.maxsalary),
+                                  value(f.taxbankaccount)));
+    }
+    return result;
+}
+
+TRateItems LoadRateItems(Connection& connection, qint64 salaryTaxId) {
+    QSqlQuery query = connection.exec(RateItemsSql(), QVariantMap{{QStringLiteral("IDSalaryTax"), salaryTaxId}});
+    const QSqlRecord columns = query.record();
+    const int percent = columns.indexOf(QStringLiteral("taxpercent"));
+    const int freeValue = columns.indexOf(QStringLiteral("taxfreevalue"));
+    const int status = columns.indexOf(QStringLiteral("taxstatus"));
+    const int minBase = columns.indexOf(QStringLiteral("minsalary"));
+    const int maxBase = columns.indexOf(QStringLiteral("maxsalary"));
+    const int account = columns.indexOf(QStringLiteral("taxbankaccount"));
+    TRateItems result;
+    while (query.next())
+        result.push_back(rateItem(query.value(percent).toDouble(), query.value(freeValue).toDouble(),
+                                  query.value(status), query.value(minBase), query.value(maxBase),
+                                  query.value(account)));
+    return result;
+}

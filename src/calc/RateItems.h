@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+class Connection;
+class TDataSet;
+struct TRateItemFields;
+
+// One tax or contribution of a rate set, as the calculation reads it.
+struct TRateItem {
+    double percent = 0;     // taxpercent: 14 means 14 %
+    double rate = 0;        // percent / 100, computed as the rate globals are
+    double freeValue = 0;   // taxfreevalue: the monthly tax-free amount
+    bool employee = false;  // taxstatus "s": deducted from the gross
+    bool minBase = false;   // the minimum contribution base applies
+    bool maxBase = false;   // the maximum contribution base applies
+    QString account;        // taxbankaccount
+
+    bool hasContributionBase() const { return minBase || maxBase; }
+    // The employee-borne item without a contribution base is the income tax.
+    bool incomeTax() const { return employee && !hasContributionBase(); }
+};
+
+// The items of a rate set without chamber fees, by descending percentage and
+// then by key: the order the rate globals and the calculation rely on.
+using TRateItems = std::vector<TRateItem>;
+
+// The items the dataset holds now, chamber items left out, without moving it.
+TRateItems ReadRateItems(const TDataSet& items, const TRateItemFields& fields);
+// The items of a stored rate set.
+TRateItems LoadRateItems(Connection& connection, qint64 salaryTaxId);
+
+// The query of the rate items the calculation works with (":IDSalaryTax").
+QString RateItemsSql();

@@ -1,0 +1,189 @@
+// Regular work ("Redovan rad") from the employee's pay basis, with the
+// minimum gross floor, and the agreed pay that leave compensations are
+// compared with.
+
+#include "CalcRounding.h"
+#include "CalcSupport.h"
+#include "PayBasis.h"
+#include "SalaryDM.h"
+#include "TaxRules.h"
+
+namespace {
+
+// Everything the regular work of one line depends on.
+struct RegularWorkInput {
+    const TDocumentValues& document;
+    const TLineValues& line;
+    const THours& hours;          // the hours the regular work is for
+    long double share;            // part of a full month's pay these hours earn
+    long double coefficient;
+    TCorrection correction;       // of the line's working state and the document's rate set
+    const TSalaryOptions& options;
+};
+
+// The years-of-service factor.
+long double serviceFactor(const TDocumentValues& document, const TLineValues& line) {
+    return 1 + document.workingyearsincrementpercent * line.workingyears / 100;
+}
+
+// The regular work the pay basis gives, before the minimum gross floor.
+long double contractualRegularWork(const RegularWorkInput& in) {
+    const TDocumentValues& d = in.document;
+    const TLineValues& l = in.line;
+    const TSalaryOptions& o = in.options;
+    const long double fund = d.workinghours;
+    const long double w = serviceFactor(d, l);
+    // The tax relief follows the hours paid, unless they exceed the month.
+    const long double relief =
+        in.hours.all() > fund ? in.correction.correction : in.correction.correction * in.hours.allButLongSick() / fund;
+    const auto grossUp = [&](long double net) { return GrossUp(net, in.correction.percent, relief); };
+    const long double mealHours = in.hours.meal();
+    const long double meal = mealHours > fund ? l.mealrefund : l.mealrefund * mealHours / fund;
+    // Agreed amounts that include the allowances, raises and differences
+    // leave as regular work what remains of them.
+    const auto backOut = [&](long double amount) {
+        return RND((amount - l.otherValues() - meal - l.vacationrefund - l.increment + l.decrement - l.difference) / w);
+    };
+    const auto rounded = [&](long double amount) { return RoundedAmount(amount, o.RoundTaxes); };
+
+    switch (PayBasisOf(l, in.coefficient)) {
+    case TPayBasis::MinimumWage: {
+        const long double gross = RND(grossUp(d.minnetsalaryvalue * in.share));
+        return o.MealVacIncludedInMinSal ? RND((gross - meal - l.vacationrefund) / w) : gross;
+    }
+    case TPayBasis::AgreedGross: {
+        const long double agreed = rounded(l.arrangedsalaryvalue * in.share);
+        return o.MealVacNotIncludedInArranSal ? agreed : backOut(agreed);
+    }
+    case TPayBasis::AgreedNet: {
+        const long double agreed = rounded(grossUp(l.arrangedpaymentvalue * in.share));
+        return o.MealVacNotIncludedInArranSal ? agreed : backOut(agreed);
+    }
+    case TPayBasis::Coefficient: {
+        const long double points = rounded(d.baudvalue * in.share * in.coefficient);
+        return o.MealVacIncludedInCoeffSal ? backOut(points) : points;
+    }
+    case TPayBasis::NetCoefficient: {
+        const long double points = rounded(grossUp(d.baudvalue * l.netcoefficient * in.share));
+        return o.MealVacIncludedInCoeffSal ? backOut(points) : points;
+    }
+    }
+    return 0;
+}
+
+// Lifts regular work so that the pay reaches the document's minimum gross
+// (for the share of the month worked). Supplements count without their premium.
+long double minimumGrossFloor(long double regularWork, const RegularWorkInput& in, long double workingHours,
+                              long double minimumGross) {
+    if (regularWork <= 0)
+        return 0;
+    const TDocumentValues& d = in.document;
+    const TLineValues& l = in.line;
+    const TSalaryOptions& o = in.options;
+    const long double fund = d.workinghours;
+    const long double night = 1 + o.NightWorkingCoef / 100.0L;
+    const long double holiday = 1 + o.HolidayWorkingCoef / 100.0L;
+    const long double nightHoliday = 1 + (o.NightWorkingCoef + o.HolidayWorkingCoef) / 100.0L;
+    const long double plainSupplements = l.nightworkingvalue / night + l.overtimevalue / night
+        + l.holidayworkingvalue / holiday + l.nightholidayworkingvalue / nightHoliday;
+    const long double raises = l.increment - l.decrement + plainSupplements;
+    const long double worked = in.hours.worked();
+    const long double mealHours = in.hours.meal();
+    // The hour-price probe: one working hour and nothing else.
+    const bool probe = worked == 1 && workingHours == 1;
+
+    if (o.MealVacIncludedInMinSal || !o.MealVacNotIncludedInArranSal || o.MealVacIncludedInCoeffSal) {
+        const long double w = serviceFactor(d, l);
+        const long double allowances =
+            l.vacationrefund + (mealHours >= fund ? l.mealrefund : RND(l.mealrefund * mealHours / fund));
+        if (mealHours >= fund)
+            return RND(w * regularWork + allowances + raises) >= minimumGross
+                ? regularWork
+                : RND((minimumGross - (allowances + raises)) / w);
+        if (probe)
+            return minimumGross / fund <= RND(w * regularWork) ? regularWork : minimumGross / fund / w;
+        const long double share = worked / fund * minimumGross;
+        return share <= RND(w * regularWork + allowances + raises) ? regularWork
+                                                                    : RND((share - (allowances + raises)) / w);
+    }
+    if (worked >= fund)
+        return RND(regularWork + raises) >= minimumGross ? regularWork : RND(minimumGross - raises);
+    if (probe)
+        return minimumGross / fund <= RND(regularWork) ? regularWork : minimumGross / fund;
+    const long double share = worked / fund * minimumGross;
+    return share <= RND(regularWork + raises) ? regularWork : RND(share - raises);
+}
+
+}  // namespace
+
+double TSalaryDM::CalculateRegularWork(double WorkingHours, double OvertimeHours, double Coefficient,
+                                       int VacationHours, int SickHours, int LongSickHours, int NightHours,
+                                       int HolidayHours, int NightHolidayHours, int PaidLeaveHours,
+                                       int PublicHolidayHours) {
+    if (SalaryItemZQ->isEmpty())
+        return 0;
+    EditLine(*this);
+    const TCalcFields& f = CalcState().fields;
+    const TDocumentValues document = ReadDocument(f.document);
+    if (document.workinghours <= 0)
+        return 0;
+    const TLineValues line = ReadLine(f.line);
+    THours hours;
+    hours.workinghours = WorkingHours;
+    hours.overtimehours = OvertimeHours;
+    hours.vacationhours = VacationHours;
+    hours.sickhours = SickHours;
+    hours.longsickhours = LongSickHours;
+    hours.nightworkinghours = NightHours;
+    hours.holidayworkinghours = HolidayHours;
+    hours.nightholidayworkinghours = NightHolidayHours;
+    hours.paidleavehours = PaidLeaveHours;
+    hours.publicholidayhours = PublicHolidayHours;
+    const RegularWorkInput in{document,
+                              line,
+                              hours,
+                              document.partcoefficient / 100 * WorkingHours / document.workinghours,
+                              Coefficient,
+                              ::Correction(RateItemsOfSet(*this, document.salarytaxid), line.workingstateid),
+                              Options};
+    return double(minimumGrossFloor(contractualRegularWork(in), in, WorkingHours, CalculatedMinNetSalaryGross));
+}
+
+double TSalaryDM::CalculateArrangedWork(int Hours) {
+    if (SalaryItemZQ->isEmpty())
+        return 0;
+    const TCalcFields& f = CalcState().fields;
+    const TDocumentValues document = ReadDocument(f.document);
+    if (document.workinghours <= 0 || Hours <= 0)
+        return 0;
+    const TLineValues line = ReadLine(f.line);
+    const THours hours = line.hours();
+    const TCorrection correction =
+        ::Correction(RateItemsOfSet(*this, document.salarytaxid), line.workingstateid);
+    const RegularWorkInput in{document,
+                              line,
+                              hours,
+                              document.partcoefficient / 100 * Hours / document.workinghours,
+                              line.coefficient,
+                              correction,
+                              Options};
+    const long double regularWork = contractualRegularWork(in);
+    if (regularWork <= 0)
+        return 0;
+    // The document's net decrease takes the pay down, but not below the
+    // gross of the decrease threshold.
+    long double factor = 1;
+    const long double decrease = document.netdecreasepercent;
+    if (decrease > 0) {
+        const long double threshold = RND(GrossUp(document.netdecreaseminvalue, correction.percent,
+                                                  correction.correction));
+        const long double fullMonth = document.workinghours * regularWork / Hours;
+        if (RND(fullMonth) < threshold)
+            factor = 1;
+        else if (RND(fullMonth * (1 - decrease / 100)) >= threshold)
+            factor = 1 - decrease / 100;
+        else
+            factor = threshold / fullMonth;
+    }
+    return double(RND(regularWork * factor));
+}

@@ -1,0 +1,181 @@
+#include "PayrollFixture.h"
+
+#include "db/Connection.h"
+
+std::vector<RateSpec> SerbianRates() {
+    std::vector<RateSpec> items;
+    items.push_back({QStringLiteral("Doprinos za nezaposlenost"), 0.75});
+    items.push_back({QStringLiteral("PIO poslodavac"), 10, 0, false});
+    items.push_back({QStringLiteral("Porez na zarade"), 10, 28423, true, false, false});
+    items.push_back({QStringLiteral("PIO zaposleni"), 14});
+    items.push_back({QStringLiteral("Zdravstvo poslodavac"), 5.15, 0, false});
+    items.push_back({QStringLiteral("Zdravstvo zaposleni"), 5.15});
+    items.push_back({QStringLiteral("Komora"), 0.2, 0, false, true, true, true});
+    return items;
+}
+
+PayrollFixture::PayrollFixture(TSalaryDM& module) : dm(module) {}
+
+qint64 PayrollFixture::AddRateSet(const std::vector<RateSpec>& items) {
+    TSqlQuery& set = *dm.SalaryTaxZQ;
+    set.close();
+    set.open();
+    set.append();
+    set.fieldByName(QStringLiteral("defaulttax"))->setAsBoolean(true);
+    set.post();
+    const qint64 key = set.fieldByName(QStringLiteral("salarytaxid"))->asLargeInt();
+    dm.ZConnection()->exec(QStringLiteral("UPDATE salarytax SET defaulttax = 'n' WHERE salarytaxid <> ?"), {key});
+
+    TSqlQuery& rates = *dm.SalaryTaxItemZQ;
+    rates.close();
+    rates.setParam(QStringLiteral("IDSalaryTax"), key);
+    rates.open();
+    for (const RateSpec& item : items) {
+        rates.append();
+        const auto set = [&](const char* column, const QVariant& value) {
+            rates.fieldByName(QLatin1String(column))->setValue(value);
+        };
+        set("salarytaxid", key);
+        set("taxname", item.name);
+        set("taxpercent", item.percent);
+        set("taxfreevalue", item.freeValue);
+        set("taxstatus", item.employee ? QStringLiteral("s") : QStringLiteral("a"));
+        set("minsalary", item.minBase);
+        set("maxsalary", item.maxBase);
+        set("chamber", item.chamber);
+        set("employeecommunitypaymentcode", false);
+        set("taxbankaccount", item.account);
+        rates.post();
+    }
+    rates.applyUpdates();
+    return key;
+}
+
+qint64 PayrollFixture::AddEmployee(const EmployeeSpec& e) {
+    Connection& c = *dm.ZConnection();
+    c.exec(QStringLiteral("INSERT INTO employee (code, lastname, firstname, active, minsalary, arrangedsalaryvalue, "
+                          "arrangedpaymentvalue, workingstateid) VALUES (?, ?, ?, 'y', ?, ?, ?, ?)"),
+           {e.code, e.lastname, e.firstname, e.minsalary ? QStringLiteral("y") : QStringLiteral("n"),
+            e.arrangedsalaryvalue, e.arrangedpaymentvalue, e.workingstateid});
+    return c.lastInsertId();
+}
+
+qint64 PayrollFixture::AddDeductionSet(qint64 employeeId, const QList<Values>& deductions) {
+    TSqlQuery& set = *dm.SalaryCreditZQ;
+    set.close();
+    set.open();
+    set.append();
+    set.fieldByName(QStringLiteral("employeeid"))->setAsLargeInt(employeeId);
+    set.fieldByName(QStringLiteral("defaultcredit"))->setAsBoolean(true);
+    set.post();
+    const qint64 key = set.fieldByName(QStringLiteral("salarycreditid"))->asLargeInt();
+
+    TSqlQuery& items = *dm.SalaryCreditItemZQ;
+    items.close();
+    items.setParam(QStringLiteral("IDSalaryCredit"), key);
+    items.open();
+    for (const Values& deduction : deductions) {
+        items.append();
+        const Values defaults{{QStringLiteral("salarycreditid"), key},
+                              {QStringLiteral("creditname"), QStringLiteral("Kredit")},
+                              {QStringLiteral("creditpercent"), 0},
+                              {QStringLiteral("creditgrosspercent"), 0},
+                              {QStringLiteral("creditvalue"), 0},
+                              {QStringLiteral("creditbankaccount"), QStringLiteral("160-0000000000000-00")}};
+        for (const Values& values : {defaults, deduction})
+            for (const auto& [column, value] : values)
+                items.fieldByName(column)->setValue(value);
+        items.post();
+    }
+    items.applyUpdates();
+    return key;
+}
+
+void PayrollFixture::OpenNewDocument(const Values& changes) {
+    TSqlQuery& doc = *dm.SalaryZQ;
+    if (!doc.active())
+        doc.open();
+    doc.append();
+    const Values defaults{
+        {QStringLiteral("salarytype"), QStringLiteral("Z")},
+        {QStringLiteral("month"), 3},
+        {QStringLiteral("year"), 2025},
+        {QStringLiteral("salarynumber"), 1},
+        {QStringLiteral("paymentdate"), QDate(2025, 4, 10)},
+        {QStringLiteral("accountingdate"), QDate(2025, 4, 10)},
+        {QStringLiteral("partcoefficient"), 100},
+        {QStringLiteral("workinghours"), MonthHours},
+        {QStringLiteral("baudvalue"), 2500},
+        // 271 dinars an hour net.
+        {QStringLiteral("minnetsalaryprice"), 271},
+        {QStringLiteral("minnetsalaryvalue"), 271 * MonthHours},
+        {QStringLiteral("minsalaryvalue"), 45950},
+        {QStringLiteral("maxsalaryvalue"), 656425},
+        {QStringLiteral("workingyearsincrementpercent"), 0.4},
+        {QStringLiteral("mealrefund"), 0},
+        {QStringLiteral("vacationrefund"), 0},
+        {QStringLiteral("voluntarypensiontaxfreevalue"), 8183},
+        {QStringLiteral("netdecreasepercent"), 0},
+        {QStringLiteral("netdecreaseminvalue"), 0},
+        {QStringLiteral("taxpercent"), 10},
+        {QStringLiteral("taxfreevalue"), 0},
+    };
+    for (const Values& values : {defaults, changes})
+        for (const auto& [column, value] : values)
+            doc.fieldByName(column)->setValue(value);
+    dm.SalaryTaxItemsOpen();
+    doc.post();
+    dm.SalaryItemsOpen();
+}
+
+void PayrollFixture::AddLine(qint64 employeeId, const EmployeeSpec& e, const Values& changes) {
+    TSqlQuery& lines = *dm.SalaryItemZQ;
+    lines.append();
+    static const char* const zeroColumns[] = {
+        "regularwork", "decrement", "increment", "difference", "salaryvalue", "paymentvalue", "overtimehours",
+        "vacationhours", "sickhours", "longsickhours", "nightworkinghours", "holidayworkinghours",
+        "nightholidayworkinghours", "paidleavehours", "publicholidayhours", "maternityleavehours",
+        "childcareleavehours", "redistributionhours", "unpaidleavehours", "absencehours", "vacationvalue",
+        "sickvalue", "longsickvalue", "nightworkingvalue", "holidayworkingvalue", "overtimevalue",
+        "nightholidayworkingvalue", "paidleavevalue", "publicholidayvalue", "maternityleavevalue",
+        "childcareleavevalue", "absencevalue", "mealrefund", "vacationrefund", "voluntarypension",
+        "paymentdecreasedvalue", "paymentnetvalue", "salarycreditid", "workingyears"};
+    for (const char* column : zeroColumns)
+        lines.fieldByName(QLatin1String(column))->setAsFloat(0);
+    const Values defaults{
+        {QStringLiteral("salaryid"), dm.SalaryZQ->fieldByName(QStringLiteral("salaryid"))->value()},
+        {QStringLiteral("employeeid"), employeeId},
+        {QStringLiteral("sort"), lines.recordCount()},
+        {QStringLiteral("workinghours"), MonthHours},
+        {QStringLiteral("coefficient"), 1},
+        {QStringLiteral("netcoefficient"), 1},
+        {QStringLiteral("sickpercent"), 65},
+        {QStringLiteral("outturn"), 100},
+        {QStringLiteral("code"), e.code},
+        {QStringLiteral("lastname"), e.lastname},
+        {QStringLiteral("firstname"), e.firstname},
+        {QStringLiteral("minsalary"), e.minsalary},
+        {QStringLiteral("arrangedsalaryvalue"), e.arrangedsalaryvalue},
+        {QStringLiteral("arrangedpaymentvalue"), e.arrangedpaymentvalue},
+        {QStringLiteral("workingstateid"), e.workingstateid},
+    };
+    SetLine(defaults);
+    SetLine(changes);
+}
+
+void PayrollFixture::SetLine(const Values& changes) {
+    TSqlQuery& lines = *dm.SalaryItemZQ;
+    if (!lines.isEditing())
+        lines.edit();
+    for (const auto& [column, value] : changes)
+        lines.fieldByName(column)->setValue(value);
+}
+
+void PayrollFixture::Apply() {
+    dm.SalaryApply();
+    dm.SalaryItemsOpen();
+}
+
+double PayrollFixture::Line(const char* column) const {
+    return dm.SalaryItemZQ->fieldByName(QLatin1String(column))->asFloat();
+}
