@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDialog>
+
+#include <utility>
+#include <vector>
+
+class IOptionsPage;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+
+// The host's options dialog: a page of the host's own (which database the
+// program uses) and a page of every loaded module that has one. OK stores
+// every page once all of them accept their values; Cancel stores nothing.
+class THostOptionsDialog : public QDialog {
+    Q_OBJECT
+public:
+    THostOptionsDialog(const QString& databaseText, const std::vector<IOptionsPage*>& pages,
+                       QWidget* parent = nullptr);
+    ~THostOptionsDialog() override;
+
+    QTabWidget* PageControl;
+    QPushButton* DatabaseButton;
+    QPushButton* OKButton;
+    QPushButton* CancelButton;
+
+signals:
+    // The user wants to choose another database.
+    void databaseChangeRequested();
+
+public slots:
+    void accept() override;
+
+private:
+    // Gives every module page back to its module.
+    void releasePages();
+
+    std::vector<std::pair<IOptionsPage*, QWidget*>> pages_;
+};

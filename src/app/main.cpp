@@ -1,0 +1,3 @@
+#include "HostApp.h"
+
+int main(int argc, char* argv[]) { return RunHost(argc, argv); }
