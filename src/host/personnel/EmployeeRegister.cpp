@@ -11,6 +11,13 @@
 
 namespace {
 
+// The payroll adds these to other amounts in SQL, where an empty value
+// would spread; references hold 0 for "none", as the database's default has it.
+constexpr const char* ZeroByDefault[] = {"coefficient", "netcoefficient", "arrangedsalaryvalue",
+                                         "arrangedpaymentvalue", "averagesalaryvalue", "previousworkingyears",
+                                         "previousworkingmonths", "previousworkingdays", "employeetransportzoneid",
+                                         "organizationunitid"};
+
 // The working state of an employee who simply works; the payroll treats
 // some other states (sick leave and the like) apart.
 constexpr qint64 RegularWorkingState = 1;
@@ -95,7 +102,6 @@ bool duplicated(const TField& field) {
     return false;
 }
 
-// References hold 0 for "none", as the database's default has it.
 bool noReference(const TField& field) { return field.isNull() || field.asLargeInt() == 0; }
 
 bool containsKey(const TSqlQuery& query, const QVariant& key) {
@@ -141,15 +147,23 @@ EmployeeRegister::EmployeeRegister(Connection& connection, IMessages& messages, 
             return value.toString();
         return QString::fromUtf8(value.toString() == QLatin1String("y") ? _YES_CAP : _NO_CAP);
     };
+    // Units show their parent by name.
+    OrganizationUnitZQ->fieldByName(QStringLiteral("parentid"))->OnGetText = [this](const TField&, const QVariant& value,
+                                                                                  bool display) {
+        if (!display)
+            return value.isNull() ? QString() : QString::number(value.toLongLong());
+        const TSqlQuery& units = *OrganizationUnitZQ;
+        for (int row = 0; row < units.recordCount(); ++row)
+            if (value.toLongLong() != 0 && units.valueAt(row, units.keyField()->index()) == value)
+                return units.valueAt(row, units.fieldByName(QStringLiteral("name"))->index()).toString();
+        return QString();
+    };
     EmployeeZQ->OnNewRecord = [this](TDataSet&) {
         EmployeeZQ->fieldByName(QStringLiteral("active"))->setAsBoolean(true);
         for (const char* flag : {"minsalary", "employer"})
             EmployeeZQ->fieldByName(QLatin1String(flag))->setAsBoolean(false);
         EmployeeZQ->fieldByName(QStringLiteral("workingstateid"))->setAsLargeInt(RegularWorkingState);
-        // The payroll adds these to other amounts in SQL, where an empty value would spread.
-        for (const char* number : {"coefficient", "netcoefficient", "arrangedsalaryvalue", "arrangedpaymentvalue",
-                                   "averagesalaryvalue", "previousworkingyears", "previousworkingmonths",
-                                   "previousworkingdays", "employeetransportzoneid", "organizationunitid"})
+        for (const char* number : ZeroByDefault)
             EmployeeZQ->fieldByName(QLatin1String(number))->setAsFloat(0);
     };
     EmployeeZQ->BeforePost = [this](TDataSet&) {
@@ -324,6 +338,11 @@ void EmployeeRegister::normalizeEmployee() {
         TField* field = EmployeeZQ->fieldByName(QLatin1String(name));
         if (!field->isNull() && field->asString() != field->asString().trimmed())
             field->setAsString(field->asString().trimmed());
+    }
+    for (const char* number : ZeroByDefault) {
+        TField* field = EmployeeZQ->fieldByName(QLatin1String(number));
+        if (field->isNull())
+            field->setAsFloat(0);
     }
     for (const char* name : {"account", "voluntarypensionbankaccount"}) {
         TField* field = EmployeeZQ->fieldByName(QLatin1String(name));
