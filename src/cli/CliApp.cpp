@@ -1,6 +1,7 @@
 #include "CliApp.h"
 
 #include "CliCommands.h"
+#include "CliDemo.h"
 #include "CliDocument.h"
 #include "CliEmployees.h"
 #include "db/DbError.h"
@@ -25,6 +26,8 @@ const char* const Usage =
     "  line delete ID ŠIFRA                 izbriši stavku zaposlenog\n"
     "  employees import DATOTEKA [--all-or-nothing]  uvezi zaposlene iz CSV datoteke\n"
     "  employees export DATOTEKA            izvezi sve zaposlene u CSV datoteku\n"
+    "  demo       upiši demo preduzeće u praznu bazu\n"
+    "  demo-month obračun meseca demo preduzeća bez prozora\n"
     "\n"
     "Opcije:\n"
     "  --db URL   baza podataka: putanja do datoteke, sqlite:PUTANJA ili\n"
@@ -76,6 +79,10 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
             return CommandLine(context);
         if (command == QLatin1String("employees"))
             return CommandEmployees(context);
+        if (command == QLatin1String("demo"))
+            return CommandDemo(context);
+        if (command == QLatin1String("demo-month"))
+            return CommandDemoMonth(context);
         err << "Greška: nepoznata komanda \"" << command << "\". Pogledajte zarade-cli --help.\n";
         return 2;
     } catch (const EDatabaseError& error) {
