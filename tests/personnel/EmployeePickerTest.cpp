@@ -39,7 +39,3 @@ TEST(EmployeePicker, HandsBackTheChosenInListOrderAndOffersOnlyActiveByDefault) 
     EXPECT_FALSE(personnel.EmployeePicker().PickEmployees(chosen));
     EXPECT_TRUE(chosen.empty());
 }
-
-TEST(PersonnelModule, IsKnownByTheIdentifierThePayrollAsksFor) {
-    EXPECT_EQ(QStringLiteral("{8324FD38-EC88-40D3-9412-6D0DEFFDAB99}"), TPersonnelModule::InterfaceId());
-}

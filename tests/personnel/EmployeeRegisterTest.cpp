@@ -117,13 +117,7 @@ TEST(EmployeeRegister, EarlierAveragesAreOnePerMonthNewestFirst) {
         averages.fieldByName(QStringLiteral("month"))->setAsInteger(month);
         averages.fieldByName(QStringLiteral("workingvalue"))->setAsFloat(value);
         averages.fieldByName(QStringLiteral("workinghours"))->setAsFloat(168);
-        try {
-            averages.post();
-            return true;
-        } catch (const EAbort&) {
-            averages.cancel();
-            return false;
-        }
+        return Posted(averages);
     };
     EXPECT_TRUE(add(2024, 11, 90000));
     EXPECT_TRUE(add(2025, 1, 99000));

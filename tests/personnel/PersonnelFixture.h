@@ -9,6 +9,17 @@
 
 #include <memory>
 
+// Posts the edited row; false, with the row cancelled, when its checks refuse it.
+inline bool Posted(TDataSet& dataSet) {
+    try {
+        dataSet.post();
+        return true;
+    } catch (const EAbort&) {
+        dataSet.cancel();
+        return false;
+    }
+}
+
 // A prepared database with the personnel register open on it.
 struct PersonnelFixture {
     TestDatabase db;
@@ -32,13 +43,7 @@ struct PersonnelFixture {
         q.append();
         for (auto it = values.cbegin(); it != values.cend(); ++it)
             q.fieldByName(it.key())->setValue(it.value());
-        try {
-            q.post();
-            return true;
-        } catch (const EAbort&) {
-            q.cancel();
-            return false;
-        }
+        return Posted(q);
     }
 
     qint64 count(const QString& sql) { return connection.scalar(sql).toLongLong(); }

@@ -362,88 +362,97 @@ bool EmployeeRegister::referenced(const QString& table, const QString& column, c
          > 0;
 }
 
-bool EmployeeRegister::confirmDelete(TSqlQuery* query, const QString& question) {
-    query->checkBrowseMode();
-    if (query->isEmpty())
+// The one way rows leave the register: a refusal (when `refusal` gives a
+// reason) or the user's confirmation, then the row and whatever `alongside`
+// removes with it, in one transaction.
+bool EmployeeRegister::deleteCurrent(TSqlQuery& query, const std::function<QString()>& refusal,
+                                     const std::function<QString()>& question,
+                                     const std::function<void()>& alongside) {
+    query.checkBrowseMode();
+    if (query.isEmpty())
         return false;
-    return Messages().confirm(question);
-}
-
-bool EmployeeRegister::DeleteEmployee() {
-    EmployeeZQ->checkBrowseMode();
-    if (EmployeeZQ->isEmpty())
-        return false;
-    const TEmployeeDesc employee = Descriptor(EmployeeZQ->currentIndex());
-    const QString who = QStringLiteral("%1 %2 %3").arg(employee.code, employee.firstname, employee.lastname);
-    const QVariant key = qlonglong(employee.employeeid);
-    // Salaries, deductions and attendance are history: they must keep their employee.
-    if (referenced(QStringLiteral("salaryitem"), QStringLiteral("employeeid"), key)
-        || referenced(QStringLiteral("salarycredit"), QStringLiteral("employeeid"), key)
-        || referenced(QStringLiteral("timerattendance"), QStringLiteral("employeeid"), key)) {
-        Messages().error(QStringLiteral("Zaposleni %1 ima obračunate zarade, obustave ili evidenciju prisustva i ne može "
-                                        "se izbrisati. Označite ga kao neaktivnog.")
-                             .arg(who));
+    if (const QString reason = refusal(); !reason.isEmpty()) {
+        Messages().error(reason);
         return false;
     }
-    if (!confirmDelete(EmployeeZQ, QStringLiteral("Da li želite da izbrišete zaposlenog %1?").arg(who)))
+    if (!Messages().confirm(question()))
         return false;
     Transaction transaction(*ZConnection());
-    ZConnection()->exec(QStringLiteral("DELETE FROM employeepreviousaveragevalue WHERE employeeid = ?"), {key});
-    EmployeeZQ->remove();
+    if (alongside)
+        alongside();
+    query.remove();
     transaction.commit();
     return true;
 }
 
+bool EmployeeRegister::DeleteEmployee() {
+    const auto who = [this] {
+        const TEmployeeDesc employee = Descriptor(EmployeeZQ->currentIndex());
+        return QStringLiteral("%1 %2 %3").arg(employee.code, employee.firstname, employee.lastname);
+    };
+    const auto key = [this] { return EmployeeZQ->keyField()->value(); };
+    return deleteCurrent(
+        *EmployeeZQ,
+        [&] {
+            // Salaries, deductions and attendance are history: they must keep their employee.
+            if (referenced(QStringLiteral("salaryitem"), QStringLiteral("employeeid"), key())
+                || referenced(QStringLiteral("salarycredit"), QStringLiteral("employeeid"), key())
+                || referenced(QStringLiteral("timerattendance"), QStringLiteral("employeeid"), key()))
+                return QStringLiteral("Zaposleni %1 ima obračunate zarade, obustave ili evidenciju prisustva i ne "
+                                      "može se izbrisati. Označite ga kao neaktivnog.")
+                    .arg(who());
+            return QString();
+        },
+        [&] { return QStringLiteral("Da li želite da izbrišete zaposlenog %1?").arg(who()); },
+        [&] {
+            ZConnection()->exec(QStringLiteral("DELETE FROM employeepreviousaveragevalue WHERE employeeid = ?"),
+                                {key()});
+        });
+}
+
 bool EmployeeRegister::DeleteTransportZone() {
-    EmployeeTransportZoneZQ->checkBrowseMode();
-    if (EmployeeTransportZoneZQ->isEmpty())
-        return false;
-    const QString name = EmployeeTransportZoneZQ->fieldByName(QStringLiteral("name"))->asString();
-    if (referenced(QStringLiteral("employee"), QStringLiteral("employeetransportzoneid"),
-                   EmployeeTransportZoneZQ->keyField()->value())) {
-        Messages().error(QStringLiteral("Zona \"%1\" je dodeljena zaposlenima i ne može se izbrisati.").arg(name));
-        return false;
-    }
-    if (!confirmDelete(EmployeeTransportZoneZQ, QStringLiteral("Da li želite da izbrišete zonu \"%1\"?").arg(name)))
-        return false;
-    EmployeeTransportZoneZQ->remove();
-    return true;
+    TSqlQuery& zones = *EmployeeTransportZoneZQ;
+    const auto name = [&zones] { return zones.fieldByName(QStringLiteral("name"))->asString(); };
+    return deleteCurrent(
+        zones,
+        [&] {
+            return referenced(QStringLiteral("employee"), QStringLiteral("employeetransportzoneid"),
+                              zones.keyField()->value())
+                       ? QStringLiteral("Zona \"%1\" je dodeljena zaposlenima i ne može se izbrisati.").arg(name())
+                       : QString();
+        },
+        [&] { return QStringLiteral("Da li želite da izbrišete zonu \"%1\"?").arg(name()); });
 }
 
 bool EmployeeRegister::DeleteOrganizationUnit() {
-    OrganizationUnitZQ->checkBrowseMode();
-    if (OrganizationUnitZQ->isEmpty())
-        return false;
-    const QString name = OrganizationUnitZQ->fieldByName(QStringLiteral("name"))->asString();
-    const QVariant key = OrganizationUnitZQ->keyField()->value();
-    if (referenced(QStringLiteral("employee"), QStringLiteral("organizationunitid"), key)
-        || referenced(QStringLiteral("organizationunit"), QStringLiteral("parentid"), key)) {
-        Messages().error(
-            QStringLiteral("Jedinica \"%1\" ima zaposlene ili podređene jedinice i ne može se izbrisati.").arg(name));
-        return false;
-    }
-    if (!confirmDelete(OrganizationUnitZQ, QStringLiteral("Da li želite da izbrišete jedinicu \"%1\"?").arg(name)))
-        return false;
-    OrganizationUnitZQ->remove();
-    return true;
+    TSqlQuery& units = *OrganizationUnitZQ;
+    const auto name = [&units] { return units.fieldByName(QStringLiteral("name"))->asString(); };
+    return deleteCurrent(
+        units,
+        [&] {
+            const QVariant key = units.keyField()->value();
+            if (referenced(QStringLiteral("employee"), QStringLiteral("organizationunitid"), key)
+                || referenced(QStringLiteral("organizationunit"), QStringLiteral("parentid"), key))
+                return QStringLiteral("Jedinica \"%1\" ima zaposlene ili podređene jedinice i ne može se izbrisati.")
+                    .arg(name());
+            return QString();
+        },
+        [&] { return QStringLiteral("Da li želite da izbrišete jedinicu \"%1\"?").arg(name()); });
 }
 
 bool EmployeeRegister::DeletePreviousAverage() {
-    TSqlQuery* averages = EmployeePreviousAverageValueZQ;
-    if (averages->state() == DataSetState::Insert) {
-        averages->cancel();
+    TSqlQuery& averages = *EmployeePreviousAverageValueZQ;
+    if (averages.state() == DataSetState::Insert) {
+        averages.cancel();
         return true;
     }
-    averages->checkBrowseMode();
-    if (averages->isEmpty())
-        return false;
-    const QString month = QStringLiteral("%1/%2")
-                              .arg(averages->fieldByName(QStringLiteral("month"))->asInteger())
-                              .arg(averages->fieldByName(QStringLiteral("year"))->asInteger());
-    if (!confirmDelete(averages, QStringLiteral("Da li želite da izbrišete zaradu za %1?").arg(month)))
-        return false;
-    averages->remove();
-    return true;
+    return deleteCurrent(
+        averages, [] { return QString(); },
+        [&averages] {
+            return QStringLiteral("Da li želite da izbrišete zaradu za %1/%2?")
+                .arg(averages.fieldByName(QStringLiteral("month"))->asInteger())
+                .arg(averages.fieldByName(QStringLiteral("year"))->asInteger());
+        });
 }
 
 TEmployeeDesc EmployeeRegister::Descriptor(int row) const {

@@ -76,7 +76,8 @@ private:
     static std::optional<FieldProblem> firstProblem(const std::vector<FieldCheck>& checks);
     void rejectOnProblem(const std::optional<FieldProblem>& problem);
     bool referenced(const QString& table, const QString& column, const QVariant& key);
-    bool confirmDelete(TSqlQuery* query, const QString& question);
+    bool deleteCurrent(TSqlQuery& query, const std::function<QString()>& refusal,
+                       const std::function<QString()>& question, const std::function<void()>& alongside = {});
 
     std::vector<FieldCheck> employeeChecks_;
     std::vector<FieldCheck> zoneChecks_;

@@ -13,7 +13,7 @@ inline constexpr char PersonnelModuleIID[] = "{8324FD38-EC88-40D3-9412-6D0DEFFDA
 // What other modules may ask of the personnel module.
 class IPersonnelModule {
 public:
-    virtual ~IPersonnelModule() = default;
+    virtual ~IPersonnelModule();
     virtual IEmployeePicker& EmployeePicker() = 0;
 
 protected:

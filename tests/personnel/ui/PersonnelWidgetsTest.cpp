@@ -1,8 +1,10 @@
 #include "DataSetGridDialog.h"
 #include "EmployeeEditDialog.h"
+#include "EmployeeListView.h"
 #include "EmployeePickerDialog.h"
 #include "EmployeeRegister.h"
 #include "EmployeeRegisterWindow.h"
+#include "PersonnelUi.h"
 #include "QStringPrinter.h"
 #include "ScriptedMessages.h"
 #include "TestDatabase.h"
@@ -182,19 +184,19 @@ TEST(EmployeePickerDialog, OffersActiveEmployeesFoundByCodeOrNameAndHandsThemBac
     p.add(QStringLiteral("001"), QStringLiteral("Đorđe"), QStringLiteral("Anić"));
     p.add(QStringLiteral("002"), QStringLiteral("Bora"), QStringLiteral("Borić"), false);
     EmployeePickerDialog dialog(p.employees, {});
-    QAbstractItemModelTester tester(dialog.view()->model());
-    EXPECT_EQ(2, dialog.view()->model()->rowCount());
+    QAbstractItemModelTester tester(dialog.list()->view()->model());
+    EXPECT_EQ(2, dialog.list()->view()->model()->rowCount());
     EXPECT_FALSE(dialog.okButton()->isEnabled());
 
-    dialog.search()->setText(QStringLiteral("djordje"));
-    EXPECT_EQ(1, dialog.view()->model()->rowCount());
-    dialog.search()->clear();
-    dialog.showInactive()->setChecked(true);
-    EXPECT_EQ(3, dialog.view()->model()->rowCount());
+    dialog.list()->search()->setText(QStringLiteral("djordje"));
+    EXPECT_EQ(1, dialog.list()->view()->model()->rowCount());
+    dialog.list()->search()->clear();
+    dialog.list()->showInactive()->setChecked(true);
+    EXPECT_EQ(3, dialog.list()->view()->model()->rowCount());
     screenshot(dialog, QStringLiteral("employee-picker"));
 
-    dialog.view()->sortByColumn(1, Qt::DescendingOrder);  // by last name, backwards
-    dialog.view()->selectAll();
+    dialog.list()->view()->sortByColumn(1, Qt::DescendingOrder);  // by last name, backwards
+    dialog.list()->view()->selectAll();
     EXPECT_TRUE(dialog.okButton()->isEnabled());
     const TEmployeeDescArr chosen = dialog.chosen();
     ASSERT_EQ(3u, chosen.size());
@@ -231,12 +233,12 @@ TEST(EmployeeRegisterWindow, ListsActiveEmployeesAndCountsThem) {
     p.add(QStringLiteral("002"), QStringLiteral("Bora"), QStringLiteral("Borić"), false);
     p.add(QStringLiteral("003"), QStringLiteral("Ceca"), QStringLiteral("Cvetković"));
     EmployeeRegisterWindow window(p.employees, p.messages);
-    QAbstractItemModelTester tester(window.view()->model());
-    EXPECT_EQ(2, window.view()->model()->rowCount());
+    QAbstractItemModelTester tester(window.list()->view()->model());
+    EXPECT_EQ(2, window.list()->view()->model()->rowCount());
     EXPECT_FALSE(window.EditEmployee->isEnabled());
-    window.activeOnly()->setChecked(false);
-    EXPECT_EQ(3, window.view()->model()->rowCount());
-    window.view()->selectRow(0);
+    window.list()->showInactive()->setChecked(true);
+    EXPECT_EQ(3, window.list()->view()->model()->rowCount());
+    window.list()->view()->selectRow(0);
     EXPECT_TRUE(window.DeleteEmployee->isEnabled());
     screenshot(window, QStringLiteral("employee-register"));
 
@@ -251,4 +253,32 @@ TEST(EmployeeRegisterWindow, ListsActiveEmployeesAndCountsThem) {
                                [] { return false; }, p.messages);
     EXPECT_EQ(QStringLiteral("95000,00"), averages.model()->index(0, 2).data().toString());
     screenshot(averages, QStringLiteral("previous-averages"));
+}
+
+namespace {
+
+// The console as far as modules look each other up.
+class Console : public IConsole {
+public:
+    QHash<QString, IModule*> modules;
+    IModule* FindModule(const QString& interfaceId) override { return modules.value(interfaceId); }
+    void SetViewerGrid(QTableView*) override {}
+    IMessages& Messages() override { return messages_; }
+    QWidget* MainWindow() override { return nullptr; }
+
+private:
+    ScriptedMessages messages_;
+};
+
+}  // namespace
+
+TEST(PersonnelModule, IsFoundThroughTheConsoleTheWayThePayrollAsks) {
+    Connection connection;  // not open: the module needs it only when the picker opens
+    ScriptedMessages messages;
+    const auto module = CreatePersonnelModule(nullptr, connection, messages);
+    Console console;
+    console.modules.insert(QString::fromLatin1(IID_IPersonnelModule), module.get());
+    IPersonnelModule* personnel = FindModule<IPersonnelModule>(console, IID_IPersonnelModule);
+    ASSERT_NE(nullptr, personnel);
+    EXPECT_NE(nullptr, dynamic_cast<WidgetEmployeePicker*>(&personnel->EmployeePicker()));
 }

@@ -1,6 +1,7 @@
 #include "DataSetGridDialog.h"
 
 #include "Messages.h"
+#include "ReportedAction.h"
 #include "db/DataSetTableModel.h"
 #include "db/DbError.h"
 #include "db/SqlQuery.h"
@@ -49,38 +50,19 @@ void DataSetGridDialog::followCursor() {
     const int row = view_->currentIndex().row();
     if (row < 0 || row == query_.currentIndex())
         return;
-    try {
-        query_.setCurrentIndex(row);
-    } catch (const EAbort&) {
+    if (!RunReported(messages_, [this, row] { query_.setCurrentIndex(row); }))
         view_->setCurrentIndex(model_->index(query_.currentIndex(), 0));
-    } catch (const EDatabaseError& error) {
-        messages_.error(error.message());
-        view_->setCurrentIndex(model_->index(query_.currentIndex(), 0));
-    }
 }
 
 void DataSetGridDialog::addRow() {
-    try {
-        query_.append();
-    } catch (const EAbort&) {
+    if (!RunReported(messages_, [this] { query_.append(); }))
         return;
-    } catch (const EDatabaseError& error) {
-        messages_.error(error.message());
-        return;
-    }
     const QModelIndex first = model_->index(query_.currentIndex(), 0);
     view_->setCurrentIndex(first);
     view_->edit(first);
 }
 
-void DataSetGridDialog::deleteRow() {
-    try {
-        deleteCurrent_();
-    } catch (const EAbort&) {
-    } catch (const EDatabaseError& error) {
-        messages_.error(error.message());
-    }
-}
+void DataSetGridDialog::deleteRow() { RunReported(messages_, deleteCurrent_); }
 
 // Closing stores the row being edited; when it cannot be stored the user
 // chooses between correcting it and dropping the change.

@@ -3,6 +3,7 @@
 #include "EmployeeRegister.h"
 #include "FormatFloat.h"
 #include "Messages.h"
+#include "ReportedAction.h"
 #include "db/DbError.h"
 
 #include <QCheckBox>
@@ -236,15 +237,8 @@ void EmployeeEditDialog::accept() {
         showProblem(binder_.widgetOf(problem->field), problem->message);
         return;
     }
-    try {
-        employee.post();
-    } catch (const EAbort&) {
-        return;
-    } catch (const EDatabaseError& error) {
-        messages_.error(error.message());
-        return;
-    }
-    QDialog::accept();
+    if (RunReported(messages_, [&employee] { employee.post(); }))
+        QDialog::accept();
 }
 
 void EmployeeEditDialog::reject() {

@@ -5,14 +5,10 @@
 #include <QDialog>
 
 class Connection;
-class DataSetTableModel;
-class IMessages;
-class EmployeeFilterModel;
+class EmployeeListView;
 class EmployeeRegister;
-class QCheckBox;
-class QLineEdit;
+class IMessages;
 class QPushButton;
-class QTableView;
 
 // Lets the user choose employees by code and name: one or several, from the
 // active employees unless "show inactive too" is ticked.
@@ -24,18 +20,12 @@ public:
     // The selected employees in the order of the register (by code).
     TEmployeeDescArr chosen() const;
 
-    QLineEdit* search() const { return search_; }
-    QCheckBox* showInactive() const { return showInactive_; }
-    QTableView* view() const { return view_; }
+    EmployeeListView* list() const { return list_; }
     QPushButton* okButton() const { return ok_; }
 
 private:
     EmployeeRegister& employees_;
-    DataSetTableModel* model_;
-    EmployeeFilterModel* filter_;
-    QLineEdit* search_;
-    QCheckBox* showInactive_;
-    QTableView* view_;
+    EmployeeListView* list_;
     QPushButton* ok_;
 };
 

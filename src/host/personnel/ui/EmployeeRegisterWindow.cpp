@@ -3,40 +3,23 @@
 #include "DataSetGridDialog.h"
 #include "EmployeeCsv.h"
 #include "EmployeeEditDialog.h"
-#include "EmployeeFilterModel.h"
+#include "EmployeeListView.h"
 #include "EmployeeRegister.h"
 #include "KeyChoiceDelegate.h"
 #include "Messages.h"
-#include "db/DataSetTableModel.h"
-#include "db/DbError.h"
+#include "ReportedAction.h"
 
 #include <QAction>
-#include <QCheckBox>
-#include <QHBoxLayout>
-#include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
 #include <QTableView>
 #include <QToolBar>
 #include <QVBoxLayout>
 
 EmployeeRegisterWindow::EmployeeRegisterWindow(EmployeeRegister& employees, IMessages& messages, QWidget* parent)
-    : QDialog(parent), employees_(employees), messages_(messages),
-      model_(new DataSetTableModel(employees.EmployeeZQ,
-                                   {QStringLiteral("code"), QStringLiteral("lastname"), QStringLiteral("firstname"),
-                                    QStringLiteral("personalidentificator"), QStringLiteral("organizationunit"),
-                                    QStringLiteral("vocation"), QStringLiteral("city"), QStringLiteral("active")},
-                                   this)),
-      filter_(new EmployeeFilterModel(employees, this)), view_(new QTableView), search_(new QLineEdit),
-      activeOnly_(new QCheckBox(tr("Samo aktivni"))), count_(new QLabel) {
+    : QDialog(parent), employees_(employees), messages_(messages), list_(new EmployeeListView(employees)) {
     setWindowTitle(tr("Zaposleni"));
-    model_->setReadOnly(true);
-    filter_->setSourceModel(model_);
-
     NewEmployee = action(tr("Novi"), tr("Novi zaposleni (Ins)"), &EmployeeRegisterWindow::NewEmployeeExecute);
     NewEmployee->setShortcut(Qt::Key_Insert);
-    EditEmployee = action(tr("Izmeni"), tr("Izmena izabranog zaposlenog (Enter)"),
-                          &EmployeeRegisterWindow::EditEmployeeExecute);
+    EditEmployee = action(tr("Izmeni"), tr("Izmena izabranog zaposlenog"), &EmployeeRegisterWindow::EditEmployeeExecute);
     DeleteEmployee = action(tr("Obriši"), tr("Brisanje izabranog zaposlenog"),
                             &EmployeeRegisterWindow::DeleteEmployeeExecute);
     PreviousAverages = action(tr("Ranije zarade"), tr("Zarade i sati izabranog zaposlenog iz ranijih meseci"),
@@ -58,42 +41,16 @@ EmployeeRegisterWindow::EmployeeRegisterWindow(EmployeeRegister& employees, IMes
     toolbar->addSeparator();
     toolbar->addActions({ImportEmployees, ExportEmployees});
 
-    search_->setPlaceholderText(tr("Traži po šifri, imenu, prezimenu ili JMBG"));
-    search_->setClearButtonEnabled(true);
-    activeOnly_->setChecked(true);
-    connect(search_, &QLineEdit::textChanged, this, [this](const QString& text) {
-        filter_->setSearch(text);
-        updateActions();
-    });
-    connect(activeOnly_, &QCheckBox::toggled, this, [this](bool on) {
-        filter_->setActiveOnly(on);
-        updateActions();
-    });
-    auto* searchRow = new QHBoxLayout;
-    searchRow->addWidget(new QLabel(tr("Traži:")));
-    searchRow->addWidget(search_, 1);
-    searchRow->addWidget(activeOnly_);
-
-    view_->setModel(filter_);
-    view_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view_->setSelectionMode(QAbstractItemView::SingleSelection);
-    view_->setSortingEnabled(true);
-    view_->sortByColumn(0, Qt::AscendingOrder);
-    view_->verticalHeader()->hide();
-    view_->resizeColumnsToContents();
-    view_->horizontalHeader()->setSectionResizeMode(4, QHeaderView::Stretch);  // the unit: the longest text
-    view_->setContextMenuPolicy(Qt::ActionsContextMenu);
-    view_->addActions({NewEmployee, EditEmployee, DeleteEmployee, PreviousAverages});
-    connect(view_, &QTableView::doubleClicked, this, &EmployeeRegisterWindow::EditEmployeeExecute);
-    connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &EmployeeRegisterWindow::updateActions);
-    connect(filter_, &QAbstractItemModel::modelReset, this, &EmployeeRegisterWindow::updateActions);
+    QTableView* view = list_->view();
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setContextMenuPolicy(Qt::ActionsContextMenu);
+    view->addActions({NewEmployee, EditEmployee, DeleteEmployee, PreviousAverages});
+    connect(list_, &EmployeeListView::activated, this, &EmployeeRegisterWindow::EditEmployeeExecute);
+    connect(list_, &EmployeeListView::selectionChanged, this, &EmployeeRegisterWindow::updateActions);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(toolbar);
-    layout->addLayout(searchRow);
-    layout->addWidget(view_, 1);
-    layout->addWidget(count_);
+    layout->addWidget(list_, 1);
     resize(860, 520);
     updateActions();
 }
@@ -107,28 +64,22 @@ QAction* EmployeeRegisterWindow::action(const QString& text, const QString& tool
 }
 
 void EmployeeRegisterWindow::updateActions() {
-    const bool selected = view_->selectionModel()->hasSelection();
+    const bool selected = !list_->selectedRows().empty();
     for (QAction* needsEmployee : {EditEmployee, DeleteEmployee, PreviousAverages})
         needsEmployee->setEnabled(selected);
-    count_->setText(tr("Prikazano zaposlenih: %1 od %2").arg(filter_->rowCount()).arg(model_->rowCount()));
 }
 
 bool EmployeeRegisterWindow::selectCurrent() {
-    const QModelIndexList rows = view_->selectionModel()->selectedRows();
-    if (rows.isEmpty())
+    const std::vector<int> rows = list_->selectedRows();
+    if (rows.empty())
         return false;
-    employees_.EmployeeZQ->setCurrentIndex(filter_->mapToSource(rows.first()).row());
+    employees_.EmployeeZQ->setCurrentIndex(rows.front());
     return true;
 }
 
 void EmployeeRegisterWindow::showCode(const QString& code) {
-    if (!employees_.LocateCode(code))
-        return;
-    const QModelIndex index = filter_->mapFromSource(model_->index(employees_.EmployeeZQ->currentIndex(), 0));
-    if (index.isValid()) {
-        view_->setCurrentIndex(index);
-        view_->scrollTo(index);
-    }
+    if (employees_.LocateCode(code))
+        list_->showCurrent();
     updateActions();
 }
 
@@ -153,11 +104,7 @@ void EmployeeRegisterWindow::EditEmployeeExecute() {
 void EmployeeRegisterWindow::DeleteEmployeeExecute() {
     if (!selectCurrent())
         return;
-    try {
-        employees_.DeleteEmployee();
-    } catch (const EDatabaseError& error) {
-        messages_.error(error.message());
-    }
+    RunReported(messages_, [this] { employees_.DeleteEmployee(); });
     updateActions();
 }
 
@@ -217,7 +164,7 @@ void EmployeeRegisterWindow::ImportEmployeesExecute() {
     const QString current = employees_.EmployeeZQ->isEmpty()
                                 ? QString()
                                 : employees_.EmployeeZQ->fieldByName(QStringLiteral("code"))->asString();
-    try {
+    RunReported(messages_, [&] {
         const EmployeeImportResult result = ImportEmployeesCsvFile(
             employees_, fileName, answer == DialogAnswer::Yes ? ImportMode::AllOrNothing : ImportMode::StoreValidRows);
         const QStringList lines = result.reportLines();
@@ -226,9 +173,7 @@ void EmployeeRegisterWindow::ImportEmployeesExecute() {
         else
             messages_.messageStrings(result.summary(), result.ok() ? MessageKind::Information : MessageKind::Warning,
                                      lines);
-    } catch (const EDatabaseError& error) {
-        messages_.error(error.message());
-    }
+    });
     showCode(current);
 }
 

@@ -2,19 +2,14 @@
 
 #include <QDialog>
 
-class EmployeeFilterModel;
+class EmployeeListView;
 class EmployeeRegister;
-class DataSetTableModel;
 class IMessages;
 class QAction;
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QTableView;
 
 // The register of employees: the list with search by code and name, active
 // employees only unless asked otherwise, and the actions on it. The actions
-// belong to the window; its toolbar, buttons and context menu reuse them.
+// belong to the window; its toolbar and the list's context menu reuse them.
 class EmployeeRegisterWindow : public QDialog {
     Q_OBJECT
 public:
@@ -29,10 +24,7 @@ public:
     QAction* ImportEmployees;
     QAction* ExportEmployees;
 
-    QTableView* view() const { return view_; }
-    EmployeeFilterModel* filter() const { return filter_; }
-    QLineEdit* search() const { return search_; }
-    QCheckBox* activeOnly() const { return activeOnly_; }
+    EmployeeListView* list() const { return list_; }
 
     void NewEmployeeExecute();
     void EditEmployeeExecute();
@@ -53,10 +45,5 @@ private:
 
     EmployeeRegister& employees_;
     IMessages& messages_;
-    DataSetTableModel* model_;
-    EmployeeFilterModel* filter_;
-    QTableView* view_;
-    QLineEdit* search_;
-    QCheckBox* activeOnly_;
-    QLabel* count_;
+    EmployeeListView* list_;
 };
