@@ -62,7 +62,9 @@ TMainWindow::TMainWindow(IMessages* messages, QWidget* parent) : QMainWindow(par
     resize(1200, 720);
 }
 
-TMainWindow::~TMainWindow() { UnloadModule(); }
+// The security module may already be gone: release the module without
+// touching it.
+TMainWindow::~TMainWindow() { ReleaseModule(); }
 
 void TMainWindow::CreateMenus() {
     QMenu* file = menuBar()->addMenu(tr("&Datoteka"));
@@ -142,6 +144,11 @@ bool TMainWindow::LoadModule(const QString& path) {
 }
 
 void TMainWindow::UnloadModule() {
+    ReleaseModule();
+    UpdateStatus();
+}
+
+void TMainWindow::ReleaseModule() {
     if (snapin_) {
         if (IViewer* viewer = snapin_->GetViewer())
             viewer->Hide();
@@ -155,7 +162,6 @@ void TMainWindow::UnloadModule() {
     moduleAction_->setVisible(false);
     // The module frees its snap-in, frames and data when it is finalised.
     library_.Unload();
-    UpdateStatus();
 }
 
 void TMainWindow::BuildModuleMenu() {

@@ -59,6 +59,7 @@ public slots:
 private:
     void CreateMenus();
     void BuildModuleMenu();
+    void ReleaseModule();
     void UpdateStatus();
 
     std::unique_ptr<IMessages> ownMessages_;

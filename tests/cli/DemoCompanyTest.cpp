@@ -1,0 +1,165 @@
+#include "BankAccount.h"
+#include "CliApp.h"
+#include "CompanyInfo.h"
+#include "DBIniFile.h"
+#include "DemoCompany.h"
+#include "Jmbg.h"
+#include "QStringPrinter.h"
+#include "TestDatabase.h"
+#include "db/DbError.h"
+
+#include <QSqlQuery>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct DemoRun {
+    int code;
+    QString out;
+    QString err;
+};
+
+DemoRun RunDemoCommand(const QString& url, const QString& command) {
+    QString out, err;
+    QTextStream o(&out), e(&err);
+    const int code = RunCli({QStringLiteral("zarade-cli"), QStringLiteral("--db"), url, command}, o, e);
+    o.flush();
+    e.flush();
+    return {code, out, err};
+}
+
+int Count(Connection& connection, const QString& sql) { return connection.scalar(sql).toInt(); }
+
+// Model 97 references check as a whole: the rest followed by the two
+// control digits leaves 1 modulo 97.
+bool IsModel97Reference(const QString& reference) {
+    int remainder = 0;
+    for (const QChar c : reference.mid(2) + reference.left(2))
+        remainder = (remainder * 10 + c.digitValue()) % 97;
+    return reference.size() > 2 && remainder == 1;
+}
+
+// PIB: ISO 7064 MOD 11,10 over all nine digits.
+bool IsPib(const QString& pib) {
+    int p = 10;
+    for (int i = 0; i < 8; ++i) {
+        const int s = (pib.at(i).digitValue() + p) % 10;
+        p = (2 * (s == 0 ? 10 : s)) % 11;
+    }
+    return pib.size() == 9 && (11 - p) % 10 == pib.at(8).digitValue();
+}
+
+}  // namespace
+
+TEST(DemoCompany, FillsAnEmptyDatabaseWithACompanyOnEveryPayBasis) {
+    REQUIRE_TEST_DATABASE();
+    TestDatabase db;
+    Connection& connection = db.open(false);
+
+    const DemoRun demo = RunDemoCommand(db.url(), QStringLiteral("demo"));
+    ASSERT_EQ(0, demo.code) << demo.err.toStdString();
+    EXPECT_TRUE(demo.out.contains(QStringLiteral("zaposlenih: 30")));
+    EXPECT_TRUE(demo.out.contains(QStringLiteral("istorija obračuna još nije dostupna")));
+
+    const TCompanyInfo company = ReadCompanyInfo(TDBIniFile(connection));
+    EXPECT_EQ(QStringLiteral("Javor Tekstil d.o.o."), company.Name);
+    EXPECT_TRUE(IsPib(company.Code)) << company.Code.toStdString();
+    EXPECT_EQ(company.BankAccount, NormalizeBankAccount(company.BankAccount));
+    EXPECT_EQ(QStringLiteral("RSD"), connection.scalar(QStringLiteral("SELECT code FROM currency WHERE status = 'primary'")).toString());
+
+    QSqlQuery employees = connection.exec(QStringLiteral(
+        "SELECT personalidentificator, sex, account, communitypaymentcode, firstname, lastname FROM employee"));
+    int rows = 0;
+    while (employees.next()) {
+        ++rows;
+        const QString jmbg = employees.value(0).toString();
+        EXPECT_EQ(QString(), JmbgError(jmbg)) << jmbg.toStdString();
+        EXPECT_EQ(employees.value(1).toString() == QLatin1String("f"), jmbg.mid(9, 3).toInt() >= 500)
+            << "the serial number tells the sex: " << jmbg.toStdString();
+        const QString account = employees.value(2).toString();
+        EXPECT_EQ(account, NormalizeBankAccount(account)) << account.toStdString();
+        EXPECT_TRUE(IsModel97Reference(employees.value(3).toString())) << employees.value(3).toString().toStdString();
+    }
+    EXPECT_EQ(30, rows);
+    EXPECT_EQ(QString::fromUtf8("Đorđević"),
+              connection.scalar(QStringLiteral("SELECT lastname FROM employee WHERE code = '002'")).toString())
+        << "Serbian letters survive the round trip";
+
+    // Every pay basis, and the working states the lists treat apart.
+    for (const char* basis : {"minsalary = 'y'", "arrangedsalaryvalue > 0", "arrangedpaymentvalue > 0",
+                              "coefficient > 1", "netcoefficient > 1", "workingstateid = 7", "workingstateid = 8"})
+        EXPECT_GT(Count(connection, QStringLiteral("SELECT COUNT(*) FROM employee WHERE ") + QLatin1String(basis)), 0)
+            << basis;
+    EXPECT_EQ(7, Count(connection, QStringLiteral("SELECT COUNT(*) FROM organizationunit")));
+    EXPECT_EQ(3, Count(connection, QStringLiteral("SELECT COUNT(*) FROM employeetransportzone")));
+    EXPECT_EQ(30, Count(connection, QStringLiteral("SELECT COUNT(*) FROM employee WHERE employeetransportzoneid IS NOT NULL")));
+    EXPECT_GE(Count(connection, QStringLiteral("SELECT COUNT(*) FROM salarycredit WHERE defaultcredit = 'y'")), 3);
+}
+
+TEST(DemoCompany, HasTheStatutoryRatesInTheOrderTheCalculationReadsThem) {
+    REQUIRE_TEST_DATABASE();
+    TestDatabase db;
+    Connection& connection = db.open();
+    SeedDemoCompany(connection);
+
+    EXPECT_EQ(1, Count(connection, QStringLiteral("SELECT COUNT(*) FROM salarytax WHERE defaulttax = 'y'")));
+    QSqlQuery items = connection.exec(QStringLiteral(
+        "SELECT taxpercent, taxstatus, minsalary, taxfreevalue, taxbankaccount FROM salarytaxitem "
+        "WHERE chamber = 'n' ORDER BY taxpercent DESC, salarytaxitemid"));
+    QStringList employee, employer;
+    while (items.next()) {
+        const QString rate = QString::number(items.value(0).toDouble(), 'f', 2);
+        const bool contribution = items.value(2).toString() == QLatin1String("y");
+        if (items.value(1).toString() == QLatin1String("s"))
+            employee << (contribution ? rate : QStringLiteral("tax %1 free %2").arg(rate).arg(items.value(3).toDouble()));
+        else
+            employer << rate;
+        // Treasury accounts are written short, as the treasury publishes them.
+        const QString account = items.value(4).toString();
+        EXPECT_FALSE(NormalizeBankAccount(account).isEmpty()) << account.toStdString();
+    }
+    // Pension, health, unemployment for the employee: the first three contributions by rate.
+    EXPECT_EQ((QStringList{"14.00", "tax 10.00 free 34221", "5.15", "0.75"}), employee);
+    EXPECT_EQ((QStringList{"10.00", "5.15"}), employer);
+    EXPECT_EQ(1, Count(connection, QStringLiteral("SELECT COUNT(*) FROM salarytaxitem WHERE chamber = 'y'")));
+}
+
+TEST(DemoCompany, RefusesADatabaseThatAlreadyHasData) {
+    REQUIRE_TEST_DATABASE();
+    TestDatabase db;
+    Connection& connection = db.open();
+    connection.exec(QStringLiteral(
+        "INSERT INTO salary (baudvalue, maxsalaryvalue, minsalaryvalue, month, year, paymentdate, accountingdate, "
+        "partcoefficient, salarynumber, status, salarytaxid, workinghours, minnetsalaryprice, minnetsalaryvalue, "
+        "workingyearsincrementpercent, mealrefund, vacationrefund, voluntarypensiontaxfreevalue, salarytype, "
+        "netdecreasepercent, netdecreaseminvalue, taxpercent, taxfreevalue) "
+        "VALUES (1, 1, 0, 11, 2026, '2026-12-10', '2026-12-10', 100, 1, 'n', 1, 168, 0, 0, 0.4, 0, 0, 0, 'Z', 0, 0, 10, 0)"));
+    EXPECT_TRUE(DemoCompanyRefusal(connection).contains(QStringLiteral("obračuna zarada: 1")));
+    EXPECT_THROW(SeedDemoCompany(connection), EDatabaseError);
+    EXPECT_EQ(0, Count(connection, QStringLiteral("SELECT COUNT(*) FROM employee")));
+
+    TestDatabase other;
+    other.open();
+    ASSERT_EQ(0, RunDemoCommand(other.url(), QStringLiteral("demo")).code);
+    const DemoRun again = RunDemoCommand(other.url(), QStringLiteral("demo"));
+    EXPECT_EQ(1, again.code);
+    EXPECT_TRUE(again.err.contains(QStringLiteral("samo u praznu bazu"))) << again.err.toStdString();
+    EXPECT_EQ(30, Count(other.connection(), QStringLiteral("SELECT COUNT(*) FROM employee")));
+}
+
+TEST(DemoCompany, TheDemoMonthShowsWhatTheDatabaseHoldsAndWhatIsMissing) {
+    REQUIRE_TEST_DATABASE();
+    TestDatabase db;
+    db.open();
+    const DemoRun empty = RunDemoCommand(db.url(), QStringLiteral("demo-month"));
+    EXPECT_EQ(1, empty.code);
+    EXPECT_TRUE(empty.err.contains(QStringLiteral("demo"))) << "it says how to get the demo company";
+
+    SeedDemoCompany(db.connection());
+    const DemoRun month = RunDemoCommand(db.url(), QStringLiteral("demo-month"));
+    ASSERT_EQ(0, month.code) << month.err.toStdString();
+    for (const char* expected : {"Javor Tekstil d.o.o.", "Aktivnih zaposlenih: 30 (u redovnom obračunu: 28)",
+                                 "PIO na teret zaposlenog: 14.00 %", "SickCoef=65", "još nije dostupan"})
+        EXPECT_TRUE(month.out.contains(QString::fromUtf8(expected))) << expected;
+}

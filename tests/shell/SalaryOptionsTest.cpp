@@ -1,0 +1,130 @@
+#include "DBIniFile.h"
+#include "QStringPrinter.h"
+#include "SalaryDM.h"
+#include "SalaryOptionsTabUnit.h"
+#include "SalaryOptionsUnit.h"
+#include "ScriptedMessages.h"
+#include "TestDatabase.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A data module on a prepared test database, as the viewer's Load leaves it.
+struct ConnectedModule {
+    TestDatabase db;
+    Connection& connection = db.open();
+    TSalaryDM dm;
+    ConnectedModule() {
+        dm.SetZConnection(&connection);
+        dm.LoadOptions();
+    }
+    TSalaryOptions Stored() { return ReadSalaryOptions(TDBIniFile(connection)); }
+};
+
+}  // namespace
+
+TEST(SalaryOptionsPage, ShowsTheDefaultsOfAnEmptyStoreWithItsRangesAndDisabledControls) {
+    REQUIRE_TEST_DATABASE();
+    ConnectedModule module;
+    TSalaryOptionsTabFrame page(module.dm);
+    page.OptionsToControls();
+
+    EXPECT_EQ(65, page.SickCoefSE->value());
+    EXPECT_EQ(26, page.NightWorkingCoefSE->value());
+    EXPECT_EQ(110, page.HolidayWorkingCoefSE->value());
+    EXPECT_EQ(100, page.PaidLeaveCoefSE->value());
+    EXPECT_TRUE(page.PrintA4ErrandsCB->isChecked());
+    EXPECT_TRUE(page.ProportionallyCalculateTaxTransportCB->isChecked());
+    EXPECT_FALSE(page.RoundTaxesCB->isChecked());
+    EXPECT_EQ(QStringLiteral("840-721314843-81"), page.EmployerPensionInsuranceAccountE->text());
+
+    EXPECT_EQ(100, page.SickCoefSE->maximum());
+    EXPECT_EQ(100, page.NightWorkingCoefSE->maximum());
+    EXPECT_EQ(200, page.HolidayWorkingCoefSE->maximum());
+    EXPECT_EQ(100, page.PaidLeaveCoefSE->maximum());
+    EXPECT_EQ(0, page.HolidayWorkingCoefSE->minimum());
+
+    EXPECT_FALSE(page.EmployerPensionInsuranceErrandsCB->isEnabled());
+    EXPECT_FALSE(page.EmployerPensionInsuranceAccountE->isEnabled());
+    EXPECT_FALSE(page.EmployerPensionInsuranceAccountL->isEnabled());
+    EXPECT_EQ(QString::fromUtf8("Topli obrok i regres nisu uključeni u tromesečne proseke"),
+              page.MealVacNotIncludedInQuarterlyAveragesCB->text());
+    EXPECT_EQ(QString::fromUtf8("Forsiraj obračun godina staža sa prethodnim radnim stažom"),
+              page.ForceCalculationWithPreviousWorkCB->text());
+}
+
+TEST(SalaryOptionsPage, StoresEveryControlAndTheDataModuleAtOnceKeepingWhatItDoesNotShow) {
+    REQUIRE_TEST_DATABASE();
+    ConnectedModule module;
+    TDBIniFile(module.connection).WriteBool(MailClientSection, QStringLiteral("Outlook"), true);
+    module.dm.LoadOptions();
+
+    TSalaryOptionsTabFrame page(module.dm);
+    page.OptionsToControls();
+    page.RoundTaxesCB->setChecked(true);
+    page.VacOnlyForEffectiveHoursCB->setChecked(true);
+    page.PrintA4ErrandsCB->setChecked(false);
+    page.HolidayWorkingCoefSE->setValue(150);
+    page.SickCoefSE->setValue(70);
+    page.ControlsToOptions();
+
+    TSalaryOptions expected;
+    expected.RoundTaxes = true;
+    expected.VacOnlyForEffectiveHours = true;
+    expected.PrintA4Errands = false;
+    expected.HolidayWorkingCoef = 150;
+    expected.SickCoef = 70;
+    expected.Outlook = true;
+    EXPECT_EQ(expected, module.dm.Options);
+    EXPECT_EQ(expected, module.Stored());
+
+    // A second page shows what the first stored.
+    TSalaryOptionsTabFrame again(module.dm);
+    again.OptionsToControls();
+    EXPECT_TRUE(again.RoundTaxesCB->isChecked());
+    EXPECT_EQ(150, again.HolidayWorkingCoefSE->value());
+}
+
+TEST(SalaryOptionsDialog, OkStoresThePageAndCancelChangesNothing) {
+    REQUIRE_TEST_DATABASE();
+    ConnectedModule module;
+    ScriptedMessages messages;
+    const TSalaryOptions before = module.dm.Options;
+
+    {
+        TOptionsForm form(module.dm, messages);
+        EXPECT_EQ(QStringLiteral("Opcije"), form.windowTitle());
+        EXPECT_EQ(QStringLiteral("&U redu"), form.OKButton->text());
+        EXPECT_EQ(QString::fromUtf8("&Otkaži"), form.CancelButton->text());
+        ASSERT_EQ(1, form.PageControl->count());
+        EXPECT_EQ(QString::fromUtf8("Opšte"), form.PageControl->tabText(0));
+        form.FOptionsTab->RoundTaxesCB->setChecked(true);
+        form.FOptionsTab->NightWorkingCoefSE->setValue(40);
+        form.CancelButton->click();
+        EXPECT_EQ(QDialog::Rejected, form.result());
+    }
+    EXPECT_EQ(before, module.dm.Options);
+    EXPECT_EQ(before, module.Stored());
+    EXPECT_FALSE(TDBIniFile(module.connection).ValueExists(SalarySection, QStringLiteral("RoundTaxes")));
+
+    {
+        TOptionsForm form(module.dm, messages);
+        EXPECT_FALSE(form.FOptionsTab->RoundTaxesCB->isChecked()) << "the cancelled change is gone";
+        form.FOptionsTab->RoundTaxesCB->setChecked(true);
+        form.FOptionsTab->NightWorkingCoefSE->setValue(40);
+        form.OKButton->click();
+        EXPECT_EQ(QDialog::Accepted, form.result());
+    }
+    EXPECT_TRUE(module.dm.Options.RoundTaxes);
+    EXPECT_EQ(40, module.dm.Options.NightWorkingCoef);
+    EXPECT_EQ(module.dm.Options, module.Stored());
+    EXPECT_TRUE(messages.shown.empty());
+}
