@@ -7,9 +7,12 @@
 namespace {
 
 bool isEmpty(const TField& field) {
-    const QVariant& value = field.value();
-    if (value.isNull())
+    if (field.isNull())
         return true;
+    // Numbers and dates are held as such, never as text (every post checks them).
+    if (IsNumericType(field.dataType()) || field.dataType() == FieldType::Date)
+        return false;
+    const QVariant& value = field.value();
     return value.typeId() == QMetaType::QString && value.toString().trimmed().isEmpty();
 }
 

@@ -224,3 +224,35 @@ TEST(DataSet, ChangeCountGrowsWithEveryChangeOfContentsButNotWithMoving) {
     p.ds.close();
     EXPECT_TRUE(changed());
 }
+
+TEST(DataSet, APostedRecordStaysInPlaceUnlessItsKeyMovesIt) {
+    People p;
+    p.add(1, QStringLiteral("A"), 1);
+    p.add(2, QStringLiteral("B"), 2);
+    p.add(3, QStringLiteral("C"), 2);
+    p.add(4, QStringLiteral("D"), 3);
+    p.ds.setSortFields(QStringLiteral("amount"));
+    const auto order = [&] {
+        QStringList names;
+        for (int row = 0; row < p.ds.recordCount(); ++row)
+            names << p.ds.valueAt(row, p.name->index()).toString();
+        return names;
+    };
+    p.ds.locate(QStringLiteral("id"), 4);
+    p.ds.edit();
+    p.name->setAsString(QStringLiteral("D2"));
+    p.ds.post();
+    EXPECT_EQ(QStringList({"A", "B", "C", "D2"}), order());
+    // A record posted with a key equal to the next one's goes after its
+    // equals, as a new record with that key would.
+    p.ds.locate(QStringLiteral("id"), 2);
+    p.ds.edit();
+    p.ds.post();
+    EXPECT_EQ(QStringList({"A", "C", "B", "D2"}), order());
+    p.ds.locate(QStringLiteral("id"), 1);
+    p.ds.edit();
+    p.amount->setAsFloat(5);
+    p.ds.post();
+    EXPECT_EQ(QStringList({"C", "B", "D2", "A"}), order());
+    EXPECT_EQ(3, p.ds.currentIndex());
+}

@@ -90,13 +90,7 @@ const QVariant& TDataSet::valueAt(int row, int fieldIndex) const {
     return size_t(fieldIndex) < values.size() ? values[size_t(fieldIndex)] : nullVariant();
 }
 
-const QVariant& TDataSet::currentValue(int fieldIndex) const {
-    if (isEditing())
-        return buffer_[size_t(fieldIndex)];
-    if (current_ < 0)
-        return nullVariant();
-    return records_[size_t(current_)]->values[size_t(fieldIndex)];
-}
+const QVariant& TDataSet::noValue() { return nullVariant(); }
 
 void TDataSet::assignValue(TField& field, const QVariant& value) {
     if (!isEditing()) {
@@ -341,6 +335,15 @@ void TDataSet::applySort() {
 void TDataSet::placeSorted(int index) {
     if (sortKeys_.empty() || index < 0)
         return;
+    // Still between its neighbours (and before any equal one after it): the
+    // place found below would be this one, so nothing moves. Posting many
+    // records of a large sorted dataset stays linear.
+    const TRecord& posted = *records_[size_t(index)];
+    const bool afterPrevious = index == 0 || compareRecords(*records_[size_t(index) - 1], posted) <= 0;
+    const bool beforeNext =
+        index + 1 == int(records_.size()) || compareRecords(posted, *records_[size_t(index) + 1]) < 0;
+    if (afterPrevious && beforeNext)
+        return;
     auto record = std::move(records_[size_t(index)]);
     records_.erase(records_.begin() + index);
     const auto pos = std::upper_bound(records_.begin(), records_.end(), record,
@@ -410,15 +413,19 @@ void TDataSet::post() {
         BeforePost(*this);
     TRecord& record = *records_[size_t(current_)];
     const bool inserting = state_ == DataSetState::Insert;
-    std::vector<QVariant> values = buffer_;
     if (!cachedUpdates_) {
+        // The edit stays in the buffer until the database has the row.
+        std::vector<QVariant> values = buffer_;
         doPost(record, values, inserting);
         record.status = UpdateStatus::Unmodified;
-    } else if (!inserting && record.status == UpdateStatus::Unmodified) {
-        record.original = record.values;
-        record.status = UpdateStatus::Modified;
+        record.values = std::move(values);
+    } else {
+        if (!inserting && record.status == UpdateStatus::Unmodified) {
+            record.original = std::move(record.values);
+            record.status = UpdateStatus::Modified;
+        }
+        record.values = std::move(buffer_);
     }
-    record.values = std::move(values);
     buffer_.clear();
     state_ = DataSetState::Browse;
     ++changeCount_;

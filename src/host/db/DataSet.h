@@ -164,8 +164,23 @@ public:
     // The value as it stands in the record, without the pending edit.
     const QVariant& storedValue(int fieldIndex) const;
 
-    // Used by TField; not for general use.
-    const QVariant& currentValue(int fieldIndex) const;
+    // Every value of the current record (the edit buffer while editing), or
+    // null without a current record: for code that reads many fields at once.
+    const std::vector<QVariant>* currentValues() const {
+        if (isEditing())
+            return &buffer_;
+        return current_ < 0 ? nullptr : &records_[size_t(current_)]->values;
+    }
+
+    // Used by TField; not for general use. Inline: the calculation reads
+    // fields in its inner loops.
+    const QVariant& currentValue(int fieldIndex) const {
+        if (isEditing())
+            return buffer_[size_t(fieldIndex)];
+        if (current_ < 0)
+            return noValue();
+        return records_[size_t(current_)]->values[size_t(fieldIndex)];
+    }
     void assignValue(TField& field, const QVariant& canonicalValue);
 
 signals:
@@ -191,6 +206,7 @@ protected:
     void notifyReset();
 
 private:
+    static const QVariant& noValue();
     void requireActive() const;
     void scrollTo(int index);
     void applySort();

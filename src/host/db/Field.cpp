@@ -63,24 +63,32 @@ QDate parseDate(const QString& raw) {
 TField::TField(TDataSet* dataSet, int index, const QString& name, FieldType type)
     : dataSet_(dataSet), index_(index), name_(name), type_(type) {}
 
+
 const QVariant& TField::value() const { return dataSet_->currentValue(index_); }
 
-bool TField::isNull() const { return value().isNull(); }
-
-double TField::asFloat() const {
+bool TField::isNull() const {
     const QVariant& v = value();
+    if (v.data_ptr().is_null)
+        return true;
+    if (StoredAs<double>(v) || StoredAs<qlonglong>(v))
+        return false;
+    return v.isNull();
+}
+
+
+double NumberOfOther(const QVariant& v) {
     if (v.isNull())
         return 0.0;
-    if (v.typeId() == QMetaType::Double)
-        return *static_cast<const double*>(v.constData());
-    if (v.typeId() == QMetaType::LongLong)
-        return double(*static_cast<const qlonglong*>(v.constData()));
     double parsed = 0;
     return v.typeId() == QMetaType::QString && parseNumber(v.toString(), parsed) ? parsed : v.toDouble();
 }
 
+double TField::asFloat() const { return NumberOf(value()); }
+
 qint64 TField::asLargeInt() const {
     const QVariant& v = value();
+    if (const qlonglong* number = StoredAs<qlonglong>(v))
+        return *number;
     if (v.isNull())
         return 0;
     if (v.typeId() == QMetaType::LongLong)

@@ -10,6 +10,28 @@
 
 class TDataSet;
 
+// Numbers are read in the calculation's inner loops: a value stored as the
+// type T is recognised inline, without QVariant's calls into QtCore.
+template <typename T>
+const T* StoredAs(const QVariant& v) {
+    const QVariant::Private& d = v.data_ptr();
+    if (d.is_null || d.typeInterface() != QMetaType::fromType<T>().iface())
+        return nullptr;
+    return static_cast<const T*>(v.constData());
+}
+
+// Any other value as a number: 0 for null, text as typed ("1.234,56").
+double NumberOfOther(const QVariant& value);
+
+// The number a field's value stands for (what TField::asFloat reads).
+inline double NumberOf(const QVariant& value) {
+    if (const double* number = StoredAs<double>(value))
+        return *number;
+    if (const qlonglong* number = StoredAs<qlonglong>(value))
+        return double(*number);
+    return NumberOfOther(value);
+}
+
 enum class FieldType { LargeInt, Integer, SmallInt, Float, String, Flag, Date, Text };
 
 FieldType FieldTypeOf(ColumnType type);
