@@ -50,27 +50,57 @@ TCalcFields::TCalcFields(const TSalaryDM& dm) {
 #undef ZARADE_RESOLVE
 }
 
+namespace {
+
+// Reads the current record's values at once, by the fields' positions.
+class CurrentRecord {
+public:
+    explicit CurrentRecord(const TField* anyField) : values_(anyField->dataSet()->currentValues()) {}
+    bool exists() const { return values_ != nullptr; }
+    const QVariant& operator[](const TField* field) const { return (*values_)[size_t(field->index())]; }
+    long double number(const TField* field) const { return NumberOf((*this)[field]); }
+    qint64 key(const TField* field) const {
+        const qlonglong* key = StoredAs<qlonglong>((*this)[field]);
+        return key ? *key : field->asLargeInt();
+    }
+    QString text(const TField* field) const {
+        const QString* text = StoredAs<QString>((*this)[field]);
+        return text ? *text : field->asString();
+    }
+
+private:
+    const std::vector<QVariant>* values_;
+};
+
+}  // namespace
+
 TDocumentValues ReadDocument(const TDocumentFields& f) {
     TDocumentValues v;
-#define ZARADE_READ(name) v.name = f.name->asFloat();
+    const CurrentRecord record(f.salaryid);
+    if (!record.exists())
+        return v;
+#define ZARADE_READ(name) v.name = record.number(f.name);
     ZARADE_DOCUMENT_NUMBERS(ZARADE_READ)
 #undef ZARADE_READ
-    v.salaryid = f.salaryid->asLargeInt();
-    v.salarytaxid = f.salarytaxid->asLargeInt();
-    v.salarytype = typeCode(f.salarytype->asString());
+    v.salaryid = record.key(f.salaryid);
+    v.salarytaxid = record.key(f.salarytaxid);
+    v.salarytype = typeCode(record.text(f.salarytype));
     v.paymentdate = f.paymentdate->asDate();
     return v;
 }
 
 TLineValues ReadLine(const TLineFields& f) {
     TLineValues v;
-#define ZARADE_READ(name) v.name = f.name->asFloat();
+    const CurrentRecord record(f.salaryitemid);
+    if (!record.exists())
+        return v;
+#define ZARADE_READ(name) v.name = record.number(f.name);
     ZARADE_LINE_NUMBERS(ZARADE_READ)
 #undef ZARADE_READ
-    v.salaryitemid = f.salaryitemid->asLargeInt();
-    v.workingstateid = f.workingstateid->asLargeInt();
-    v.salarycreditid = f.salarycreditid->asLargeInt();
-    v.minsalary = isYes(f.minsalary->asString());
+    v.salaryitemid = record.key(f.salaryitemid);
+    v.workingstateid = record.key(f.workingstateid);
+    v.salarycreditid = record.key(f.salarycreditid);
+    v.minsalary = isYes(record.text(f.minsalary));
     return v;
 }
 

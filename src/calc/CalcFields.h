@@ -60,7 +60,19 @@ struct TCalcState {
     explicit TCalcState(const TSalaryDM& dm) : fields(dm) {}
     TCalcFields fields;
 
+    // The current document's values, read again only after it changed.
+    TDocumentValues document;
+    quint64 documentChangeCount = 0;
+    int documentRow = -1;  // -1 until first read
+
+    // The current line's values, kept up to date by the calculation's own
+    // writes and read again after any other change.
+    TLineValues line;
+    quint64 lineChangeCount = 0;
+    int lineRow = -1;
+
     TRateItems shownRates;
+    qint64 shownRatesKey = 0;  // the rate set they belong to
     quint64 shownRatesChangeCount = 0;
     const TDataSet* shownRatesOf = nullptr;  // null until first read
 

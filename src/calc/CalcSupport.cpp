@@ -2,11 +2,48 @@
 
 #include "SalaryDM.h"
 
+const TDocumentValues& CurrentDocument(TSalaryDM& dm) {
+    TCalcState& state = dm.CalcState();
+    const TDataSet& document = *dm.SalaryZQ;
+    if (state.documentRow != document.currentIndex() || state.documentChangeCount != document.changeCount()) {
+        state.document = ReadDocument(state.fields.document);
+        state.documentRow = document.currentIndex();
+        state.documentChangeCount = document.changeCount();
+    }
+    return state.document;
+}
+
+const TLineValues& CurrentLine(TSalaryDM& dm) {
+    TCalcState& state = dm.CalcState();
+    const TDataSet& lines = *dm.SalaryItemZQ;
+    if (state.lineRow != lines.currentIndex() || state.lineChangeCount != lines.changeCount()) {
+        state.line = ReadLine(state.fields.line);
+        state.lineRow = lines.currentIndex();
+        state.lineChangeCount = lines.changeCount();
+    }
+    return state.line;
+}
+
+void SetLineAmount(TSalaryDM& dm, long double TLineValues::*member, TField* field, long double value) {
+    TCalcState& state = dm.CalcState();
+    const TDataSet& lines = *dm.SalaryItemZQ;
+    const quint64 before = lines.changeCount();
+    const bool known = state.lineRow == lines.currentIndex() && state.lineChangeCount == before;
+    field->setAsFloat(double(value));
+    // Only this assignment happened (no handler changed the line): the kept
+    // values need just this one.
+    if (known && state.lineChangeCount == before && lines.changeCount() == before + 1) {
+        state.line.*member = NumberOf(field->value());
+        state.lineChangeCount = lines.changeCount();
+    }
+}
+
 const TRateItems& ShownRateItems(TSalaryDM& dm) {
     TCalcState& state = dm.CalcState();
     const TDataSet* items = dm.SalaryTaxItemZQ;
     if (state.shownRatesOf != items || state.shownRatesChangeCount != items->changeCount()) {
         state.shownRates = ReadRateItems(*items, state.fields.rateItem);
+        state.shownRatesKey = dm.SalaryTaxItemZQ->param(QStringLiteral("IDSalaryTax")).toLongLong();
         state.shownRatesOf = items;
         state.shownRatesChangeCount = items->changeCount();
     }
@@ -14,9 +51,11 @@ const TRateItems& ShownRateItems(TSalaryDM& dm) {
 }
 
 const TRateItems& RateItemsOfSet(TSalaryDM& dm, qint64 salaryTaxId) {
-    if (dm.SalaryTaxItemZQ->active()
-        && dm.SalaryTaxItemZQ->param(QStringLiteral("IDSalaryTax")).toLongLong() == salaryTaxId)
-        return ShownRateItems(dm);
+    if (dm.SalaryTaxItemZQ->active()) {
+        const TRateItems& shown = ShownRateItems(dm);
+        if (dm.CalcState().shownRatesKey == salaryTaxId)
+            return shown;
+    }
     auto& stored = dm.CalcState().storedRates;
     if (const auto found = stored.find(salaryTaxId); found != stored.end())
         return found->second;

@@ -7,6 +7,16 @@ class TSalaryDM;
 // What the calculation procedures share: the sets they read and the way
 // they write the line.
 
+// The values of the current document; the document does not change while
+// its lines are calculated, so they are read once.
+const TDocumentValues& CurrentDocument(TSalaryDM& dm);
+
+// The values of the current line, read again only after it changed.
+const TLineValues& CurrentLine(TSalaryDM& dm);
+// Writes an amount to a line field (its change handler runs) and keeps the
+// current line's values up to date when nothing else changed meanwhile.
+void SetLineAmount(TSalaryDM& dm, long double TLineValues::*member, TField* field, long double value);
+
 // The rate items the rate-item dataset holds (the current document's set),
 // read again only after the dataset changed.
 const TRateItems& ShownRateItems(TSalaryDM& dm);

@@ -37,51 +37,60 @@ void deductItem(long double& total, long double* pensionRelief, const TRateItem&
     const long double fund = d.workinghours;
     const long double free = workedHours > fund ? item.freeValue : item.freeValue * Round(workedHours) / fund;
     total += RND(rate * TaxableBase(item, base - free));
-    if (pensionRelief)
-        *pensionRelief += RND(rate * PensionRelief(item, l, d));
+    if (const long double relief = PensionRelief(item, l, d); pensionRelief && relief != 0)
+        *pensionRelief += RND(rate * relief);
 }
 
-PreDecreasedNet preDecreasedNet(const TDocumentValues& d, const TLineValues& l, const TRateItems& items,
-                                long double percent, bool roundTaxes) {
-    const THours hours = l.hours();
-    const long double fund = d.workinghours;
-    const long double paidHours = hours.allButLongSick();
-    const long double worked = hours.worked();
+// What every reduction of a line starts from: its regular part, the regular
+// work of its worked hours, and where both stand against the contribution bases.
+struct LineParts {
+    LineParts(const TDocumentValues& d, const TLineValues& l) {
+        const THours hours = l.hours();
+        fund = d.workinghours;
+        paidHours = hours.allButLongSick();
+        worked = hours.worked();
+        gross = l.salaryvalue;
+        regularPart = gross - l.vacationvalue - l.sickvalue - l.paidleavevalue - l.publicholidayvalue
+            - l.absencevalue - l.mealrefund * hours.meal() / fund - l.vacationrefund - l.difference;
+        status = GrossStatus(gross, d.minsalaryvalue, d.maxsalaryvalue, paidHours, fund);
+        // Leave hours left out.
+        work = l.workinghours > 0 ? l.regularwork / l.workinghours * worked : l.regularwork;
+        workStatus = GrossStatus(work, d.minsalaryvalue, d.maxsalaryvalue, worked, fund);
+    }
+    long double fund, paidHours, worked, gross, regularPart, work;
+    TGrossStatus status, workStatus;
+};
+
+PreDecreasedNet preDecreasedNet(const LineParts& parts, const TDocumentValues& d, const TLineValues& l,
+                                const TRateItems& items, long double percent, bool roundTaxes) {
     const long double kept = 1 - percent / 100;
     PreDecreasedNet result;
 
-    const long double gross = l.salaryvalue;
-    const long double regularPart = gross - l.vacationvalue - l.sickvalue - l.paidleavevalue - l.publicholidayvalue
-        - l.absencevalue - l.mealrefund * hours.meal() / fund - l.vacationrefund - l.difference;
-    const TGrossStatus status = GrossStatus(gross, d.minsalaryvalue, d.maxsalaryvalue, paidHours, fund);
     long double deductions = 0;
     for (const TRateItem& item : items) {
         if (!item.employee)
             continue;
-        long double base = ContributionBase(item, status, gross, d, paidHours);
-        if (base == gross)
-            base = regularPart;
-        deductItem(deductions, &result.pensionRelief, item, RND(kept * base), d, l, worked);
+        long double base = ContributionBase(item, parts.status, parts.gross, d, parts.paidHours);
+        if (base == parts.gross)
+            base = parts.regularPart;
+        deductItem(deductions, &result.pensionRelief, item, RND(kept * base), d, l, parts.worked);
         if (roundTaxes)
             deductions = Round(deductions);
     }
-    result.regularNet = RoundedAmount(regularPart * kept - deductions, roundTaxes);
+    result.regularNet = RoundedAmount(parts.regularPart * kept - deductions, roundTaxes);
     result.otherNet = l.paymentvalue - result.pensionRelief - result.regularNet;
 
-    // The regular work of the worked hours alone, leave left out.
-    const long double work = l.workinghours > 0 ? l.regularwork / l.workinghours * worked : l.regularwork;
-    const TGrossStatus workStatus = GrossStatus(work, d.minsalaryvalue, d.maxsalaryvalue, worked, fund);
     long double workDeductions = 0;
     for (const TRateItem& item : items) {
         if (!item.employee)
             continue;
-        const long double base = ContributionBase(item, workStatus, work, d, paidHours);
-        deductItem(workDeductions, nullptr, item, RND(kept * base), d, l, worked);
+        const long double base = ContributionBase(item, parts.workStatus, parts.work, d, parts.paidHours);
+        deductItem(workDeductions, nullptr, item, RND(kept * base), d, l, parts.worked);
         if (roundTaxes)
             workDeductions = Round(workDeductions);
     }
-    result.workNet = RND(kept * work - workDeductions);
-    result.workGross = RND(kept * work);
+    result.workNet = RND(kept * parts.work - workDeductions);
+    result.workGross = RND(kept * parts.work);
     return result;
 }
 
@@ -105,12 +114,13 @@ std::optional<StoredLine> loadStoredLine(Connection& connection, qint64 salaryId
 
 // The deduction rule: the voluntary pension and the set's deductions are
 // taken from the decreased net of regular and sick-leave documents.
-void writeAmountForPayment(const TLineFields& f, const TDocumentValues& d, const TLineValues& l,
+void writeAmountForPayment(TSalaryDM& dm, const TDocumentValues& d, const TLineValues& l,
                            const TDeductions& deductions, long double decreasedNet) {
+    const TLineFields& f = dm.CalcState().fields.line;
     long double forPayment = decreasedNet;
     if (d.salarytype == QLatin1Char('Z') || d.salarytype == QLatin1Char('B'))
         forPayment -= DeductionsTotal(deductions, l.voluntarypension, decreasedNet, l.salaryvalue, d.paymentdate);
-    SetAmount(f.paymentnetvalue, forPayment);
+    SetLineAmount(dm, &TLineValues::paymentnetvalue, f.paymentnetvalue, forPayment);
     SetAmount(f.credits, decreasedNet - forPayment);
 }
 
@@ -124,15 +134,16 @@ void TSalaryDM::CalculatePreDecreasedNetValueFromGrossValue(qint64 SalaryID, qin
         if (SalaryItemZQ->isEmpty())
             return;
         const TCalcFields& f = CalcState().fields;
-        stored = StoredLine{ReadDocument(f.document), ReadLine(f.line)};
+        stored = StoredLine{CurrentDocument(*this), CurrentLine(*this)};
     } else {
         stored = loadStoredLine(*ZConnection(), SalaryID, SalaryItemID);
         if (!stored)
             return;
     }
+    const TDocumentValues& d = stored->document;
+    const TLineValues& l = stored->line;
     const PreDecreasedNet result =
-        preDecreasedNet(stored->document, stored->line, RateItemsOfSet(*this, stored->document.salarytaxid),
-                        Percent, Options.RoundTaxes);
+        preDecreasedNet(LineParts(d, l), d, l, RateItemsOfSet(*this, d.salarytaxid), Percent, Options.RoundTaxes);
     RegularNet = double(result.regularNet);
     OtherNet = double(result.otherNet);
     WorkNet = double(result.workNet);
@@ -145,17 +156,18 @@ void TSalaryDM::CalculateDecreasedNet() {
         return;
     EditLine(*this);
     const TCalcFields& f = CalcState().fields;
-    const TDocumentValues d = ReadDocument(f.document);
-    const TLineValues l = ReadLine(f.line);
+    const TDocumentValues d = CurrentDocument(*this);
+    const TLineValues l = CurrentLine(*this);
     long double decreasedNet = l.paymentvalue;
     const long double percent = d.netdecreasepercent;
     if (percent > 0) {
         const TRateItems& items = ShownRateItems(*this);
-        const PreDecreasedNet full = preDecreasedNet(d, l, items, 0, Options.RoundTaxes);
-        const PreDecreasedNet reduced = preDecreasedNet(d, l, items, percent, Options.RoundTaxes);
+        const LineParts parts(d, l);
+        const PreDecreasedNet full = preDecreasedNet(parts, d, l, items, 0, Options.RoundTaxes);
+        const PreDecreasedNet reduced = preDecreasedNet(parts, d, l, items, percent, Options.RoundTaxes);
         const THours hours = l.hours();
         const long double fund = d.workinghours;
-        const long double threshold = hours.worked() * d.netdecreaseminvalue / fund;
+        const long double threshold = parts.worked * d.netdecreaseminvalue / fund;
         if (threshold >= full.workNet) {
             decreasedNet = l.paymentvalue;
         } else if (threshold < reduced.workNet) {
@@ -171,8 +183,8 @@ void TSalaryDM::CalculateDecreasedNet() {
             decreasedNet = RND((1 - c.percent / 100.0L) * gross + share * c.correction);
         }
     }
-    SetAmount(f.line.paymentdecreasedvalue, decreasedNet);
-    writeAmountForPayment(f.line, d, l, DeductionsOfSet(*this, l.salarycreditid), decreasedNet);
+    SetLineAmount(*this, &TLineValues::paymentdecreasedvalue, f.line.paymentdecreasedvalue, decreasedNet);
+    writeAmountForPayment(*this, d, l, DeductionsOfSet(*this, l.salarycreditid), decreasedNet);
 }
 
 void TSalaryDM::CalculateDeductions() {
@@ -180,7 +192,7 @@ void TSalaryDM::CalculateDeductions() {
         return;
     EditLine(*this);
     const TCalcFields& f = CalcState().fields;
-    const TLineValues l = ReadLine(f.line);
-    writeAmountForPayment(f.line, ReadDocument(f.document), l, DeductionsOfSet(*this, l.salarycreditid),
+    const TLineValues l = CurrentLine(*this);
+    writeAmountForPayment(*this, CurrentDocument(*this), l, DeductionsOfSet(*this, l.salarycreditid),
                           l.paymentdecreasedvalue);
 }

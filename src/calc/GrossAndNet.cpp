@@ -45,7 +45,7 @@ double TSalaryDM::CalculateGross(double RegularWork) {
     if (SalaryItemZQ->isEmpty())
         return 0;
     const TCalcFields& f = CalcState().fields;
-    return double(RoundedAmount(grossOf(RegularWork, ReadDocument(f.document), ReadLine(f.line)),
+    return double(RoundedAmount(grossOf(RegularWork, CurrentDocument(*this), CurrentLine(*this)),
                                 Options.RoundTaxes));
 }
 
@@ -55,13 +55,13 @@ void TSalaryDM::CalculateNet() {
     CalculatingScope calculating(Calculating);
     EditLine(*this);
     const TCalcFields& f = CalcState().fields;
-    const TDocumentValues document = ReadDocument(f.document);
-    const TLineValues line = ReadLine(f.line);
+    const TDocumentValues document = CurrentDocument(*this);
+    const TLineValues line = CurrentLine(*this);
     const TRateItems& items = ShownRateItems(*this);
     const long double gross = line.salaryvalue;
     const long double taxes = EmployeeDeductions(document, line, items, gross, Options.RoundTaxes,
                                                  document.salarytype == QLatin1Char('B'));
     long double net = Options.RoundTaxes ? Round(gross - taxes) : gross - taxes;
     net -= absenceWithheld(line, items);
-    SetAmount(f.line.paymentvalue, net);
+    SetLineAmount(*this, &TLineValues::paymentvalue, f.line.paymentvalue, net);
 }

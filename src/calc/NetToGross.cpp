@@ -82,9 +82,10 @@ void TSalaryDM::CalculateGrossFromNet() {
         EditLine(*this);
         const TCalcFields& f = CalcState().fields;
         if (Options.RoundTaxes)
-            SetAmount(f.line.paymentvalue, Round(f.line.paymentvalue->asFloat()));
-        const TDocumentValues d = ReadDocument(f.document);
-        TLineValues l = ReadLine(f.line);
+            SetLineAmount(*this, &TLineValues::paymentvalue, f.line.paymentvalue,
+                          Round(f.line.paymentvalue->asFloat()));
+        const TDocumentValues d = CurrentDocument(*this);
+        TLineValues l = CurrentLine(*this);
         const THours hours = l.hours();
         const long double fund = d.workinghours;
         const TCorrection correction = ::Correction(RateItemsOfSet(*this, d.salarytaxid), l.workingstateid);
@@ -96,17 +97,17 @@ void TSalaryDM::CalculateGrossFromNet() {
                                                          * d.minnetsalaryvalue,
                                                      correction.percent, reliefShare * correction.correction));
         const long double gross = grossOfNet(net, d, l, ShownRateItems(*this), estimate, Options.RoundTaxes);
-        SetAmount(f.line.salaryvalue, gross);
+        SetLineAmount(*this, &TLineValues::salaryvalue, f.line.salaryvalue, gross);
 
         const long double mealHours = hours.meal();
         const long double meal = mealHours <= fund ? mealHours / fund * l.mealrefund : l.mealrefund;
         const long double regularWork =
             regularWorkOfGross(d, l, correction, reliefShare, minimumGross, meal, Options);
-        SetAmount(f.line.regularwork, regularWork);
+        SetLineAmount(*this, &TLineValues::regularwork, f.line.regularwork, regularWork);
         // Whatever the components do not explain is the difference.
         const long double service = 1 + l.workingyears * d.workingyearsincrementpercent / 100;
-        SetAmount(f.line.difference,
-                  RND(gross - meal - l.vacationrefund - service * regularWork - l.otherValues()));
+        SetLineAmount(*this, &TLineValues::difference, f.line.difference,
+                      RND(gross - meal - l.vacationrefund - service * regularWork - l.otherValues()));
     }
     CalculateNet();
 }
@@ -117,12 +118,12 @@ void TSalaryDM::CalculateOtherGrossFromNet() {
     CalculatingScope calculating(Calculating);
     EditLine(*this);
     const TCalcFields& f = CalcState().fields;
-    const TDocumentValues d = ReadDocument(f.document);
+    const TDocumentValues d = CurrentDocument(*this);
     const long double net = f.line.paymentvalue->asFloat();
     long double freeValue = d.taxfreevalue;
     // The tax-free amount may follow the hours the transport is paid for.
     if (d.workinghours > 0 && Options.ProportionallyCalculateTaxTransport)
         freeValue = RND(freeValue / d.workinghours * f.line.workinghours->asFloat());
     const long double gross = net <= freeValue ? net : RND((net - freeValue) / (1 - d.taxpercent / 100) + freeValue);
-    SetAmount(f.line.salaryvalue, gross);
+    SetLineAmount(*this, &TLineValues::salaryvalue, f.line.salaryvalue, gross);
 }

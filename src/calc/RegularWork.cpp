@@ -124,10 +124,10 @@ double TSalaryDM::CalculateRegularWork(double WorkingHours, double OvertimeHours
         return 0;
     EditLine(*this);
     const TCalcFields& f = CalcState().fields;
-    const TDocumentValues document = ReadDocument(f.document);
+    const TDocumentValues document = CurrentDocument(*this);
     if (document.workinghours <= 0)
         return 0;
-    const TLineValues line = ReadLine(f.line);
+    const TLineValues line = CurrentLine(*this);
     THours hours;
     hours.workinghours = WorkingHours;
     hours.overtimehours = OvertimeHours;
@@ -153,10 +153,10 @@ double TSalaryDM::CalculateArrangedWork(int Hours) {
     if (SalaryItemZQ->isEmpty())
         return 0;
     const TCalcFields& f = CalcState().fields;
-    const TDocumentValues document = ReadDocument(f.document);
+    const TDocumentValues document = CurrentDocument(*this);
     if (document.workinghours <= 0 || Hours <= 0)
         return 0;
-    const TLineValues line = ReadLine(f.line);
+    const TLineValues line = CurrentLine(*this);
     const THours hours = line.hours();
     const TCorrection correction =
         ::Correction(RateItemsOfSet(*this, document.salarytaxid), line.workingstateid);

@@ -45,29 +45,14 @@ protected:
         e.arrangedpaymentvalue = net;
         return e;
     }
+    static EmployeeSpec OnPoints() { return {}; }  // with a coefficient or net coefficient on the line
     static EmployeeSpec MinimumWage() {
         EmployeeSpec e;
         e.minsalary = true;
         return e;
     }
 
-    // The regular work of the current line for its own hours and coefficient.
-    double RegularWork() {
-        TDataSet& l = *dm.SalaryItemZQ;
-        const auto h = [&](const char* column) { return l.fieldByName(QLatin1String(column))->asInteger(); };
-        return dm.CalculateRegularWork(company.Line("workinghours"), company.Line("overtimehours"),
-                                       company.Line("coefficient"), h("vacationhours"), h("sickhours"),
-                                       h("longsickhours"), h("nightworkinghours"), h("holidayworkinghours"),
-                                       h("nightholidayworkinghours"), h("paidleavehours"), h("publicholidayhours"));
-    }
-
-    // Regular work, gross and net of the current line, in the order the
-    // editor runs them.
-    void CalculateLine() {
-        company.SetLine({{QStringLiteral("regularwork"), RegularWork()}});
-        company.SetLine({{QStringLiteral("salaryvalue"), dm.CalculateGross(company.Line("regularwork"))}});
-        dm.CalculateNet();
-    }
+    double LineRegularWork() { return company.RegularWork(); }
 
     double Line(const char* column) const { return company.Line(column); }
 

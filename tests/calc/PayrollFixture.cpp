@@ -1,5 +1,6 @@
 #include "PayrollFixture.h"
 
+#include "CalcRounding.h"
 #include "db/Connection.h"
 
 std::vector<RateSpec> SerbianRates() {
@@ -14,7 +15,29 @@ std::vector<RateSpec> SerbianRates() {
     return items;
 }
 
-PayrollFixture::PayrollFixture(TSalaryDM& module) : dm(module) {}
+PayrollFixture::PayrollFixture(TSalaryDM& module) : dm(module), columns_(*module.SalaryItemZQ) {}
+
+PayrollFixture::LineColumns::LineColumns(TDataSet& lines) {
+    const auto f = [&](const char* column) { return lines.fieldByName(QLatin1String(column)); };
+    workinghours = f("workinghours");
+    overtimehours = f("overtimehours");
+    coefficient = f("coefficient");
+    outturn = f("outturn");
+    regularwork = f("regularwork");
+    salaryvalue = f("salaryvalue");
+    vacationhours = f("vacationhours");
+    sickhours = f("sickhours");
+    longsickhours = f("longsickhours");
+    nightworkinghours = f("nightworkinghours");
+    holidayworkinghours = f("holidayworkinghours");
+    nightholidayworkinghours = f("nightholidayworkinghours");
+    paidleavehours = f("paidleavehours");
+    publicholidayhours = f("publicholidayhours");
+    nightworkingvalue = f("nightworkingvalue");
+    overtimevalue = f("overtimevalue");
+    holidayworkingvalue = f("holidayworkingvalue");
+    nightholidayworkingvalue = f("nightholidayworkingvalue");
+}
 
 qint64 PayrollFixture::AddRateSet(const std::vector<RateSpec>& items) {
     TSqlQuery& set = *dm.SalaryTaxZQ;
@@ -178,4 +201,35 @@ void PayrollFixture::Apply() {
 
 double PayrollFixture::Line(const char* column) const {
     return dm.SalaryItemZQ->fieldByName(QLatin1String(column))->asFloat();
+}
+
+double PayrollFixture::RegularWork() {
+    const LineColumns& c = columns_;
+    return dm.CalculateRegularWork(c.workinghours->asFloat(), c.overtimehours->asFloat(), c.coefficient->asFloat(),
+                                   c.vacationhours->asInteger(), c.sickhours->asInteger(),
+                                   c.longsickhours->asInteger(), c.nightworkinghours->asInteger(),
+                                   c.holidayworkinghours->asInteger(), c.nightholidayworkinghours->asInteger(),
+                                   c.paidleavehours->asInteger(), c.publicholidayhours->asInteger());
+}
+
+void PayrollFixture::CalculateLine() {
+    const LineColumns& c = columns_;
+    SetLine({});
+    c.regularwork->setAsFloat(double(RND(RegularWork() * c.outturn->asFloat() / 100)));
+    // Supplements are priced at the regular hour price; without regular
+    // work, at the price of one working hour.
+    double price = c.regularwork->asFloat();
+    double base = c.workinghours->asFloat();
+    if (price == 0) {
+        price = dm.CalculateRegularWork(1, 0, c.coefficient->asFloat(), 0, 0, 0, 0, 0, 0, 0, 0);
+        base = 1;
+    }
+    c.nightworkingvalue->setAsFloat(dm.CalculateNightWorking(price, c.nightworkinghours->asFloat(), base));
+    c.overtimevalue->setAsFloat(dm.CalculateNightWorking(price, c.overtimehours->asFloat(), base));
+    c.holidayworkingvalue->setAsFloat(dm.CalculateHolidayWorking(price, base, c.holidayworkinghours->asInteger()));
+    c.nightholidayworkingvalue->setAsFloat(
+        dm.CalculateNightHolidayWorking(price, base, c.nightholidayworkinghours->asInteger()));
+    c.salaryvalue->setAsFloat(dm.CalculateGross(c.regularwork->asFloat()));
+    dm.CalculateNet();
+    dm.CalculateDecreasedNet();
 }

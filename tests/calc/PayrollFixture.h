@@ -76,5 +76,23 @@ public:
 
     double Line(const char* column) const;
 
+    // The regular work of the current line for its own hours and coefficient.
+    double RegularWork();
+    // The whole calculation of the current line in the order the editor's
+    // handlers run it: regular work (with the outturn), the supplements at
+    // the hour price, gross, net, decreased net and amount for payment.
+    void CalculateLine();
+
     static constexpr int MonthHours = 176;
+
+private:
+    // The line columns the whole-line calculation reads and writes.
+    struct LineColumns {
+        explicit LineColumns(TDataSet& lines);
+        TField *workinghours, *overtimehours, *coefficient, *outturn, *regularwork, *salaryvalue;
+        TField *vacationhours, *sickhours, *longsickhours, *nightworkinghours, *holidayworkinghours,
+            *nightholidayworkinghours, *paidleavehours, *publicholidayhours;
+        TField *nightworkingvalue, *overtimevalue, *holidayworkingvalue, *nightholidayworkingvalue;
+    };
+    LineColumns columns_;
 };
