@@ -193,12 +193,12 @@ struct RateItem {
 // The statutory rates of 2026 with the treasury accounts of each revenue.
 const RateItem RateItems[] = {
     {"PIO na teret zaposlenog", 14.00, 0, "s", true, "840-721313843-74", false},
-    {"Zdravstveno na teret zaposlenog", 5.15, 0, "s", true, "840-721325843-61", false},
-    {"Nezaposlenost na teret zapos.", 0.75, 0, "s", true, "840-721417843-26", false},
+    {"Zdravstveno na teret zaposl.", 5.15, 0, "s", true, "840-721325843-61", false},
+    {"Nezaposlenost na teret zaposl.", 0.75, 0, "s", true, "840-721417843-26", false},
     // The monthly non-taxable amount of pay from 1 January 2026.
     {"Porez na zarade", 10.00, 34221, "s", false, "840-711111843-52", false},
     {"PIO na teret poslodavca", 10.00, 0, "a", true, "840-721314843-81", false},
-    {"Zdravstveno na teret poslodavca", 5.15, 0, "a", true, "840-721326843-68", false},
+    {"Zdravstveno na teret poslod.", 5.15, 0, "a", true, "840-721326843-68", false},
     {"Članarina Privrednoj komori", 0.10, 0, "a", false, "840-742341843-24", true},
 };
 
