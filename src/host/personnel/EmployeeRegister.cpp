@@ -84,11 +84,12 @@ QString emailProblem(const TField& field) {
     return QStringLiteral("Adresa e-pošte \"%1\" nije ispravna.").arg(field.asString());
 }
 
+// Sex is kept as "m" or "f": the payroll's reports and exports read it so.
 QString sexProblem(const TField& field) {
-    const QString value = field.asString();
-    if (blank(field) || value == QLatin1String("M") || value == QStringLiteral("Ž"))
+    const QString value = field.asString().trimmed().toLower();
+    if (blank(field) || value == QLatin1String("m") || value == QLatin1String("f"))
         return {};
-    return QStringLiteral("Pol se upisuje kao \"M\" ili \"Ž\", a ne \"%1\".").arg(value);
+    return QStringLiteral("Pol se upisuje kao \"m\" (muški) ili \"f\" (ženski), a ne \"%1\".").arg(field.asString());
 }
 
 // Another row of the dataset with the same value in the field (letter case ignored).
@@ -339,6 +340,8 @@ void EmployeeRegister::normalizeEmployee() {
         if (!field->isNull() && field->asString() != field->asString().trimmed())
             field->setAsString(field->asString().trimmed());
     }
+    if (TField* sex = EmployeeZQ->fieldByName(QStringLiteral("sex")); sex->asString() != sex->asString().toLower())
+        sex->setAsString(sex->asString().toLower());
     for (const char* number : ZeroByDefault) {
         TField* field = EmployeeZQ->fieldByName(QLatin1String(number));
         if (field->isNull())

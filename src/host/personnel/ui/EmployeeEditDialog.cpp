@@ -74,8 +74,8 @@ QWidget* EmployeeEditDialog::basicTab() {
         layout->addRow(binder_.label(QLatin1String(name)), binder_.lineEdit(QLatin1String(name)));
     layout->addRow(binder_.label(QStringLiteral("sex")),
                    binder_.comboBox(QStringLiteral("sex"), {{QString(), QString()},
-                                                            {tr("M (muški)"), QStringLiteral("M")},
-                                                            {tr("Ž (ženski)"), QStringLiteral("Ž")}}));
+                                                            {tr("Muški"), QStringLiteral("m")},
+                                                            {tr("Ženski"), QStringLiteral("f")}}));
     layout->addRow(binder_.label(QStringLiteral("citizenship")), binder_.lineEdit(QStringLiteral("citizenship")));
     layout->addRow(QString(), binder_.checkBox(QStringLiteral("active")));
     return page;

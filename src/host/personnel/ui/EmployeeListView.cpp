@@ -18,8 +18,9 @@ EmployeeListView::EmployeeListView(EmployeeRegister& employees, bool activeOnly,
     : QWidget(parent), employees_(employees),
       model_(new DataSetTableModel(employees.EmployeeZQ,
                                    {QStringLiteral("code"), QStringLiteral("lastname"), QStringLiteral("firstname"),
-                                    QStringLiteral("personalidentificator"), QStringLiteral("organizationunit"),
-                                    QStringLiteral("vocation"), QStringLiteral("city"), QStringLiteral("active")},
+                                    QStringLiteral("personalidentificator"), QStringLiteral("active"),
+                                    QStringLiteral("organizationunit"), QStringLiteral("vocation"),
+                                    QStringLiteral("city")},
                                    this)),
       filter_(new EmployeeFilterModel(employees, this)), search_(new QLineEdit),
       showInactive_(new QCheckBox(tr("Prikaži i neaktivne"))), view_(new QTableView), count_(new QLabel) {
@@ -43,7 +44,7 @@ EmployeeListView::EmployeeListView(EmployeeRegister& employees, bool activeOnly,
     view_->sortByColumn(0, Qt::AscendingOrder);
     view_->verticalHeader()->hide();
     view_->resizeColumnsToContents();
-    view_->horizontalHeader()->setSectionResizeMode(4, QHeaderView::Stretch);  // the unit: the longest text
+    view_->horizontalHeader()->setStretchLastSection(true);
     connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &EmployeeListView::selectionChanged);
     connect(view_, &QTableView::doubleClicked, this, &EmployeeListView::activated);
     connect(filter_, &QAbstractItemModel::modelReset, this, &EmployeeListView::updateCount);
