@@ -13,9 +13,16 @@
 namespace {
 
 // The iteration stops once a step moves the gross by a dinar or less, or
-// after this many steps with the gross it has then.
+// after this many steps with the gross it has then. Under RoundTaxes the
+// gross moves in whole dinars and a step of one dinar can still change the
+// rounded taxes by two, so there it goes on until a step is zero.
 constexpr int MaxGrossSteps = 100;
 constexpr long double GrossTolerance = 1.0L;
+
+bool settled(long double step, bool roundTaxes) {
+    const long double moved = std::fabs(RND(step));
+    return roundTaxes ? moved == 0 : moved <= GrossTolerance;
+}
 
 long double grossOfNet(long double net, const TDocumentValues& d, const TLineValues& l, const TRateItems& items,
                        long double firstEstimate, bool roundTaxes) {
@@ -23,7 +30,7 @@ long double grossOfNet(long double net, const TDocumentValues& d, const TLineVal
     long double step = 2 * GrossTolerance;
     // Both directions count: a first estimate above the true gross (above the
     // maximum base, with a pension relief, with half hours) comes down.
-    for (int n = 0; n < MaxGrossSteps && std::fabs(RND(step)) > GrossTolerance; ++n) {
+    for (int n = 0; n < MaxGrossSteps && !settled(step, roundTaxes); ++n) {
         const long double deductions = EmployeeDeductions(d, l, items, gross, roundTaxes, false);
         step = deductions - (gross - net);
         gross += step;

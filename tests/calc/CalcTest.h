@@ -14,6 +14,10 @@
 // With these rates the employee pays 29.9 % (pension 14, health 5.15,
 // unemployment 0.75, tax 10) and the tax relief is 10 % of 28 423 = 2 842.30,
 // so a full month's net N has the gross (N − 2 842.30) / 0.701.
+//
+// Amounts that are rounded are compared exactly; the net, the amount for
+// payment and the deductions are differences of rounded amounts, which are
+// not rounded again, so they are compared to the last bits of a double.
 class CalcTest : public ::testing::Test {
 protected:
     void SetUp() override {
