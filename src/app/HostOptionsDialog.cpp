@@ -67,18 +67,21 @@ THostOptionsDialog::~THostOptionsDialog() { releasePages(); }
 
 void THostOptionsDialog::accept() {
     for (const auto& [page, frame] : pages_) {
-        if (!page->CheckValues()) {
+        if (frame && !page->CheckValues()) {
             PageControl->setCurrentWidget(frame);
             return;
         }
     }
     for (const auto& [page, frame] : pages_)
-        page->Update();
+        if (frame)
+            page->Update();
     QDialog::accept();
 }
 
 void THostOptionsDialog::releasePages() {
     for (const auto& [page, frame] : pages_) {
+        if (!frame)
+            continue;
         PageControl->removeTab(PageControl->indexOf(frame));
         frame->setParent(nullptr);
         page->DestroyFrame();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 
 #include <utility>
 #include <vector>
@@ -36,5 +37,7 @@ private:
     // Gives every module page back to its module.
     void releasePages();
 
-    std::vector<std::pair<IOptionsPage*, QWidget*>> pages_;
+    // A page whose frame is gone belongs to a module that was unloaded
+    // meanwhile; it is neither asked nor given back.
+    std::vector<std::pair<IOptionsPage*, QPointer<QWidget>>> pages_;
 };

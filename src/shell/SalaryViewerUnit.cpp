@@ -26,8 +26,8 @@ TSalaryViewerForm::TSalaryViewerForm(TSalaryDM& dm, IConsole& console, QWidget* 
     auto* model = new DataSetTableModel(dm_.SalaryZQ, ListColumns(), this);
     model->setReadOnly(true);
     BindGrid(model);
+    DBG->horizontalHeader()->setMinimumSectionSize(70);
     DBG->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    DBG->horizontalHeader()->setStretchLastSection(true);
 }
 
 TSalaryViewerForm::~TSalaryViewerForm() = default;

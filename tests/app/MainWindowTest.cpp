@@ -138,7 +138,10 @@ TEST(HostOptionsDialog, ShowsTheModulesPageAndStoresItOnlyOnOk) {
     expected.PaidLeaveCoef = 90;
     EXPECT_EQ(expected, host.Stored());
 
-    // The module's own dialog opens from the same store.
+    // A new dialog opens from the same store; it survives its module being unloaded.
     auto dialog = host.window.CreateOptionsDialog();
     EXPECT_TRUE(dialog->PageControl->widget(1)->findChild<QCheckBox*>(QStringLiteral("RoundTaxesCB"))->isChecked());
+    host.window.UnloadModule();
+    dialog->OKButton->click();
+    dialog.reset();
 }

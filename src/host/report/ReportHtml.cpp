@@ -30,6 +30,14 @@ QString Align(const TField& field) {
     return IsNumericType(field.dataType()) ? QStringLiteral(" align=\"right\"") : QString();
 }
 
+// A cell with an account, a number or a code stays on one line; only text
+// with spaces wraps.
+QString Cell(const TField& field, const QString& text) {
+    const bool oneLine = !text.contains(QLatin1Char(' ')) && text.size() <= 24;
+    return QStringLiteral("<td%1%2>%3</td>")
+        .arg(Align(field), oneLine ? QStringLiteral(" style=\"white-space: nowrap;\"") : QString(), Escaped(text));
+}
+
 // The month and payment date of a dataset's current record, when it has them.
 QStringList DocumentLines(const TDataSet* data) {
     QStringList lines;
@@ -86,8 +94,7 @@ QString GridTable(const TDataSet& data, const std::vector<const TField*>& fields
     for (int row = 0; row < data.recordCount(); ++row) {
         html += QStringLiteral("<tr>");
         for (const TField* field : fields)
-            html += QStringLiteral("<td%1>%2</td>")
-                        .arg(Align(*field), Escaped(CellText(*field, data.valueAt(row, field->index()))));
+            html += Cell(*field, CellText(*field, data.valueAt(row, field->index())));
         html += QStringLiteral("</tr>");
     }
     return html + QStringLiteral("</table>");
@@ -103,9 +110,8 @@ QString RecordBlocks(const TDataSet& data, const std::vector<const TField*>& fie
             for (size_t j = i; j < i + PairsPerLine; ++j) {
                 if (j < fields.size()) {
                     const TField& field = *fields[j];
-                    html += QStringLiteral("<td bgcolor=\"#f0f0f0\">%1</td><td%2>%3</td>")
-                                .arg(Escaped(field.displayLabel()), Align(field),
-                                     Escaped(CellText(field, data.valueAt(row, field.index()))));
+                    html += QStringLiteral("<td bgcolor=\"#f0f0f0\">%1</td>").arg(Escaped(field.displayLabel()))
+                          + Cell(field, CellText(field, data.valueAt(row, field.index())));
                 } else {
                     html += QStringLiteral("<td></td><td></td>");
                 }
