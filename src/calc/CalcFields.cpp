@@ -48,6 +48,25 @@ TCalcFields::TCalcFields(const TSalaryDM& dm) {
 #undef ZARADE_RESOLVE_LINE
 #undef ZARADE_RESOLVE_DOCUMENT
 #undef ZARADE_RESOLVE
+
+    const size_t fieldCount = size_t(dm.SalaryItemZQ->fieldCount());
+    lineNumbers_.assign(fieldCount, nullptr);
+    lineOthers_.assign(fieldCount, false);
+#define ZARADE_MAP_NUMBER(name) lineNumbers_[size_t(line.name->index())] = &TLineValues::name;
+    ZARADE_LINE_NUMBERS(ZARADE_MAP_NUMBER)
+#undef ZARADE_MAP_NUMBER
+    for (const TField* other : {line.salaryitemid, line.workingstateid, line.salarycreditid, line.minsalary})
+        lineOthers_[size_t(other->index())] = true;
+}
+
+TCalcFields::LineValueKind TCalcFields::lineValueKind(int fieldIndex) const {
+    // Fields the query adds when it meets a column it does not know are
+    // beyond the ones known here; the calculation reads none of them.
+    if (fieldIndex < 0 || size_t(fieldIndex) >= lineNumbers_.size())
+        return LineValueKind::None;
+    if (lineNumbers_[size_t(fieldIndex)])
+        return LineValueKind::Number;
+    return lineOthers_[size_t(fieldIndex)] ? LineValueKind::Other : LineValueKind::None;
 }
 
 namespace {

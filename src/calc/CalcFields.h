@@ -5,6 +5,7 @@
 #include "SalaryValues.h"
 
 #include <unordered_map>
+#include <vector>
 
 class QSqlQuery;
 class TField;
@@ -50,6 +51,16 @@ struct TCalcFields {
     TDocumentFields document;
     TLineFields line;
     TRateItemFields rateItem;
+
+    // What an assignment to the line field of this index changes in the
+    // line's values: a number, something else, or nothing the calculation reads.
+    enum class LineValueKind { None, Number, Other };
+    LineValueKind lineValueKind(int fieldIndex) const;
+    long double TLineValues::*lineNumber(int fieldIndex) const { return lineNumbers_[size_t(fieldIndex)]; }
+
+private:
+    std::vector<long double TLineValues::*> lineNumbers_;
+    std::vector<bool> lineOthers_;
 };
 
 // The calculation's state kept in the data module: the handles, the rate

@@ -13,29 +13,45 @@ const TDocumentValues& CurrentDocument(TSalaryDM& dm) {
     return state.document;
 }
 
+namespace {
+
+// Brings the kept line values up to `now` when everything since they were
+// read was an assignment of a number field; false when the line must be
+// read again.
+bool followAssignments(TCalcState& state, const TDataSet& lines, quint64 now) {
+    const std::vector<QVariant>* values = lines.currentValues();
+    if (!values)
+        return false;
+    for (quint64 change = state.lineChangeCount + 1; change <= now; ++change) {
+        const int field = lines.assignedField(change);
+        if (field < 0)
+            return false;
+        switch (state.fields.lineValueKind(field)) {
+        case TCalcFields::LineValueKind::None: break;
+        case TCalcFields::LineValueKind::Other: return false;
+        case TCalcFields::LineValueKind::Number:
+            state.line.*state.fields.lineNumber(field) = NumberOf((*values)[size_t(field)]);
+            break;
+        }
+    }
+    state.lineChangeCount = now;
+    return true;
+}
+
+}  // namespace
+
 const TLineValues& CurrentLine(TSalaryDM& dm) {
     TCalcState& state = dm.CalcState();
     const TDataSet& lines = *dm.SalaryItemZQ;
-    if (state.lineRow != lines.currentIndex() || state.lineChangeCount != lines.changeCount()) {
+    const quint64 now = lines.changeCount();
+    if (state.lineRow == lines.currentIndex() && state.lineChangeCount == now)
+        return state.line;
+    if (state.lineRow != lines.currentIndex() || !followAssignments(state, lines, now)) {
         state.line = ReadLine(state.fields.line);
         state.lineRow = lines.currentIndex();
-        state.lineChangeCount = lines.changeCount();
+        state.lineChangeCount = now;
     }
     return state.line;
-}
-
-void SetLineAmount(TSalaryDM& dm, long double TLineValues::*member, TField* field, long double value) {
-    TCalcState& state = dm.CalcState();
-    const TDataSet& lines = *dm.SalaryItemZQ;
-    const quint64 before = lines.changeCount();
-    const bool known = state.lineRow == lines.currentIndex() && state.lineChangeCount == before;
-    field->setAsFloat(double(value));
-    // Only this assignment happened (no handler changed the line): the kept
-    // values need just this one.
-    if (known && state.lineChangeCount == before && lines.changeCount() == before + 1) {
-        state.line.*member = NumberOf(field->value());
-        state.lineChangeCount = lines.changeCount();
-    }
 }
 
 const TRateItems& ShownRateItems(TSalaryDM& dm) {

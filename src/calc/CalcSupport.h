@@ -11,11 +11,9 @@ class TSalaryDM;
 // its lines are calculated, so they are read once.
 const TDocumentValues& CurrentDocument(TSalaryDM& dm);
 
-// The values of the current line, read again only after it changed.
+// The values of the current line: field assignments since they were read
+// are followed one by one, anything else reads the line again.
 const TLineValues& CurrentLine(TSalaryDM& dm);
-// Writes an amount to a line field (its change handler runs) and keeps the
-// current line's values up to date when nothing else changed meanwhile.
-void SetLineAmount(TSalaryDM& dm, long double TLineValues::*member, TField* field, long double value);
 
 // The rate items the rate-item dataset holds (the current document's set),
 // read again only after the dataset changed.

@@ -120,7 +120,7 @@ void writeAmountForPayment(TSalaryDM& dm, const TDocumentValues& d, const TLineV
     long double forPayment = decreasedNet;
     if (d.salarytype == QLatin1Char('Z') || d.salarytype == QLatin1Char('B'))
         forPayment -= DeductionsTotal(deductions, l.voluntarypension, decreasedNet, l.salaryvalue, d.paymentdate);
-    SetLineAmount(dm, &TLineValues::paymentnetvalue, f.paymentnetvalue, forPayment);
+    SetAmount(f.paymentnetvalue, forPayment);
     SetAmount(f.credits, decreasedNet - forPayment);
 }
 
@@ -164,13 +164,15 @@ void TSalaryDM::CalculateDecreasedNet() {
         const TRateItems& items = ShownRateItems(*this);
         const LineParts parts(d, l);
         const PreDecreasedNet full = preDecreasedNet(parts, d, l, items, 0, Options.RoundTaxes);
-        const PreDecreasedNet reduced = preDecreasedNet(parts, d, l, items, percent, Options.RoundTaxes);
         const THours hours = l.hours();
         const long double fund = d.workinghours;
         const long double threshold = parts.worked * d.netdecreaseminvalue / fund;
+        // Whether the net is reduced at all needs only the full net; the
+        // reduced one is worked out only for a net above the threshold.
         if (threshold >= full.workNet) {
             decreasedNet = l.paymentvalue;
-        } else if (threshold < reduced.workNet) {
+        } else if (const PreDecreasedNet reduced = preDecreasedNet(parts, d, l, items, percent, Options.RoundTaxes);
+                   threshold < reduced.workNet) {
             decreasedNet = RND(reduced.regularNet + full.otherNet + reduced.pensionRelief);
         } else if (!Options.CompareNetDecreaseMinValueRegularWork) {
             decreasedNet = RND(std::max(threshold, reduced.regularNet) + full.otherNet + reduced.pensionRelief);
@@ -183,7 +185,7 @@ void TSalaryDM::CalculateDecreasedNet() {
             decreasedNet = RND((1 - c.percent / 100.0L) * gross + share * c.correction);
         }
     }
-    SetLineAmount(*this, &TLineValues::paymentdecreasedvalue, f.line.paymentdecreasedvalue, decreasedNet);
+    SetAmount(f.line.paymentdecreasedvalue, decreasedNet);
     writeAmountForPayment(*this, d, l, DeductionsOfSet(*this, l.salarycreditid), decreasedNet);
 }
 

@@ -63,5 +63,5 @@ void TSalaryDM::CalculateNet() {
                                                  document.salarytype == QLatin1Char('B'));
     long double net = Options.RoundTaxes ? Round(gross - taxes) : gross - taxes;
     net -= absenceWithheld(line, items);
-    SetLineAmount(*this, &TLineValues::paymentvalue, f.line.paymentvalue, net);
+    SetAmount(f.line.paymentvalue, net);
 }

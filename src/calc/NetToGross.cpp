@@ -89,7 +89,7 @@ void TSalaryDM::CalculateGrossFromNet() {
         EditLine(*this);
         const TCalcFields& f = CalcState().fields;
         if (Options.RoundTaxes)
-            SetLineAmount(*this, &TLineValues::paymentvalue, f.line.paymentvalue,
+            SetAmount(f.line.paymentvalue,
                           Round(f.line.paymentvalue->asFloat()));
         const TDocumentValues d = CurrentDocument(*this);
         TLineValues l = CurrentLine(*this);
@@ -104,16 +104,16 @@ void TSalaryDM::CalculateGrossFromNet() {
                                                          * d.minnetsalaryvalue,
                                                      correction.percent, reliefShare * correction.correction));
         const long double gross = grossOfNet(net, d, l, ShownRateItems(*this), estimate, Options.RoundTaxes);
-        SetLineAmount(*this, &TLineValues::salaryvalue, f.line.salaryvalue, gross);
+        SetAmount(f.line.salaryvalue, gross);
 
         const long double mealHours = hours.meal();
         const long double meal = mealHours <= fund ? mealHours / fund * l.mealrefund : l.mealrefund;
         const long double regularWork =
             regularWorkOfGross(d, l, correction, reliefShare, minimumGross, meal, Options);
-        SetLineAmount(*this, &TLineValues::regularwork, f.line.regularwork, regularWork);
+        SetAmount(f.line.regularwork, regularWork);
         // Whatever the components do not explain is the difference.
         const long double service = 1 + l.workingyears * d.workingyearsincrementpercent / 100;
-        SetLineAmount(*this, &TLineValues::difference, f.line.difference,
+        SetAmount(f.line.difference,
                       RND(gross - meal - l.vacationrefund - service * regularWork - l.otherValues()));
     }
     CalculateNet();
@@ -132,5 +132,5 @@ void TSalaryDM::CalculateOtherGrossFromNet() {
     if (d.workinghours > 0 && Options.ProportionallyCalculateTaxTransport)
         freeValue = RND(freeValue / d.workinghours * f.line.workinghours->asFloat());
     const long double gross = net <= freeValue ? net : RND((net - freeValue) / (1 - d.taxpercent / 100) + freeValue);
-    SetLineAmount(*this, &TLineValues::salaryvalue, f.line.salaryvalue, gross);
+    SetAmount(f.line.salaryvalue, gross);
 }

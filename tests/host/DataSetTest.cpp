@@ -256,3 +256,22 @@ TEST(DataSet, APostedRecordStaysInPlaceUnlessItsKeyMovesIt) {
     EXPECT_EQ(QStringList({"C", "B", "D2", "A"}), order());
     EXPECT_EQ(3, p.ds.currentIndex());
 }
+
+TEST(DataSet, RemembersWhichFieldEachRecentAssignmentChanged) {
+    People p;
+    p.add(1, QStringLiteral("Ana"), 100);
+    p.ds.edit();
+    const quint64 before = p.ds.changeCount();
+    p.amount->setAsFloat(150);
+    p.name->setAsString(QStringLiteral("Ana M."));
+    EXPECT_EQ(p.amount->index(), p.ds.assignedField(before + 1));
+    EXPECT_EQ(p.name->index(), p.ds.assignedField(before + 2));
+    p.ds.post();
+    EXPECT_EQ(-1, p.ds.assignedField(p.ds.changeCount()));  // a post is no assignment
+    EXPECT_EQ(-1, p.ds.assignedField(before + 100));
+    p.ds.edit();
+    for (int i = 0; i < 20; ++i)
+        p.amount->setAsFloat(i);
+    EXPECT_EQ(-1, p.ds.assignedField(before + 1));  // forgotten by now
+    EXPECT_EQ(p.amount->index(), p.ds.assignedField(p.ds.changeCount()));
+}

@@ -2,6 +2,7 @@
 
 #include "DbError.h"
 
+#include <QMetaMethod>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -100,9 +101,13 @@ void TDataSet::assignValue(TField& field, const QVariant& value) {
     }
     buffer_[size_t(field.index())] = value;
     ++changeCount_;
+    recentAssignments_[changeCount_ % RememberedAssignments] = {changeCount_, field.index()};
     if (field.OnChange)
         field.OnChange(field);
-    if (!controlsDisabled_ && current_ >= 0)
+    // Every assignment of a calculation passes here: the signal is sent only
+    // when something listens.
+    static const QMetaMethod rowChangedSignal = QMetaMethod::fromSignal(&TDataSet::rowChanged);
+    if (!controlsDisabled_ && current_ >= 0 && isSignalConnected(rowChangedSignal))
         emit rowChanged(current_);
 }
 

@@ -151,6 +151,13 @@ public:
     // assignments, posts, cancels, inserts, deletes, reorders), so that data
     // derived from it can be kept and rebuilt only when it is stale.
     quint64 changeCount() const { return changeCount_; }
+    // The field whose assignment was change number `change`, or -1 when that
+    // change was something else (a post, a cancel, a move of records) or is
+    // too old to be remembered: what a cache needs to follow single edits.
+    int assignedField(quint64 change) const {
+        const RecentAssignment& a = recentAssignments_[change % RememberedAssignments];
+        return a.change == change ? a.field : -1;
+    }
 
     // --- events -----------------------------------------------------------
     Event AfterOpen, BeforeClose, AfterClose;
@@ -228,6 +235,12 @@ private:
     int controlsDisabled_ = 0;
     bool loading_ = false;
     quint64 changeCount_ = 0;
+    struct RecentAssignment {
+        quint64 change = 0;
+        int field = -1;
+    };
+    static constexpr size_t RememberedAssignments = 16;
+    RecentAssignment recentAssignments_[RememberedAssignments];
     QString sortText_;
     std::vector<SortKey> sortKeys_;
 };
