@@ -4,6 +4,7 @@
 #include "DatabaseSettings.h"
 #include "MainWindow.h"
 #include "ModuleLibrary.h"
+#include "PersonnelUi.h"
 #include "SecurityModule.h"
 #include "db/DefaultDatabase.h"
 
@@ -55,6 +56,10 @@ int RunHost(int argc, char** argv) {
     TMainWindow window;
     TSecurityModule security(choice.url, window.Messages());
     window.SetSecurityModule(&security);
+    const auto personnel = CreatePersonnelModule(&window, *security.DatabaseConnection(), window.Messages());
+    window.RegisterModule(QString::fromLatin1(IID_IPersonnelModule), personnel.get());
+    window.SetEmployeeRegister(
+        [&] { OpenEmployeeRegister(&window, *security.DatabaseConnection(), window.Messages()); });
     window.show();
 
     QString modulePath = parser.value(module);

@@ -79,6 +79,16 @@ void TMainWindow::CreateMenus() {
     QAction* quit = file->addAction(tr("&Izlaz"), this, &QWidget::close);
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
+    QMenu* personnel = menuBar()->addMenu(tr("&Kadrovi"));
+    employeesAction_ = personnel->addAction(tr("&Zaposleni..."), this, [this] {
+        // The register works on the database, which may not be open yet.
+        if (openEmployees_ && (!security_ || security_->Connect()))
+            openEmployees_();
+        UpdateStatus();
+    });
+    employeesAction_->setObjectName(QStringLiteral("EmployeesAction"));
+    personnel->menuAction()->setVisible(false);
+
     moduleMenu_ = menuBar()->addMenu(tr("&Modul"));
     moduleMenu_->setObjectName(QStringLiteral("ModuleMenu"));
     moduleMenu_->setToolTipsVisible(true);
@@ -107,6 +117,12 @@ void TMainWindow::SetSecurityModule(TSecurityModule* security) {
     security_ = security;
     RegisterModule(QString::fromLatin1(IID_ISecurityModule), security);
     UpdateStatus();
+}
+
+void TMainWindow::SetEmployeeRegister(std::function<void()> open) {
+    openEmployees_ = std::move(open);
+    if (QMenu* personnel = qobject_cast<QMenu*>(employeesAction_->parent()))
+        personnel->menuAction()->setVisible(bool(openEmployees_));
 }
 
 IModule* TMainWindow::FindModule(const QString& interfaceId) { return modules_.value(interfaceId, nullptr); }

@@ -4,10 +4,12 @@
 #include "ModuleLibrary.h"
 
 #include <QHash>
+#include <QString>
 #include <QMainWindow>
 #include <QPointer>
 #include <QTableView>
 
+#include <functional>
 #include <memory>
 
 class QLabel;
@@ -29,6 +31,8 @@ public:
     // Makes a module findable by the others under its interface identifier.
     void RegisterModule(const QString& interfaceId, IModule* module);
     void SetSecurityModule(TSecurityModule* security);
+    // The host's register of employees, opened from the menu "Kadrovi".
+    void SetEmployeeRegister(std::function<void()> open);
 
     // Loads the module library and shows its snap-in. A missing or broken
     // library is reported and the window goes on without it.
@@ -75,6 +79,8 @@ private:
     QMenu* moduleMenu_;
     QAction* moduleAction_;
     QAction* printAction_;
+    QAction* employeesAction_;
+    std::function<void()> openEmployees_;
     QLabel* databaseStatus_;
     QLabel* moduleStatus_;
     QPointer<QTableView> viewerGrid_;

@@ -145,3 +145,17 @@ TEST(HostOptionsDialog, ShowsTheModulesPageAndStoresItOnlyOnOk) {
     dialog->OKButton->click();
     dialog.reset();
 }
+
+TEST(MainWindow, OpensTheEmployeeRegisterOnAnOpenDatabase) {
+    REQUIRE_TEST_DATABASE();
+    HostOnTestDatabase host;
+    auto* employees = host.window.findChild<QAction*>(QStringLiteral("EmployeesAction"));
+    ASSERT_NE(nullptr, employees);
+
+    bool connectedWhenOpened = false;
+    host.window.SetEmployeeRegister(
+        [&] { connectedWhenOpened = host.security->DatabaseConnection()->isConnected(); });
+    employees->trigger();
+    EXPECT_TRUE(connectedWhenOpened) << "the register opens only once the database is open";
+    EXPECT_TRUE(StatusText(host.window).contains(QStringLiteral("Baza: ")));
+}
