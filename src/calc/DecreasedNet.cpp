@@ -66,31 +66,34 @@ PreDecreasedNet preDecreasedNet(const LineParts& parts, const TDocumentValues& d
     const long double kept = 1 - percent / 100;
     PreDecreasedNet result;
 
+    // Most items share one base; it is reduced and rounded once.
+    const long double regularBase = RND(kept * parts.regularPart);
     long double deductions = 0;
     for (const TRateItem& item : items) {
         if (!item.employee)
             continue;
-        long double base = ContributionBase(item, parts.status, parts.gross, d, parts.paidHours);
-        if (base == parts.gross)
-            base = parts.regularPart;
-        deductItem(deductions, &result.pensionRelief, item, RND(kept * base), d, l, parts.worked);
+        const long double base = ContributionBase(item, parts.status, parts.gross, d, parts.paidHours);
+        deductItem(deductions, &result.pensionRelief, item, base == parts.gross ? regularBase : RND(kept * base), d,
+                   l, parts.worked);
         if (roundTaxes)
             deductions = Round(deductions);
     }
     result.regularNet = RoundedAmount(parts.regularPart * kept - deductions, roundTaxes);
     result.otherNet = l.paymentvalue - result.pensionRelief - result.regularNet;
 
+    const long double workBase = RND(kept * parts.work);
     long double workDeductions = 0;
     for (const TRateItem& item : items) {
         if (!item.employee)
             continue;
         const long double base = ContributionBase(item, parts.workStatus, parts.work, d, parts.paidHours);
-        deductItem(workDeductions, nullptr, item, RND(kept * base), d, l, parts.worked);
+        deductItem(workDeductions, nullptr, item, base == parts.work ? workBase : RND(kept * base), d, l,
+                   parts.worked);
         if (roundTaxes)
             workDeductions = Round(workDeductions);
     }
     result.workNet = RND(kept * parts.work - workDeductions);
-    result.workGross = RND(kept * parts.work);
+    result.workGross = workBase;
     return result;
 }
 
@@ -133,7 +136,6 @@ void TSalaryDM::CalculatePreDecreasedNetValueFromGrossValue(qint64 SalaryID, qin
     if (SalaryID == 0 && SalaryItemID == 0) {
         if (SalaryItemZQ->isEmpty())
             return;
-        const TCalcFields& f = CalcState().fields;
         stored = StoredLine{CurrentDocument(*this), CurrentLine(*this)};
     } else {
         stored = loadStoredLine(*ZConnection(), SalaryID, SalaryItemID);
@@ -193,7 +195,6 @@ void TSalaryDM::CalculateDeductions() {
     if (SalaryItemZQ->isEmpty())
         return;
     EditLine(*this);
-    const TCalcFields& f = CalcState().fields;
     const TLineValues l = CurrentLine(*this);
     writeAmountForPayment(*this, CurrentDocument(*this), l, DeductionsOfSet(*this, l.salarycreditid),
                           l.paymentdecreasedvalue);

@@ -44,7 +44,6 @@ long double absenceWithheld(const TLineValues& l, const TRateItems& items) {
 double TSalaryDM::CalculateGross(double RegularWork) {
     if (SalaryItemZQ->isEmpty())
         return 0;
-    const TCalcFields& f = CalcState().fields;
     return double(RoundedAmount(grossOf(RegularWork, CurrentDocument(*this), CurrentLine(*this)),
                                 Options.RoundTaxes));
 }

@@ -89,8 +89,7 @@ void TSalaryDM::CalculateGrossFromNet() {
         EditLine(*this);
         const TCalcFields& f = CalcState().fields;
         if (Options.RoundTaxes)
-            SetAmount(f.line.paymentvalue,
-                          Round(f.line.paymentvalue->asFloat()));
+            SetAmount(f.line.paymentvalue, Round(f.line.paymentvalue->asFloat()));
         const TDocumentValues d = CurrentDocument(*this);
         TLineValues l = CurrentLine(*this);
         const THours hours = l.hours();
@@ -113,8 +112,7 @@ void TSalaryDM::CalculateGrossFromNet() {
         SetAmount(f.line.regularwork, regularWork);
         // Whatever the components do not explain is the difference.
         const long double service = 1 + l.workingyears * d.workingyearsincrementpercent / 100;
-        SetAmount(f.line.difference,
-                      RND(gross - meal - l.vacationrefund - service * regularWork - l.otherValues()));
+        SetAmount(f.line.difference, RND(gross - meal - l.vacationrefund - service * regularWork - l.otherValues()));
     }
     CalculateNet();
 }

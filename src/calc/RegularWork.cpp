@@ -123,7 +123,6 @@ double TSalaryDM::CalculateRegularWork(double WorkingHours, double OvertimeHours
     if (SalaryItemZQ->isEmpty())
         return 0;
     EditLine(*this);
-    const TCalcFields& f = CalcState().fields;
     const TDocumentValues document = CurrentDocument(*this);
     if (document.workinghours <= 0)
         return 0;
@@ -152,7 +151,6 @@ double TSalaryDM::CalculateRegularWork(double WorkingHours, double OvertimeHours
 double TSalaryDM::CalculateArrangedWork(int Hours) {
     if (SalaryItemZQ->isEmpty())
         return 0;
-    const TCalcFields& f = CalcState().fields;
     const TDocumentValues document = CurrentDocument(*this);
     if (document.workinghours <= 0 || Hours <= 0)
         return 0;

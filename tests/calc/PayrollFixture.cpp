@@ -39,35 +39,47 @@ PayrollFixture::LineColumns::LineColumns(TDataSet& lines) {
     nightholidayworkingvalue = f("nightholidayworkingvalue");
 }
 
-qint64 PayrollFixture::AddRateSet(const std::vector<RateSpec>& items) {
-    TSqlQuery& set = *dm.SalaryTaxZQ;
-    set.close();
-    set.open();
-    set.append();
-    set.fieldByName(QStringLiteral("defaulttax"))->setAsBoolean(true);
-    set.post();
-    const qint64 key = set.fieldByName(QStringLiteral("salarytaxid"))->asLargeInt();
-    dm.ZConnection()->exec(QStringLiteral("UPDATE salarytax SET defaulttax = 'n' WHERE salarytaxid <> ?"), {key});
+namespace {
 
+void Assign(TDataSet& dataSet, const Values& values) {
+    for (const auto& [column, value] : values)
+        dataSet.fieldByName(column)->setValue(value);
+}
+
+// Appends a set row (a rate or deduction set) and opens its items, empty;
+// returns the set's key.
+qint64 AppendSet(TSqlQuery& sets, const Values& values, TSqlQuery& items, const QString& keyParam) {
+    sets.close();
+    sets.open();
+    sets.append();
+    Assign(sets, values);
+    sets.post();
+    const qint64 key = sets.keyField()->asLargeInt();
+    items.close();
+    items.setParam(keyParam, key);
+    items.open();
+    return key;
+}
+
+}  // namespace
+
+qint64 PayrollFixture::AddRateSet(const std::vector<RateSpec>& items) {
     TSqlQuery& rates = *dm.SalaryTaxItemZQ;
-    rates.close();
-    rates.setParam(QStringLiteral("IDSalaryTax"), key);
-    rates.open();
+    const qint64 key = AppendSet(*dm.SalaryTaxZQ, {{QStringLiteral("defaulttax"), true}}, rates,
+                                 QStringLiteral("IDSalaryTax"));
+    dm.ZConnection()->exec(QStringLiteral("UPDATE salarytax SET defaulttax = 'n' WHERE salarytaxid <> ?"), {key});
     for (const RateSpec& item : items) {
         rates.append();
-        const auto set = [&](const char* column, const QVariant& value) {
-            rates.fieldByName(QLatin1String(column))->setValue(value);
-        };
-        set("salarytaxid", key);
-        set("taxname", item.name);
-        set("taxpercent", item.percent);
-        set("taxfreevalue", item.freeValue);
-        set("taxstatus", item.employee ? QStringLiteral("s") : QStringLiteral("a"));
-        set("minsalary", item.minBase);
-        set("maxsalary", item.maxBase);
-        set("chamber", item.chamber);
-        set("employeecommunitypaymentcode", false);
-        set("taxbankaccount", item.account);
+        Assign(rates, {{QStringLiteral("salarytaxid"), key},
+                       {QStringLiteral("taxname"), item.name},
+                       {QStringLiteral("taxpercent"), item.percent},
+                       {QStringLiteral("taxfreevalue"), item.freeValue},
+                       {QStringLiteral("taxstatus"), item.employee ? QStringLiteral("s") : QStringLiteral("a")},
+                       {QStringLiteral("minsalary"), item.minBase},
+                       {QStringLiteral("maxsalary"), item.maxBase},
+                       {QStringLiteral("chamber"), item.chamber},
+                       {QStringLiteral("employeecommunitypaymentcode"), false},
+                       {QStringLiteral("taxbankaccount"), item.account}});
         rates.post();
     }
     rates.applyUpdates();
@@ -84,30 +96,19 @@ qint64 PayrollFixture::AddEmployee(const EmployeeSpec& e) {
 }
 
 qint64 PayrollFixture::AddDeductionSet(qint64 employeeId, const QList<Values>& deductions) {
-    TSqlQuery& set = *dm.SalaryCreditZQ;
-    set.close();
-    set.open();
-    set.append();
-    set.fieldByName(QStringLiteral("employeeid"))->setAsLargeInt(employeeId);
-    set.fieldByName(QStringLiteral("defaultcredit"))->setAsBoolean(true);
-    set.post();
-    const qint64 key = set.fieldByName(QStringLiteral("salarycreditid"))->asLargeInt();
-
     TSqlQuery& items = *dm.SalaryCreditItemZQ;
-    items.close();
-    items.setParam(QStringLiteral("IDSalaryCredit"), key);
-    items.open();
+    const qint64 key = AppendSet(*dm.SalaryCreditZQ,
+                                 {{QStringLiteral("employeeid"), employeeId}, {QStringLiteral("defaultcredit"), true}},
+                                 items, QStringLiteral("IDSalaryCredit"));
     for (const Values& deduction : deductions) {
         items.append();
-        const Values defaults{{QStringLiteral("salarycreditid"), key},
-                              {QStringLiteral("creditname"), QStringLiteral("Kredit")},
-                              {QStringLiteral("creditpercent"), 0},
-                              {QStringLiteral("creditgrosspercent"), 0},
-                              {QStringLiteral("creditvalue"), 0},
-                              {QStringLiteral("creditbankaccount"), QStringLiteral("160-0000000000000-00")}};
-        for (const Values& values : {defaults, deduction})
-            for (const auto& [column, value] : values)
-                items.fieldByName(column)->setValue(value);
+        Assign(items, {{QStringLiteral("salarycreditid"), key},
+                       {QStringLiteral("creditname"), QStringLiteral("Kredit")},
+                       {QStringLiteral("creditpercent"), 0},
+                       {QStringLiteral("creditgrosspercent"), 0},
+                       {QStringLiteral("creditvalue"), 0},
+                       {QStringLiteral("creditbankaccount"), QStringLiteral("160-0000000000000-00")}});
+        Assign(items, deduction);
         items.post();
     }
     items.applyUpdates();
@@ -143,9 +144,8 @@ void PayrollFixture::OpenNewDocument(const Values& changes) {
         {QStringLiteral("taxpercent"), 10},
         {QStringLiteral("taxfreevalue"), 0},
     };
-    for (const Values& values : {defaults, changes})
-        for (const auto& [column, value] : values)
-            doc.fieldByName(column)->setValue(value);
+    Assign(doc, defaults);
+    Assign(doc, changes);
     dm.SalaryTaxItemsOpen();
     doc.post();
     dm.SalaryItemsOpen();
@@ -190,8 +190,7 @@ void PayrollFixture::SetLine(const Values& changes) {
     TSqlQuery& lines = *dm.SalaryItemZQ;
     if (!lines.isEditing())
         lines.edit();
-    for (const auto& [column, value] : changes)
-        lines.fieldByName(column)->setValue(value);
+    Assign(lines, changes);
 }
 
 void PayrollFixture::Apply() {

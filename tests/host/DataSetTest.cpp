@@ -275,3 +275,19 @@ TEST(DataSet, RemembersWhichFieldEachRecentAssignmentChanged) {
     EXPECT_EQ(-1, p.ds.assignedField(before + 1));  // forgotten by now
     EXPECT_EQ(p.amount->index(), p.ds.assignedField(p.ds.changeCount()));
 }
+
+TEST(DataSet, AChangedRowIsSignalledToEveryListenerAsLongAsItListens) {
+    People p;
+    p.add(1, QStringLiteral("Ana"), 100);
+    int heard = 0;
+    const QMetaObject::Connection first = QObject::connect(&p.ds, &TDataSet::rowChanged, [&](int) { ++heard; });
+    QSignalSpy spy(&p.ds, &TDataSet::rowChanged);
+    p.ds.edit();
+    p.amount->setAsFloat(150);
+    EXPECT_EQ(1, heard);
+    EXPECT_EQ(1, spy.count());
+    QObject::disconnect(first);
+    p.amount->setAsFloat(175);
+    EXPECT_EQ(1, heard);
+    EXPECT_EQ(2, spy.count());
+}

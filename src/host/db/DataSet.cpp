@@ -106,9 +106,20 @@ void TDataSet::assignValue(TField& field, const QVariant& value) {
         field.OnChange(field);
     // Every assignment of a calculation passes here: the signal is sent only
     // when something listens.
-    static const QMetaMethod rowChangedSignal = QMetaMethod::fromSignal(&TDataSet::rowChanged);
-    if (!controlsDisabled_ && current_ >= 0 && isSignalConnected(rowChangedSignal))
+    if (!controlsDisabled_ && current_ >= 0 && rowChangedListeners_ > 0)
         emit rowChanged(current_);
+}
+
+void TDataSet::connectNotify(const QMetaMethod& signal) {
+    if (signal == QMetaMethod::fromSignal(&TDataSet::rowChanged))
+        ++rowChangedListeners_;
+}
+
+void TDataSet::disconnectNotify(const QMetaMethod& signal) {
+    // A disconnection of everything at once names no signal: the count stays
+    // high, which costs a signal nobody hears but never loses one.
+    if (signal == QMetaMethod::fromSignal(&TDataSet::rowChanged) && rowChangedListeners_ > 0)
+        --rowChangedListeners_;
 }
 
 std::unique_ptr<TRecord> TDataSet::newRecord() const {

@@ -209,6 +209,8 @@ protected:
     std::vector<std::unique_ptr<TRecord>>& records() { return records_; }
     std::vector<std::unique_ptr<TRecord>>& deletedRecords() { return deleted_; }
     std::unique_ptr<TRecord> newRecord() const;
+    void connectNotify(const QMetaMethod& signal) override;
+    void disconnectNotify(const QMetaMethod& signal) override;
     void setLoading(bool loading) { loading_ = loading; }
     void notifyReset();
 
@@ -235,6 +237,7 @@ private:
     int controlsDisabled_ = 0;
     bool loading_ = false;
     quint64 changeCount_ = 0;
+    int rowChangedListeners_ = 0;
     struct RecentAssignment {
         quint64 change = 0;
         int field = -1;
