@@ -1,5 +1,6 @@
 #include "ConnectionDialog.h"
 
+#include "DialogButtons.h"
 #include "db/Connection.h"
 #include "db/DbError.h"
 #include "db/DbUrl.h"
@@ -71,17 +72,10 @@ TConnectionDialog::TConnectionDialog(const QString& currentUrl, QWidget* parent)
     ResultL->setObjectName(QStringLiteral("ResultL"));
     ResultL->setWordWrap(true);
     ResultL->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    OKButton = new QPushButton(tr("&U redu"), this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setDefault(true);
-    CancelButton = new QPushButton(tr("&Otkaži"), this);
-    CancelButton->setObjectName(QStringLiteral("CancelButton"));
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(TestButton);
-    buttons->addStretch(1);
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CancelButton);
+    const TOkCancelButtons buttons = MakeOkCancelButtons(this);
+    OKButton = buttons.ok;
+    CancelButton = buttons.cancel;
+    buttons.row->insertWidget(0, TestButton);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(intro);
@@ -92,13 +86,12 @@ TConnectionDialog::TConnectionDialog(const QString& currentUrl, QWidget* parent)
     layout->addWidget(serverBox_);
     layout->addWidget(ResultL);
     layout->addStretch(1);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 
     connect(EmbeddedRB, &QRadioButton::toggled, this, &TConnectionDialog::updateEnabled);
     connect(BrowseB, &QToolButton::clicked, this, &TConnectionDialog::browse);
     connect(TestButton, &QPushButton::clicked, this, &TConnectionDialog::TestConnection);
     connect(OKButton, &QPushButton::clicked, this, &TConnectionDialog::accept);
-    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     showUrl(currentUrl.isEmpty() ? DefaultDatabaseUrl() : currentUrl);
     setMinimumWidth(520);

@@ -1,5 +1,6 @@
 #include "HostOptionsDialog.h"
 
+#include "DialogButtons.h"
 #include "Kinterfaces.h"
 
 #include <QHBoxLayout>
@@ -46,21 +47,14 @@ THostOptionsDialog::THostOptionsDialog(const QString& databaseText, const std::v
     if (!pages_.empty())
         PageControl->setCurrentIndex(1);
 
-    OKButton = new QPushButton(tr("&U redu"), this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setDefault(true);
-    CancelButton = new QPushButton(tr("&Otkaži"), this);
-    CancelButton->setObjectName(QStringLiteral("CancelButton"));
+    const TOkCancelButtons buttons = MakeOkCancelButtons(this);
+    OKButton = buttons.ok;
+    CancelButton = buttons.cancel;
     connect(OKButton, &QPushButton::clicked, this, &THostOptionsDialog::accept);
-    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CancelButton);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(PageControl, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 }
 
 THostOptionsDialog::~THostOptionsDialog() { releasePages(); }

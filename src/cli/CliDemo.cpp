@@ -1,12 +1,11 @@
 #include "CliDemo.h"
 
+#include "CliSession.h"
 #include "CompanyInfo.h"
 #include "DBIniFile.h"
 #include "DatabaseSchema.h"
 #include "DemoCompany.h"
-#include "SalaryDM.h"
 #include "db/Connection.h"
-#include "db/DbError.h"
 
 #include <QDate>
 #include <QMap>
@@ -79,12 +78,9 @@ void PrintRates(Connection& connection, QTextStream& out) {
         out << "  (nema važećeg skupa stopa)\n";
 }
 
-void PrintOptions(Connection& connection, QTextStream& out) {
-    TSalaryDM dm;
-    dm.SetZConnection(&connection);
-    dm.LoadOptions();
+void PrintOptions(const TSalaryOptions& options, QTextStream& out) {
     out << "Opcije modula zarada:\n";
-    for (const OptionValue& option : DescribeSalaryOptions(dm.Options))
+    for (const OptionValue& option : DescribeSalaryOptions(options))
         out << "  " << option.key << "=" << option.text << "\n";
 }
 
@@ -112,21 +108,19 @@ int CommandDemo(CliContext& context) {
 }
 
 int CommandDemoMonth(CliContext& context) {
-    auto connection = OpenDatabase(context);
-    if (!DatabaseIsCurrent(*connection))
-        throw EDatabaseError(QStringLiteral("Baza nije pripremljena; pokrenite najpre: zarade-cli --db %1 init")
-                                 .arg(connection->url().displayText()));
-    if (connection->scalar(QStringLiteral("SELECT COUNT(*) FROM employee")).toInt() == 0) {
+    CliSession session(context);
+    Connection& connection = session.connection();
+    if (connection.scalar(QStringLiteral("SELECT COUNT(*) FROM employee")).toInt() == 0) {
         context.err << "Greška: baza nema zaposlenih; demo preduzeće upisuje: zarade-cli --db "
-                    << connection->url().displayText() << " demo\n";
+                    << connection.url().displayText() << " demo\n";
         return 1;
     }
     const QDate month = QDate::currentDate().addMonths(-1);
     context.out << "Obračun zarade za " << month.toString(QStringLiteral("MM/yyyy")) << " (bez prozora)\n";
-    PrintCompany(*connection, context.out);
-    PrintEmployees(*connection, context.out);
-    PrintRates(*connection, context.out);
-    PrintOptions(*connection, context.out);
+    PrintCompany(connection, context.out);
+    PrintEmployees(connection, context.out);
+    PrintRates(connection, context.out);
+    PrintOptions(session.dm().Options, context.out);
     context.out << "Obračun meseca još nije dostupan: ova verzija programa još ne pravi i ne računa "
                    "zaradu, pa ni rekapitulaciju.\n";
     return 0;

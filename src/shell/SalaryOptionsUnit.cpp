@@ -1,10 +1,10 @@
 #include "SalaryOptionsUnit.h"
 
+#include "DialogButtons.h"
 #include "Messages.h"
 #include "SalaryOptionsTabUnit.h"
 #include "db/DbError.h"
 
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -18,21 +18,13 @@ TOptionsForm::TOptionsForm(TSalaryDM& dm, IMessages& messages, QWidget* parent)
     FOptionsTab = new TSalaryOptionsTabFrame(dm);
     PageControl->addTab(FOptionsTab, QStringLiteral("Opšte"));
 
-    OKButton = new QPushButton(QStringLiteral("&U redu"), this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setDefault(true);
-    CancelButton = new QPushButton(QStringLiteral("&Otkaži"), this);
-    CancelButton->setObjectName(QStringLiteral("CancelButton"));
+    const TOkCancelButtons buttons = MakeOkCancelButtons(this);
+    OKButton = buttons.ok;
+    CancelButton = buttons.cancel;
     connect(OKButton, &QPushButton::clicked, this, &TOptionsForm::OKButtonClick);
-    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CancelButton);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(PageControl, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 
     FormCreate();
 }

@@ -6,7 +6,7 @@ namespace {
 
 void Check(lxw_error error, const TXlsStream& stream) {
     if (error != LXW_NO_ERROR)
-        throw EXlsError(QStringLiteral("Ne mogu da upišem tabelu %1: %2")
+        throw EReportError(QStringLiteral("Ne mogu da upišem tabelu %1: %2")
                             .arg(stream.fileName(), QString::fromUtf8(lxw_strerror(error))));
 }
 
@@ -22,7 +22,7 @@ TXlsStream::~TXlsStream() {
 
 lxw_worksheet* TXlsStream::sheet() const {
     if (!worksheet_)
-        throw EXlsError(QStringLiteral("Tabela %1 nije započeta.").arg(fileName_));
+        throw EReportError(QStringLiteral("Tabela %1 nije započeta.").arg(fileName_));
     return worksheet_;
 }
 
@@ -32,7 +32,7 @@ void XlsBeginStream(TXlsStream& stream, int) {
     stream.worksheet_ = nullptr;
     stream.workbook_ = workbook_new(stream.fileName_.toLocal8Bit().constData());
     if (!stream.workbook_)
-        throw EXlsError(QStringLiteral("Ne mogu da napravim tabelu %1.").arg(stream.fileName_));
+        throw EReportError(QStringLiteral("Ne mogu da napravim tabelu %1.").arg(stream.fileName_));
     stream.worksheet_ = workbook_add_worksheet(stream.workbook_, nullptr);
 }
 

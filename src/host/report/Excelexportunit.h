@@ -1,21 +1,11 @@
 #pragma once
 
-#include <QString>
+#include "ReportError.h"
 
-#include <stdexcept>
+#include <QString>
 
 struct lxw_workbook;
 struct lxw_worksheet;
-
-// The spreadsheet could not be written; the message is meant for the user.
-class EXlsError : public std::runtime_error {
-public:
-    explicit EXlsError(const QString& message) : std::runtime_error(message.toStdString()), message_(message) {}
-    const QString& message() const { return message_; }
-
-private:
-    QString message_;
-};
 
 // A spreadsheet file being written cell by cell (an .xlsx workbook with one
 // sheet). The file is complete after XlsEndStream.
@@ -48,5 +38,5 @@ void XlsBeginStream(TXlsStream& stream, int reserved);
 void XlsWriteCellLabel(TXlsStream& stream, int row, int column, const QString& text);
 void XlsWriteCellNumber(TXlsStream& stream, int row, int column, double value);
 void XlsWriteCellRk(TXlsStream& stream, int row, int column, int value);
-// Writes the file; throws EXlsError when it cannot.
+// Writes the file; throws EReportError when it cannot.
 void XlsEndStream(TXlsStream& stream);

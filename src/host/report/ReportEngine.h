@@ -1,25 +1,14 @@
 #pragma once
 
 #include "Report.h"
+#include "ReportError.h"
 
 #include <QObject>
 #include <QString>
 
-#include <stdexcept>
-
 class Connection;
 class QWidget;
 class TDataSet;
-
-// A report could not be written; the message is meant for the user.
-class EReportError : public std::runtime_error {
-public:
-    explicit EReportError(const QString& message) : std::runtime_error(message.toStdString()), message_(message) {}
-    const QString& message() const { return message_; }
-
-private:
-    QString message_;
-};
 
 // The host's report engine. A print creates one, calls one operation with
 // datasets it has prepared in full, and frees it. Every operation lays its

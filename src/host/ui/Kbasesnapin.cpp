@@ -33,51 +33,50 @@ void TCustomSnapin::ReleaseViews() {
     navigator_.reset();
 }
 
-QWidget* TCustomViewer::Show(QWidget* parent) {
+QWidget* TFrameSlot::Show(QWidget* parent, const std::function<QWidget*()>& create) {
     if (!frame_)
-        frame_ = InternalCreateFrame();
+        frame_ = create();
     Embed(frame_, parent);
     frame_->show();
     return frame_;
 }
 
-void TCustomViewer::Hide() {
+void TFrameSlot::Hide() {
     if (frame_)
         Detach(frame_);
 }
 
-QList<QAction*> TCustomViewer::GetActionList() { return frame_ ? frame_->ActionList : QList<QAction*>(); }
+void TFrameSlot::Destroy(const std::function<void()>& destroy) {
+    Hide();
+    destroy();
+    frame_.clear();
+}
+
+QWidget* TCustomViewer::Show(QWidget* parent) {
+    return frame_.Show(parent, [this] { return InternalCreateFrame(); });
+}
+
+void TCustomViewer::Hide() { frame_.Hide(); }
+
+QList<QAction*> TCustomViewer::GetActionList() { return Frame() ? Frame()->ActionList : QList<QAction*>(); }
 
 void TCustomViewer::UpdateActions(QObject*) {
-    if (frame_)
-        frame_->UpdateActions();
+    if (Frame())
+        Frame()->UpdateActions();
 }
 
 void TCustomViewer::DestroyFrame() {
-    if (frame_)
-        Detach(frame_);
-    InternalDestroyFrame();
-    frame_.clear();
+    frame_.Destroy([this] { InternalDestroyFrame(); });
 }
 
 QWidget* TCustomNavigator::ShowNavigator(QWidget* parent) {
-    if (!frame_)
-        frame_ = InternalCreateFrame();
-    Embed(frame_, parent);
-    frame_->show();
-    return frame_;
+    return frame_.Show(parent, [this] { return InternalCreateFrame(); });
 }
 
-void TCustomNavigator::HideNavigator() {
-    if (frame_)
-        Detach(frame_);
-}
+void TCustomNavigator::HideNavigator() { frame_.Hide(); }
 
 void TCustomNavigator::DestroyFrame() {
-    if (frame_)
-        Detach(frame_);
-    InternalDestroyFrame();
-    frame_.clear();
+    frame_.Destroy([this] { InternalDestroyFrame(); });
 }
 
 ISnapin* TCustomSnapinFactory::CreateSnapin(IConsole& console) {

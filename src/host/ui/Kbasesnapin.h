@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 // Bases of a module's snap-in objects. They keep what the module's
@@ -50,9 +51,22 @@ private:
     std::unique_ptr<INavigable> navigator_;
 };
 
-// A viewer's frame is created on its first Show and lives until the viewer
-// frees it. Hide takes the frame out of the host's window, so that the host
+// Where a viewer or navigator keeps its frame: made on the first Show and
+// put into the host's container, taken out again on Hide, so that the host
 // never deletes a widget whose code lives in the module.
+class TFrameSlot {
+public:
+    QWidget* Show(QWidget* parent, const std::function<QWidget*()>& create);
+    void Hide();
+    // Takes the frame out of the host's window and lets the owner free it.
+    void Destroy(const std::function<void()>& destroy);
+    QWidget* get() const { return frame_; }
+
+private:
+    QPointer<QWidget> frame_;
+};
+
+// A viewer's frame lives from its first Show until the viewer frees it.
 class TCustomViewer : public IViewer {
 public:
     TCustomViewer(IConsole& console, int viewerType) : console_(console), viewerType_(viewerType) {}
@@ -65,7 +79,7 @@ public:
     QList<QAction*> GetActionList() override;
     void UpdateActions(QObject* sender) override;
 
-    TCustomViewerForm* Frame() const { return frame_; }
+    TCustomViewerForm* Frame() const { return static_cast<TCustomViewerForm*>(frame_.get()); }
 
 protected:
     IConsole& Console() const { return console_; }
@@ -76,7 +90,7 @@ protected:
 private:
     IConsole& console_;
     int viewerType_;
-    QPointer<TCustomViewerForm> frame_;
+    TFrameSlot frame_;
 };
 
 class TCustomNavigator : public INavigable {
@@ -87,7 +101,7 @@ public:
     QWidget* ShowNavigator(QWidget* parent) override;
     void HideNavigator() override;
 
-    TCustomNavigatorForm* Frame() const { return frame_; }
+    TCustomNavigatorForm* Frame() const { return static_cast<TCustomNavigatorForm*>(frame_.get()); }
 
 protected:
     IConsole& Console() const { return console_; }
@@ -97,7 +111,7 @@ protected:
 
 private:
     IConsole& console_;
-    QPointer<TCustomNavigatorForm> frame_;
+    TFrameSlot frame_;
 };
 
 // Creates the module's one snap-in on the first request and keeps it.
