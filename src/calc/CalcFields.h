@@ -74,10 +74,10 @@ struct TCalcState {
     // The current document's values, read again only after it changed.
     TDocumentValues document;
     quint64 documentChangeCount = 0;
-    int documentRow = -1;  // -1 until first read
+    int documentRow = -1;
 
-    // The current line's values, kept up to date by the calculation's own
-    // writes and read again after any other change.
+    // The current line's values, kept up to date by following single field
+    // assignments and read again after any other change.
     TLineValues line;
     quint64 lineChangeCount = 0;
     int lineRow = -1;

@@ -7,8 +7,8 @@ class TSalaryDM;
 // What the calculation procedures share: the sets they read and the way
 // they write the line.
 
-// The values of the current document; the document does not change while
-// its lines are calculated, so they are read once.
+// The values of the current document, read again only after it changed
+// (it does not while its lines are calculated).
 const TDocumentValues& CurrentDocument(TSalaryDM& dm);
 
 // The values of the current line: field assignments since they were read
