@@ -5,6 +5,7 @@
 #include "CalcRounding.h"
 #include "CalcSupport.h"
 #include "PayBasis.h"
+#include "RegularWorkVariants.h"
 #include "SalaryDM.h"
 #include "TaxRules.h"
 
@@ -184,4 +185,33 @@ double TSalaryDM::CalculateArrangedWork(int Hours) {
             factor = threshold / fullMonth;
     }
     return double(RND(regularWork * factor));
+}
+
+double CoefficientRowRegularWorkFloor(TSalaryDM& dm, double regularWork, const THours& hours,
+                                      const TLineValues& line) {
+    const TDocumentValues document = CurrentDocument(dm);
+    if (document.workinghours <= 0)
+        return 0;
+    TSalaryOptions options = dm.Options;
+    options.MealVacIncludedInMinSal = false;
+    options.MealVacNotIncludedInArranSal = true;
+    const RegularWorkInput in{document, line, hours, 0, line.coefficient, {}, options};
+    return double(minimumGrossFloor(regularWork, in, hours.workinghours, dm.CalculatedMinNetSalaryGross));
+}
+
+double WholeMonthRegularWork(TSalaryDM& dm) {
+    if (dm.SalaryItemZQ->isEmpty())
+        return 0;
+    const TDocumentValues document = CurrentDocument(dm);
+    if (document.workinghours <= 0)
+        return 0;
+    const TLineValues line = CurrentLine(dm);
+    const RegularWorkInput in{document,
+                              line,
+                              line.hours(),
+                              document.partcoefficient / 100,
+                              line.coefficient,
+                              ::Correction(RateItemsOfSet(dm, document.salarytaxid), line.workingstateid),
+                              dm.Options};
+    return double(contractualRegularWork(in));
 }

@@ -1,5 +1,6 @@
 #include "CliDocument.h"
 
+#include "CliLineAdditions.h"
 #include "CliSession.h"
 #include "db/DbError.h"
 
@@ -103,6 +104,9 @@ int documentNew(CliSession& session, const CliContext& context, QStringList args
     TSalaryDM& dm = session.dm();
     dm.SalaryZQ->setSQL(QStringLiteral("SELECT DISTINCT s.* FROM salary AS s WHERE s.salaryid = -1"));
     dm.SalaryAddDocument(type);
+    // The default rate set, as the editor takes it for a new document.
+    if (!dm.SalaryTaxItemsOpen())
+        throw EAbort();
     dm.SetNewSalaryPeriod(QDate::currentDate());
     if (!year.isEmpty() || !month.isEmpty()) {
         QStringList period;
@@ -123,10 +127,6 @@ int documentNew(CliSession& session, const CliContext& context, QStringList args
                                           QStringLiteral("accountingdate=") + paymentDate});
     // The first document of a company has no earlier one to take its values from.
     CliSession::Assign(*dm.SalaryZQ, args);
-    TField* rates = dm.SalaryZQ->fieldByName(QStringLiteral("salarytaxid"));
-    rates->setValue(session.connection().scalar(QStringLiteral("SELECT salarytaxid FROM salarytax WHERE defaulttax = 'y'")));
-    if (rates->isNull())
-        throw EDatabaseError(QStringLiteral("Morate prvo definisati stope poreza i doprinosa!"));
     dm.SalaryItemsOpen();
     dm.SalaryApply();
     context.out << dm.SalaryZQ->fieldByName(QStringLiteral("salaryid"))->asLargeInt() << "\n";
@@ -161,10 +161,21 @@ int documentAction(CliSession& session, const CliContext& context, const QString
     return 0;
 }
 
-int lineAction(CliSession& session, const QString& action, QStringList args) {
+int lineAction(CliSession& session, const CliContext& context, const QString& action, QStringList args) {
     const qint64 id = documentId(args.takeFirst());
     TSalaryDM& dm = session.dm();
     session.OpenDocument(id);
+    if (action == QLatin1String("add"))
+        return LineAddEmployees(session, args);
+    if (action == QLatin1String("add-all"))
+        return LineAddAllEmployees(session, context.out);
+    if (action == QLatin1String("difference") || action == QLatin1String("coefficients")) {
+        if (args.isEmpty())
+            throw EDatabaseError(QStringLiteral("Nedostaje šifra zaposlenog."));
+        const QString code = args.takeFirst();
+        return action == QLatin1String("difference") ? LineDifferences(session, code, args)
+                                                     : LineCoefficients(session, code, args);
+    }
     if (action == QLatin1String("set") || action == QLatin1String("delete")) {
         if (args.isEmpty())
             throw EDatabaseError(QStringLiteral("Nedostaje šifra zaposlenog."));
@@ -206,9 +217,10 @@ int CommandDocument(CliContext& context) {
 int CommandLine(CliContext& context) {
     QStringList args = context.arguments;
     if (args.size() < 2)
-        throw EDatabaseError(QStringLiteral("Upotreba: line set|delete BROJ_ZARADE ŠIFRA [polje=vrednost ...]"));
+        throw EDatabaseError(QStringLiteral(
+            "Upotreba: line add|add-all|set|delete|difference|coefficients BROJ_ZARADE [ŠIFRA ...] [...]"));
     const QString action = args.takeFirst();
     CliSession session(context);
-    return reportingRefusals(session, context, [&] { return lineAction(session, action, args); });
+    return reportingRefusals(session, context, [&] { return lineAction(session, context, action, args); });
 }
 

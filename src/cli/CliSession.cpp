@@ -26,6 +26,7 @@ CliSession::CliSession(const CliContext& context)
     // A command names what it deletes; there is nobody to ask again.
     dm_.SetConfirmDeletes(false);
     dm_.LoadOptions();
+    dm_.ConnectRecalculationTriggers();
 }
 
 void CliSession::OpenDocument(qint64 salaryid) {
@@ -36,7 +37,11 @@ void CliSession::OpenDocument(qint64 salaryid) {
     salary.open();
     if (salary.isEmpty())
         throw EDatabaseError(QStringLiteral("Zarada %1 ne postoji.").arg(salaryid));
+    // As the editor opens it: the rate set, the lines, the minimum gross.
+    if (!dm_.SalaryTaxItemsOpen())
+        throw EAbort();
     dm_.SalaryItemsOpen();
+    dm_.UpdateCalculatedMinNetSalaryGross();
 }
 
 void CliSession::Assign(TDataSet& dataSet, const QStringList& assignments) {

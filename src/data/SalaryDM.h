@@ -191,6 +191,55 @@ public:
     // Forgets the rate and deduction sets read by key (opening a document does it).
     void ForgetCalculationSets();
 
+    // --- recalculation triggers (defined in src/calc/SalaryTriggers*.cpp) -----
+    // A document is calculated by editing it: every input field of the header
+    // and of a line has a change handler that recalculates what depends on it.
+    // The creators of the module (editor host, command line, tests that drive
+    // the module as a user would) wire them once after construction.
+    void ConnectRecalculationTriggers();
+    // The gross of the document's minimum net wage, from its rate set ("Z" only).
+    void UpdateCalculatedMinNetSalaryGross();
+
+    void SalaryZQbaudvalueChange(TField& Sender);
+    void SalaryZQminsalaryvalueChange(TField& Sender);
+    void SalaryZQminnetsalarypriceChange(TField& Sender);
+    void SalaryZQworkinghoursChange(TField& Sender);
+    void SalaryZQnetdecreasepercentChange(TField& Sender);
+    void RecalculateItemsRegularWork();
+    void RecalculateItemsNet();
+
+    void SalaryItemZQworkinghoursChange(TField& Sender);
+    void SalaryItemZQregularworkChange(TField& Sender);
+    void SalaryItemZQdecrementpercChange(TField& Sender);
+    void SalaryItemZQincrementpercChange(TField& Sender);
+    void SalaryItemZQsalaryvalueChange(TField& Sender);
+    void SalaryItemZQpaymentvalueChange(TField& Sender);
+    void SalaryItemZQnightworkinghoursChange(TField& Sender);
+    void SalaryItemZQovertimehoursChange(TField& Sender);
+    void SalaryItemZQholidayworkinghoursChange(TField& Sender);
+    void SalaryItemZQnightholidayworkinghoursChange(TField& Sender);
+
+    // --- adding employees (src/calc/AddEmployees.cpp) -------------------------
+    // Both need the document's lines open; they return how many lines they added.
+    int AddOneEmployee(qint64 EmployeeID);
+    int AddAllActiveEmployees();
+
+    // --- differences and coefficients (src/calc/DifferencesAndCoefficients.cpp)
+    void SalaryItemDifferenceZQNewRecord(TDataSet& DataSet);
+    void SalaryItemCoefficientZQNewRecord(TDataSet& DataSet);
+    void SalaryItemDifferenceZQdifferencepercChange(TField& Sender);
+    void SalaryItemCoefficientZQworkinghoursChange(TField& Sender);
+    void SalaryItemCoefficientZQnightworkinghoursChange(TField& Sender);
+    void SalaryItemCoefficientZQovertimehoursChange(TField& Sender);
+    void SalaryItemCoefficientZQholidayworkinghoursChange(TField& Sender);
+    void SalaryItemCoefficientZQnightholidayworkinghoursChange(TField& Sender);
+    // Reopens the detail rows of a line, on the first row.
+    void DifferencesOpen(qint64 SalaryItemID);
+    void CoefficientsOpen(qint64 SalaryItemID);
+    // Carry the stored detail rows into the current line.
+    void DifferenceApply(qint64 SalaryItemID);
+    void CoefficientApply(qint64 SalaryItemID);
+
 private:
     std::shared_ptr<TCalcState> calcState_;
 };

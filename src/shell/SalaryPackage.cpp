@@ -5,7 +5,9 @@
 
 TSalaryPackage::TSalaryPackage()
     : salaryDM_(std::make_unique<TSalaryDM>()),
-      factory_(std::make_unique<TSalarySnapinFactory>(*salaryDM_, globalConsole_)) {}
+      factory_(std::make_unique<TSalarySnapinFactory>(*salaryDM_, globalConsole_)) {
+    salaryDM_->ConnectRecalculationTriggers();
+}
 
 TSalaryPackage::~TSalaryPackage() {
     factory_.reset();

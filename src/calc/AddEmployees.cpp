@@ -1,0 +1,219 @@
+// Lines of a document from the employee register: one picked employee or
+// every qualifying one, each with the employee's data and the document's
+// defaults, then calculated by its type.
+
+#include "CalcResourceStrings.h"
+#include "CalcRounding.h"
+#include "CalcSupport.h"
+#include "RegularWorkVariants.h"
+#include "SalaryDM.h"
+#include "SuspendGuard.h"
+#include "WorkingYears.h"
+#include "db/Connection.h"
+#include "db/DbError.h"
+
+#include <QHash>
+#include <QSet>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace {
+
+// What adding many employees reads once instead of once per employee.
+struct AddContext {
+    QHash<qint64, qint64> defaultDeductionSet;  // employee → salarycreditid
+    QHash<qint64, double> zonePrice;           // zone → price
+    QSet<qint64> present;                      // employees with a line already
+};
+
+AddContext loadContext(TSalaryDM& dm) {
+    AddContext context;
+    Connection& c = *dm.ZConnection();
+    QSqlQuery sets = c.exec(
+        QStringLiteral("SELECT employeeid, salarycreditid FROM salarycredit WHERE defaultcredit = 'y'"));
+    while (sets.next())
+        context.defaultDeductionSet.insert(sets.value(0).toLongLong(), sets.value(1).toLongLong());
+    QSqlQuery zones = c.exec(QStringLiteral("SELECT employeetransportzoneid, price FROM employeetransportzone"));
+    while (zones.next())
+        context.zonePrice.insert(zones.value(0).toLongLong(), zones.value(1).toDouble());
+    const TDataSet& lines = *dm.SalaryItemZQ;
+    const int employee = lines.fieldByName(QStringLiteral("employeeid"))->index();
+    for (int row = 0; row < lines.recordCount(); ++row)
+        context.present.insert(lines.valueAt(row, employee).toLongLong());
+    return context;
+}
+
+// The employee's register columns the line shows.
+const char* const CopiedEmployeeColumns[] = {
+    "firstname", "lastname", "code", "address", "city", "minsalary", "employer", "account", "paymentcode",
+    "community", "communitypaymentcode", "organizationunit", "arrangedsalaryvalue", "arrangedpaymentvalue",
+    "voluntarypensionname", "voluntarypensionbankaccount", "voluntarypensionpaymentcode"};
+
+const char* const ZeroedLineColumns[] = {
+    "increment", "decrement", "difference", "vacationhours", "sickhours", "longsickhours", "nightworkinghours",
+    "overtimehours", "holidayworkinghours", "nightholidayworkinghours", "paidleavehours", "publicholidayhours",
+    "maternityleavehours", "childcareleavehours", "redistributionhours", "unpaidleavehours", "absencehours",
+    "vacationvalue", "sickvalue", "longsickvalue", "nightworkingvalue", "overtimevalue", "holidayworkingvalue",
+    "nightholidayworkingvalue", "paidleavevalue", "publicholidayvalue", "maternityleavevalue",
+    "childcareleavevalue", "voluntarypension"};
+
+int yearsOfService(TSalaryDM& dm, const QSqlQuery& employee) {
+    const auto date = [&](const char* column) { return employee.value(QLatin1String(column)).toDate(); };
+    const auto number = [&](const char* column) { return employee.value(QLatin1String(column)).toInt(); };
+    TDataSet& header = *dm.SalaryZQ;
+    ServiceInput in;
+    in.workingFrom = date("workingfromdate");
+    in.workingTo = date("workingtodate");
+    in.previousYears = number("previousworkingyears");
+    in.previousMonths = number("previousworkingmonths");
+    in.previousDays = number("previousworkingdays");
+    in.year = header.fieldByName(QStringLiteral("year"))->asInteger();
+    in.month = header.fieldByName(QStringLiteral("month"))->asInteger();
+    in.paymentDate = header.fieldByName(QStringLiteral("paymentdate"))->asDate();
+    in.accountingDate = header.fieldByName(QStringLiteral("accountingdate"))->asDate();
+    in.forcePreviousWork = dm.Options.ForceCalculationWithPreviousWork;
+    return WorkingYears(in);
+}
+
+void set(TDataSet& lines, const char* column, const QVariant& value) {
+    if (TField* field = lines.findField(QLatin1String(column)))
+        field->setValue(value);
+}
+
+// The transport allowance of a new line from the employee's zone.
+void priceTransport(TSalaryDM& dm, const AddContext& context, qint64 zone) {
+    const TLineFields& f = dm.CalcState().fields.line;
+    const auto price = context.zonePrice.constFind(zone);
+    if (price == context.zonePrice.cend()) {
+        for (TField* amount : {f.salaryvalue, f.paymentvalue, f.paymentnetvalue})
+            amount->setAsFloat(0);
+        return;
+    }
+    const TDocumentValues d = CurrentDocument(dm);
+    f.paymentvalue->setAsFloat(*price);
+    f.paymentnetvalue->setAsFloat(*price);
+    const double freeValue = d.workinghours > 0
+        ? BetterRoundTo(double(d.taxfreevalue / d.workinghours * f.workinghours->asFloat()), -2)
+        : double(d.taxfreevalue);
+    const double payment = *price;
+    f.salaryvalue->setAsFloat(payment > freeValue
+                                  ? BetterRoundTo((payment - freeValue) / (1 - double(d.taxpercent) / 100), -2) + freeValue
+                                  : payment);
+}
+
+// Appends and calculates the line of the employee at the query's row;
+// false when the employee already has one.
+bool addLine(TSalaryDM& dm, AddContext& context, const QSqlQuery& employee, bool wholeMonthRegularWork) {
+    const qint64 employeeId = employee.value(QStringLiteral("employeeid")).toLongLong();
+    if (context.present.contains(employeeId))
+        return false;
+    TDataSet& lines = *dm.SalaryItemZQ;
+    TDataSet& header = *dm.SalaryZQ;
+    const TDocumentValues d = CurrentDocument(dm);
+    const QChar type = d.salarytype;
+    const bool transport = type != QLatin1Char('Z') && type != QLatin1Char('B');
+    const int count = lines.recordCount();
+    lines.append();
+    {
+        FlagGuard suspend(dm.SuspendRecalculation);
+        set(lines, "salaryid", header.fieldByName(QStringLiteral("salaryid"))->value());
+        set(lines, "employeeid", employeeId);
+        if (type != QLatin1Char('P')) {
+            if (const auto credit = context.defaultDeductionSet.constFind(employeeId);
+                credit != context.defaultDeductionSet.cend())
+                set(lines, "salarycreditid", *credit);
+        }
+        set(lines, "coefficient", employee.value(QStringLiteral("coefficient")).toDouble());
+        set(lines, "netcoefficient", employee.value(QStringLiteral("netcoefficient")).toDouble());
+        set(lines, "outturn", 100.0);
+        for (const char* column : ZeroedLineColumns)
+            set(lines, column, 0);
+        set(lines, "sickpercent", dm.Options.SickCoef);
+        set(lines, "workingyears", yearsOfService(dm, employee));
+        set(lines, "workingstateid", employee.value(QStringLiteral("workingstateid")).toLongLong());
+        const bool allowances = type != QLatin1Char('P');
+        set(lines, "mealrefund", allowances ? double(d.mealrefund) : 0.0);
+        set(lines, "vacationrefund", allowances ? double(d.vacationrefund) : 0.0);
+        set(lines, "sort", count + 1);
+        for (const char* column : CopiedEmployeeColumns)
+            set(lines, column, employee.value(QLatin1String(column)));
+        const bool fund = type == QLatin1Char('Z') || type == QLatin1Char('P');
+        set(lines, "workinghours", fund ? double(d.workinghours) : 0.0);
+    }
+    double percent = 0, correction = 0;
+    dm.CalculateCorrection(percent, correction, employee.value(QStringLiteral("workingstateid")).toLongLong(),
+                           d.salarytaxid);
+    TField* regularWork = dm.CalcState().fields.line.regularwork;
+    if (type == QLatin1Char('Z')) {
+        const TLineValues& l = CurrentLine(dm);
+        regularWork->setAsFloat(wholeMonthRegularWork
+                                    ? WholeMonthRegularWork(dm)
+                                    : dm.CalculateRegularWork(double(l.workinghours), 0, double(l.coefficient), 0, 0,
+                                                              0, 0, 0, 0, 0, 0));
+    } else {
+        regularWork->setAsFloat(0);
+        if (transport)
+            priceTransport(dm, context, employee.value(QStringLiteral("employeetransportzoneid")).toLongLong());
+    }
+    lines.post();
+    context.present.insert(employeeId);
+    return true;
+}
+
+// Employees are added only to a document with a fund of hours.
+bool refuseWithoutFund(TSalaryDM& dm) {
+    if (dm.CalcState().fields.document.workinghours->asFloat() > 0)
+        return false;
+    dm.Messages().warning(QString::fromUtf8(_SAL_HOURS_WRN));
+    return true;
+}
+
+}  // namespace
+
+int TSalaryDM::AddOneEmployee(qint64 EmployeeID) {
+    if (refuseWithoutFund(*this))
+        return 0;
+    QSqlQuery employee =
+        ZConnection()->exec(QStringLiteral("SELECT * FROM employee WHERE employeeid = ?"), {EmployeeID});
+    if (!employee.next())
+        return 0;
+    AddContext context = loadContext(*this);
+    ControlsDisabled quiet(*SalaryItemZQ);
+    const int added = addLine(*this, context, employee, false) ? 1 : 0;
+    SalaryItemZQ->first();
+    return added;
+}
+
+int TSalaryDM::AddAllActiveEmployees() {
+    if (refuseWithoutFund(*this))
+        return 0;
+    Connection& c = *ZConnection();
+    const QString type = CalcState().fields.document.salarytype->asString();
+    QSqlQuery employees;
+    if (type == QLatin1String("B")) {
+        employees = c.exec(QStringLiteral("SELECT * FROM employee WHERE active = 'y' AND workingstateid = 7 ORDER BY code"));
+    } else {
+        const QVariant last = Options.LoadEmployeesFromLastCalculation
+            ? c.scalar(QStringLiteral("SELECT salaryid FROM salary WHERE status = 'p' AND ((salarytype = 'Z') OR "
+                                      "(salarytype = 'P')) ORDER BY paymentdate DESC, salaryid DESC LIMIT 1"))
+            : QVariant();
+        if (last.isValid() && !last.isNull())
+            employees = c.exec(
+                QStringLiteral("SELECT e.*, si.salaryitemid FROM employee AS e LEFT JOIN salaryitem AS si "
+                               "ON ((si.salaryid = ?) AND (si.employeeid = e.employeeid)) "
+                               "WHERE e.active = 'y' AND e.workingstateid != 7 AND e.workingstateid != 8 "
+                               "AND e.workingstateid != 15 AND NOT(si.salaryitemid IS NULL) "
+                               "ORDER BY si.salaryitemid, e.code"),
+                {last});
+        else
+            employees = c.exec(QStringLiteral("SELECT * FROM employee WHERE active = 'y' AND workingstateid != 7 AND "
+                                              "workingstateid != 8 AND workingstateid != 15 ORDER BY code"));
+    }
+    AddContext context = loadContext(*this);
+    ControlsDisabled quiet(*SalaryItemZQ);
+    int added = 0;
+    while (employees.next())
+        added += addLine(*this, context, employees, true) ? 1 : 0;
+    SalaryItemZQ->first();
+    return added;
+}
