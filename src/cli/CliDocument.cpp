@@ -180,9 +180,12 @@ int lineAction(CliSession& session, const CliContext& context, const QString& ac
         if (args.isEmpty())
             throw EDatabaseError(QStringLiteral("Nedostaje šifra zaposlenog."));
         locateLine(dm, args.takeFirst());
-        if (action == QLatin1String("set"))
+        if (action == QLatin1String("set")) {
             CliSession::Assign(*dm.SalaryItemZQ, args);
-        else
+            // A line the calculation refused (hours above the fund) is not stored.
+            if (!session.ShownMessages().isEmpty())
+                throw EAbort();
+        } else
             dm.SalaryItemZQ->remove();
         dm.SalaryApply();
         return 0;
