@@ -44,6 +44,15 @@ THours rowHours(TDataSet& rows) {
     return h;
 }
 
+// Writes one supplement value of the current coefficient row at its price.
+template <class Pricing>
+void priceRowSupplement(TSalaryDM& dm, const char* column, Pricing pricing) {
+    if (RecalculationSuspended(dm))
+        return;
+    editRow(*dm.SalaryItemCoefficientZQ);
+    rowField(*dm.SalaryItemCoefficientZQ, column)->setAsFloat(pricing(rowPrice(dm)));
+}
+
 const char* const RowSupplementValues[] = {"nightworkingvalue", "overtimevalue", "holidayworkingvalue",
                                            "nightholidayworkingvalue"};
 
@@ -114,37 +123,27 @@ void TSalaryDM::SalaryItemCoefficientZQworkinghoursChange(TField&) {
 }
 
 void TSalaryDM::SalaryItemCoefficientZQnightworkinghoursChange(TField& Sender) {
-    if (RecalculationSuspended(*this))
-        return;
-    editRow(*SalaryItemCoefficientZQ);
-    const SupplementPrice p = rowPrice(*this);
-    rowField(*SalaryItemCoefficientZQ, "nightworkingvalue")->setAsFloat(CalculateNightWorking(p.price, Sender.asFloat(), p.base));
+    priceRowSupplement(*this, "nightworkingvalue", [&](const SupplementPrice& p) {
+        return CalculateNightWorking(p.price, Sender.asFloat(), p.base);
+    });
 }
 
 void TSalaryDM::SalaryItemCoefficientZQovertimehoursChange(TField& Sender) {
-    if (RecalculationSuspended(*this))
-        return;
-    editRow(*SalaryItemCoefficientZQ);
-    const SupplementPrice p = rowPrice(*this);
-    rowField(*SalaryItemCoefficientZQ, "overtimevalue")->setAsFloat(CalculateNightWorking(p.price, Sender.asFloat(), p.base));
+    priceRowSupplement(*this, "overtimevalue", [&](const SupplementPrice& p) {
+        return CalculateNightWorking(p.price, Sender.asFloat(), p.base);
+    });
 }
 
 void TSalaryDM::SalaryItemCoefficientZQholidayworkinghoursChange(TField& Sender) {
-    if (RecalculationSuspended(*this))
-        return;
-    editRow(*SalaryItemCoefficientZQ);
-    const SupplementPrice p = rowPrice(*this);
-    rowField(*SalaryItemCoefficientZQ, "holidayworkingvalue")
-        ->setAsFloat(CalculateHolidayWorking(p.price, p.base, Sender.asInteger()));
+    priceRowSupplement(*this, "holidayworkingvalue", [&](const SupplementPrice& p) {
+        return CalculateHolidayWorking(p.price, p.base, Sender.asInteger());
+    });
 }
 
 void TSalaryDM::SalaryItemCoefficientZQnightholidayworkinghoursChange(TField& Sender) {
-    if (RecalculationSuspended(*this))
-        return;
-    editRow(*SalaryItemCoefficientZQ);
-    const SupplementPrice p = rowPrice(*this);
-    rowField(*SalaryItemCoefficientZQ, "nightholidayworkingvalue")
-        ->setAsFloat(CalculateNightHolidayWorking(p.price, p.base, Sender.asInteger()));
+    priceRowSupplement(*this, "nightholidayworkingvalue", [&](const SupplementPrice& p) {
+        return CalculateNightHolidayWorking(p.price, p.base, Sender.asInteger());
+    });
 }
 
 void TSalaryDM::DifferenceApply(qint64 SalaryItemID) {

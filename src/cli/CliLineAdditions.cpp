@@ -48,6 +48,25 @@ double number(const QString& text, const QString& whole) {
     return value;
 }
 
+// Replaces the detail rows of the employee's line by one row per spec
+// (filled by `fill`, so that the rows' handlers run), stores them and
+// carries them into the line.
+template <class Fill>
+void replaceRows(TSalaryDM& dm, const QString& code, TSqlQuery& rows, const QStringList& specs,
+                 void (TSalaryDM::*open)(qint64), void (TSalaryDM::*apply)(qint64), Fill fill) {
+    const qint64 line = lineOfCode(dm, code);
+    (dm.*open)(line);
+    clearRows(rows);
+    for (const QString& spec : specs) {
+        rows.append();
+        rows.fieldByName(QStringLiteral("salaryitemid"))->setAsLargeInt(line);
+        fill(rows, spec);
+        rows.post();
+    }
+    rows.applyUpdates();
+    (dm.*apply)(line);
+}
+
 }  // namespace
 
 int LineAddEmployees(CliSession& session, const QStringList& codes) {
@@ -72,54 +91,39 @@ int LineAddAllEmployees(CliSession& session, QTextStream& out) {
 
 int LineDifferences(CliSession& session, const QString& code, const QStringList& differences) {
     TSalaryDM& dm = session.dm();
-    const qint64 line = lineOfCode(dm, code);
-    TSqlQuery& rows = *dm.SalaryItemDifferenceZQ;
-    dm.DifferencesOpen(line);
-    clearRows(rows);
-    for (const QString& difference : differences) {
-        const int eq = difference.lastIndexOf(QLatin1Char('='));
-        if (eq <= 0)
-            throw EDatabaseError(QStringLiteral("Očekivano naziv=vrednost ili naziv=procenat%, a ne \"%1\".").arg(difference));
-        QString value = difference.mid(eq + 1).trimmed();
-        rows.append();
-        rows.fieldByName(QStringLiteral("salaryitemid"))->setAsLargeInt(line);
-        rows.fieldByName(QStringLiteral("differencename"))->setAsString(difference.left(eq).trimmed());
-        if (value.endsWith(QLatin1Char('%'))) {
-            value.chop(1);
-            rows.fieldByName(QStringLiteral("differenceperc"))->setAsFloat(number(value, difference));
-        } else {
-            rows.fieldByName(QStringLiteral("differencevalue"))->setAsFloat(number(value, difference));
-        }
-        rows.post();
-    }
-    rows.applyUpdates();
-    dm.DifferenceApply(line);
-    dm.SalaryApply();
+    replaceRows(dm, code, *dm.SalaryItemDifferenceZQ, differences, &TSalaryDM::DifferencesOpen,
+                &TSalaryDM::DifferenceApply, [](TSqlQuery& rows, const QString& difference) {
+                    const int eq = difference.lastIndexOf(QLatin1Char('='));
+                    if (eq <= 0)
+                        throw EDatabaseError(
+                            QStringLiteral("Očekivano naziv=vrednost ili naziv=procenat%, a ne \"%1\".").arg(difference));
+                    QString value = difference.mid(eq + 1).trimmed();
+                    rows.fieldByName(QStringLiteral("differencename"))->setAsString(difference.left(eq).trimmed());
+                    const bool percent = value.endsWith(QLatin1Char('%'));
+                    if (percent)
+                        value.chop(1);
+                    rows.fieldByName(percent ? QStringLiteral("differenceperc") : QStringLiteral("differencevalue"))
+                        ->setAsFloat(number(value, difference));
+                });
+    session.dm().SalaryApply();
     return 0;
 }
 
 int LineCoefficients(CliSession& session, const QString& code, const QStringList& specs) {
-    static const char* const columns[] = {"coefficient", "workinghours", "nightworkinghours", "overtimehours",
-                                          "holidayworkinghours", "nightholidayworkinghours"};
     TSalaryDM& dm = session.dm();
-    const qint64 line = lineOfCode(dm, code);
-    TSqlQuery& rows = *dm.SalaryItemCoefficientZQ;
-    dm.CoefficientsOpen(line);
-    clearRows(rows);
-    for (const QString& spec : specs) {
-        const QStringList parts = spec.split(QLatin1Char(':'));
-        if (parts.size() < 2 || parts.size() > 6)
-            throw EDatabaseError(
-                QStringLiteral("Očekivano koeficijent:sati[:noćni:prekovremeni:praznik:noćni praznik], a ne \"%1\".")
-                    .arg(spec));
-        rows.append();
-        rows.fieldByName(QStringLiteral("salaryitemid"))->setAsLargeInt(line);
-        for (int i = 0; i < parts.size(); ++i)
-            rows.fieldByName(QLatin1String(columns[i]))->setAsFloat(number(parts.at(i), spec));
-        rows.post();
-    }
-    rows.applyUpdates();
-    dm.CoefficientApply(line);
+    replaceRows(dm, code, *dm.SalaryItemCoefficientZQ, specs, &TSalaryDM::CoefficientsOpen,
+                &TSalaryDM::CoefficientApply, [](TSqlQuery& rows, const QString& spec) {
+                    static const char* const columns[] = {"coefficient",       "workinghours",
+                                                          "nightworkinghours", "overtimehours",
+                                                          "holidayworkinghours", "nightholidayworkinghours"};
+                    const QStringList parts = spec.split(QLatin1Char(':'));
+                    if (parts.size() < 2 || parts.size() > 6)
+                        throw EDatabaseError(QStringLiteral("Očekivano koeficijent:sati[:noćni:prekovremeni:praznik:"
+                                                            "noćni praznik], a ne \"%1\".")
+                                                 .arg(spec));
+                    for (int i = 0; i < parts.size(); ++i)
+                        rows.fieldByName(QLatin1String(columns[i]))->setAsFloat(number(parts.at(i), spec));
+                });
     dm.SalaryApply();
     return 0;
 }
