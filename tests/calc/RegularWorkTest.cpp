@@ -42,6 +42,10 @@ TEST_F(RegularWork, AgreedGrossWithTheAllowancesInsideIsBackedOut) {
 TEST_F(RegularWork, AgreedNetIsGrossedUp) {
     AddLine(AgreedNet(100000));
     EXPECT_EQ(138598.72, LineRegularWork());  // (100 000 − 2 842.30) / 0.701
+    AddLine(AgreedNet(100000), MealAndHoliday);
+    EXPECT_EQ(125575.69, LineRegularWork());  // (138 598.72 − 8 000) / 1.04
+    dm.Options.MealVacNotIncludedInArranSal = true;
+    EXPECT_EQ(138598.72, LineRegularWork());
 }
 
 TEST_F(RegularWork, PointCoefficientTimesThePointValue) {
@@ -54,8 +58,11 @@ TEST_F(RegularWork, PointCoefficientTimesThePointValue) {
 }
 
 TEST_F(RegularWork, NetPointCoefficientIsGrossedUp) {
-    AddLine(OnPoints(), {{QStringLiteral("netcoefficient"), 30}});
+    AddLine(OnPoints(), MealAndHoliday);
+    company.SetLine({{QStringLiteral("netcoefficient"), 30}});
     EXPECT_EQ(102935.38, LineRegularWork());  // (30 × 2 500 − 2 842.30) / 0.701
+    dm.Options.MealVacIncludedInCoeffSal = true;
+    EXPECT_EQ(91284.02, LineRegularWork());  // (102 935.38 − 8 000) / 1.04
 }
 
 TEST_F(RegularWork, TheFirstAgreementWinsAndCoefficientsOfOneAreNone) {
