@@ -240,8 +240,60 @@ public:
     void DifferenceApply(qint64 SalaryItemID);
     void CoefficientApply(qint64 SalaryItemID);
 
+    // --- rate editor (defined in src/calc/TaxRatesManage.cpp) -----------------
+    // Display and entry of the rate items, the new-record defaults and the
+    // refusal to change a set a document uses; the editor connects them.
+    void ConnectTaxRateHandlers();
+    // The default set with all its items (chamber ones too); a new set when there is none.
+    void OpenTaxItems();
+    // Starts a new set: a copy of the default set's items, without the second reference.
+    void OpenNewRates();
+    void ApplyTaxItems();
+    void CancelOldTaxes(qint64 SalaryTaxID);
+    // Stores the new set with its items and makes it the only default, in one transaction.
+    void ApplyNewRates();
+    // Drops the set being composed and its items.
+    void CancelNewRates();
+    bool TaxSetUsed(qint64 SalaryTaxID);
+    QString SalaryTaxItemZQtaxstatusGetText(const QVariant& status) const;
+    QString SalaryTaxItemZQmaxsalaryGetText(const QVariant& flag) const;
+    // The stored values of the texts entered in the status and yes/no columns.
+    static QString TaxStatusOfText(const QString& text);
+    static QString FlagOfText(const QString& text);
+
+    // --- deduction editor (defined in src/calc/CreditRates.cpp) ---------------
+    void ConnectCreditRateHandlers();
+    // The set `SalaryCreditID` when above 0, else the employee's default set;
+    // without one, a new set is started.
+    void OpenCreditItems(qint64 SalaryCreditID, qint64 EmployeeID);
+    // Starts a new set: a copy of the employee's default set, without descriptions.
+    void OpenNewCreditItems(qint64 EmployeeID);
+    // Appends a copy of the current template (without its description) to the set being composed.
+    void AppendCreditTemplate();
+    // Stores the new set with its deductions and makes it the employee's only default, in one transaction.
+    void ApplyNewCredits(qint64 EmployeeID);
+    void CancelOldCredits(qint64 SalaryCreditID, qint64 EmployeeID);
+    // Leaves the employee without a default set: new lines take no deductions.
+    void DeactivateCredits(qint64 EmployeeID);
+    void CancelNewCredits();
+    bool ComposingCredits() const;
+    // The set shown: the one opened or the one just applied; -1 while composing.
+    qint64 CreditRatesSetKey() const { return creditRatesSetKey_; }
+    // The active employees as the chooser lists them, or the one employee.
+    QList<QPair<qint64, QString>> CreditEmployees(qint64 OnlyEmployeeID = 0);
+    // The active employee a chooser text names: by code, else by "last first"; 0 when none.
+    qint64 CreditEmployeeOfText(const QString& text);
+
+    // --- deduction prints (defined in src/calc/CreditPrints.cpp) --------------
+    enum class TCreditsPrint { Summary, Analytic, AnalyticEmployee };
+    // Fills CreditsCDS from the lines of the open document; false when it stays empty.
+    bool PrepareCredits(TCreditsPrint print);
+    static QString CreditsPrintTitle(TCreditsPrint print);
+
 private:
     std::shared_ptr<TCalcState> calcState_;
+    qint64 taxRatesSetKey_ = -1;
+    qint64 creditRatesSetKey_ = -1;
 };
 
 // The item dataset's query, with the computed columns and the employee's data.

@@ -2,7 +2,10 @@
 
 #include "HostResourceStrings.h"
 #include "Kconstutils.h"
+#include "Messages.h"
+#include "SalaryDM.h"
 #include "SalaryShellResourceString.h"
+#include "db/DbError.h"
 
 #include <QPushButton>
 
@@ -17,13 +20,28 @@ QStringList Numbers(int from, int to) {
 
 }  // namespace
 
-TSalaryNavigatorForm::TSalaryNavigatorForm(IMessages& messages, QWidget* parent)
-    : TCustomNavigatorForm(messages, parent) {
+TSalaryNavigatorForm::TSalaryNavigatorForm(TSalaryDM& dm, IMessages& messages, QWidget* parent)
+    : TCustomNavigatorForm(messages, parent), dm_(dm) {
     setObjectName(QStringLiteral("SalaryNavigatorForm"));
     SetSearchProps(SalarySearchProps());
-    // The search itself comes with the list's next version.
-    FindButton->setEnabled(false);
-    FindButton->setToolTip(QString::fromUtf8(_SAL_NOT_AVAILABLE_YET));
+}
+
+QList<QPair<QString, QString>> TSalaryNavigatorForm::SearchKeys() const {
+    QList<QPair<QString, QString>> keys;
+    for (const TSearchProp& prop : SearchProps())
+        keys.append({prop.key, SearchValue(prop.key)});
+    return keys;
+}
+
+void TSalaryNavigatorForm::FindButtonClick() {
+    TCustomNavigatorForm::FindButtonClick();
+    if (!dm_.Connected())
+        return;
+    try {
+        dm_.SalarySearch(SearchKeys());
+    } catch (const EDatabaseError& error) {
+        Messages().error(error.message());
+    }
 }
 
 TSalaryNavigatorForm::~TSalaryNavigatorForm() = default;
@@ -45,12 +63,12 @@ QList<TSearchProp> TSalaryNavigatorForm::SalarySearchProps() {
     };
 }
 
-TSalaryNavigator::TSalaryNavigator(IConsole& console) : TCustomNavigator(console) {}
+TSalaryNavigator::TSalaryNavigator(IConsole& console, TSalaryDM& dm) : TCustomNavigator(console), dm_(dm) {}
 
 TSalaryNavigator::~TSalaryNavigator() { DestroyFrame(); }
 
 TCustomNavigatorForm* TSalaryNavigator::InternalCreateFrame() {
-    form_ = new TSalaryNavigatorForm(Console().Messages());
+    form_ = new TSalaryNavigatorForm(dm_, Console().Messages());
     return form_;
 }
 

@@ -10,15 +10,23 @@ class TSalaryDM;
 class TSalaryNavigatorForm : public TCustomNavigatorForm {
     Q_OBJECT
 public:
-    explicit TSalaryNavigatorForm(IMessages& messages, QWidget* parent = nullptr);
+    TSalaryNavigatorForm(TSalaryDM& dm, IMessages& messages, QWidget* parent = nullptr);
     ~TSalaryNavigatorForm() override;
 
     static QList<TSearchProp> SalarySearchProps();
+    // The keys in their order with the values entered (empty ones included).
+    QList<QPair<QString, QString>> SearchKeys() const;
+
+protected slots:
+    void FindButtonClick() override;
+
+private:
+    TSalaryDM& dm_;
 };
 
 class TSalaryNavigator : public TCustomNavigator {
 public:
-    explicit TSalaryNavigator(IConsole& console);
+    TSalaryNavigator(IConsole& console, TSalaryDM& dm);
     ~TSalaryNavigator() override;
 
     TSalaryNavigatorForm* Form() const { return form_; }
@@ -28,5 +36,6 @@ protected:
     void InternalDestroyFrame() override;
 
 private:
+    TSalaryDM& dm_;
     QPointer<TSalaryNavigatorForm> form_;
 };

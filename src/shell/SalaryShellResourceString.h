@@ -15,3 +15,6 @@ inline constexpr char _SAL_EMPLOYEE_LNAME[] = "Prezime zaposl.";
 
 // Commands of the list that this version shows but cannot run yet.
 inline constexpr char _SAL_NOT_AVAILABLE_YET[] = "Još nije dostupno u ovoj verziji programa.";
+inline constexpr char _SAL_EDITOR_NOT_AVAILABLE_YET[] =
+    "Uređivanje obračuna zarade još nije dostupno u ovoj verziji programa.";
+inline constexpr char _SAL_NEW_NOT_SAVED[] = "Novi obračun nije sačuvan.";

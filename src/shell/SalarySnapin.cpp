@@ -42,7 +42,7 @@ TSalarySnapin::TSalarySnapin(IConsole& console, TSalaryDM& dm) : TCustomSnapin(c
     SetDescription(QString::fromUtf8(_SAL_DESCR));
     SetImage(SalaryImage());
     SetViewer(std::make_unique<TSalaryViewer>(console, dm));
-    SetNavigator(std::make_unique<TSalaryNavigator>(console));
+    SetNavigator(std::make_unique<TSalaryNavigator>(console, dm));
 }
 
 TSalarySnapin::~TSalarySnapin() {

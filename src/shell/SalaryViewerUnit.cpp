@@ -1,10 +1,13 @@
 #include "SalaryViewerUnit.h"
 
+#include "CreditRatesUnit.h"
 #include "HostResourceStrings.h"
 #include "Messages.h"
+#include "ReportEngine.h"
 #include "SalaryDM.h"
 #include "SalaryOptionsUnit.h"
 #include "SalaryShellResourceString.h"
+#include "TaxRatesUnit.h"
 #include "db/DataSetTableModel.h"
 #include "db/DbError.h"
 
@@ -78,13 +81,27 @@ void TSalaryViewerForm::CreateActions() {
     SalaryAddPrint->setVisible(false);
 
     for (QAction* action :
-         {SalaryRegularAdd, SalarySickAdd, SalaryTransportAdd, SalaryEdit, SalaryDelete, SalaryTaxRates,
-          SalaryCreditRates, SalaryAnnualReportPPP, SalaryAnnualReportPPPPO, SalaryAnnualReportM4,
+         {SalaryAnnualReportPPP, SalaryAnnualReportPPPPO, SalaryAnnualReportM4,
           SalaryMonthlyReportExportUnifiedCollection, SalaryMonthlyReportExportTreasury,
           SalaryMonthlyReportExportRegisterEmployee, SalaryMonthlyReportExportRegisterIncome,
           SalaryStaffReportCertificateReport, SalaryStaffReportIncomeRecapitulationReport,
-          SalaryReportIncomeRecapitulationReport, SalaryAddPrint})
+          SalaryReportIncomeRecapitulationReport})
         MarkNotAvailable(action);
+
+    connect(SalaryRegularAdd, &QAction::triggered, this, [this] { SalaryAdd(QStringLiteral("Z")); });
+    connect(SalarySickAdd, &QAction::triggered, this, [this] { SalaryAdd(QStringLiteral("B")); });
+    connect(SalaryTransportAdd, &QAction::triggered, this, [this] { SalaryAdd(QStringLiteral("P")); });
+    connect(SalaryEdit, &QAction::triggered, this, &TSalaryViewerForm::SalaryEditExecute);
+    connect(SalaryDelete, &QAction::triggered, this, &TSalaryViewerForm::SalaryDeleteExecute);
+    connect(SalaryAddPrint, &QAction::triggered, this, &TSalaryViewerForm::SalaryAddPrintExecute);
+    connect(SalaryTaxRates, &QAction::triggered, this, [this] {
+        if (dm_.Connected())
+            TaxRatesManage(dm_, console_.Messages(), false, this);
+    });
+    connect(SalaryCreditRates, &QAction::triggered, this, [this] {
+        if (dm_.Connected())
+            CreditRatesManage(dm_, console_.Messages(), this);
+    });
 
     connect(SalaryOptions, &QAction::triggered, this, &TSalaryViewerForm::SalaryOptionsExecute);
     connect(CustomAdd, &QAction::triggered, this, [this] { DropDown(CustomAdd); });
@@ -172,6 +189,62 @@ void TSalaryViewerForm::DBGDblClick(const QModelIndex& index) {
 void TSalaryViewerForm::SalaryOptionsExecute() {
     TOptionsForm form(dm_, console_.Messages(), this);
     form.exec();
+}
+
+bool TSalaryViewerForm::HasDocument() const { return dm_.SalaryZQ->active() && !dm_.SalaryZQ->isEmpty(); }
+
+void TSalaryViewerForm::SalaryAdd(const QString& salaryType) {
+    if (!dm_.Connected())
+        return;
+    try {
+        dm_.SalaryAddDocument(salaryType);
+    } catch (const EAbort&) {
+        return;
+    } catch (const EDatabaseError& error) {
+        console_.Messages().error(error.message());
+        return;
+    }
+    SalaryEditExecute();
+}
+
+void TSalaryViewerForm::SalaryEditExecute() {
+    if (!HasDocument())
+        return;
+    // The document editors come with a later version: say so, and drop a
+    // document just added, which nothing could fill in.
+    const bool added = dm_.SalaryZQ->state() == DataSetState::Insert;
+    QString text = QString::fromUtf8(_SAL_EDITOR_NOT_AVAILABLE_YET);
+    if (added)
+        text += QLatin1Char(' ') + QString::fromUtf8(_SAL_NEW_NOT_SAVED);
+    console_.Messages().information(text);
+    if (added)
+        dm_.SalaryCancel();
+}
+
+void TSalaryViewerForm::SalaryDeleteExecute() {
+    if (!HasDocument())
+        return;
+    try {
+        dm_.SalaryZQ->remove();
+    } catch (const EAbort&) {
+    } catch (const EDatabaseError& error) {
+        console_.Messages().error(error.message());
+    }
+}
+
+void TSalaryViewerForm::SalaryAddPrintExecute() {
+    if (!dm_.Connected())
+        return;
+    try {
+        dm_.AddZQ->close();
+        dm_.AddZQ->open();
+        TReportEngine engine(this, dm_.ZConnection());
+        engine.ExecuteSalaryAddReport(dm_.AddZQ);
+    } catch (const EDatabaseError& error) {
+        console_.Messages().error(error.message());
+    } catch (const EReportError& error) {
+        console_.Messages().error(error.message());
+    }
 }
 
 TSalaryViewer::TSalaryViewer(IConsole& console, TSalaryDM& dm) : TCustomViewer(console, ViewerType), dm_(dm) {}

@@ -48,9 +48,19 @@ protected slots:
 
 private slots:
     void SalaryOptionsExecute();
+    void SalaryEditExecute();
+    void SalaryDeleteExecute();
+    void SalaryAddPrintExecute();
+
+public:
+    // Appends a document of the type ("Z", "B", "P") and opens it in its editor.
+    void SalaryAdd(const QString& salaryType);
+
+private:
 
 private:
     void CreateActions();
+    bool HasDocument() const;
     void CreateMenus();
     void CreateToolBar();
     void CreatePopupMenu();
