@@ -26,17 +26,19 @@ struct ScriptedMonth : ::testing::Test {
         REQUIRE_TEST_DATABASE();
         c = &db.open();
         c->exec(QStringLiteral("INSERT INTO salarytax (defaulttax) VALUES ('y')"));
+        const QVariant rates = c->scalar(QStringLiteral("SELECT MAX(salarytaxid) FROM salarytax"));
         const QString item = QStringLiteral(
             "INSERT INTO salarytaxitem (salarytaxid, taxname, taxpercent, taxfreevalue, taxstatus, minsalary, "
-            "maxsalary, chamber, taxbankaccount) VALUES (1, ?, ?, ?, 's', ?, ?, 'n', '840-1-00')");
-        c->exec(item, {QStringLiteral("PIO"), 14, 0, QStringLiteral("y"), QStringLiteral("y")});
-        c->exec(item, {QStringLiteral("Zdravstvo"), 5.15, 0, QStringLiteral("y"), QStringLiteral("y")});
-        c->exec(item, {QStringLiteral("Nezaposlenost"), 0.75, 0, QStringLiteral("y"), QStringLiteral("y")});
-        c->exec(item, {QStringLiteral("Porez"), 10, 28423, QStringLiteral("n"), QStringLiteral("n")});
+            "maxsalary, chamber, taxbankaccount) VALUES (?, ?, ?, ?, 's', ?, ?, 'n', '840-1-00')");
+        c->exec(item, {rates, QStringLiteral("PIO"), 14, 0, QStringLiteral("y"), QStringLiteral("y")});
+        c->exec(item, {rates, QStringLiteral("Zdravstvo"), 5.15, 0, QStringLiteral("y"), QStringLiteral("y")});
+        c->exec(item, {rates, QStringLiteral("Nezaposlenost"), 0.75, 0, QStringLiteral("y"), QStringLiteral("y")});
+        c->exec(item, {rates, QStringLiteral("Porez"), 10, 28423, QStringLiteral("n"), QStringLiteral("n")});
         c->exec(QStringLiteral("INSERT INTO salary (salarytype, year, month, paymentdate, accountingdate, salarynumber, "
                                "baudvalue, maxsalaryvalue, minsalaryvalue, workinghours, partcoefficient, status, "
                                "salarytaxid) VALUES ('Z', 2025, 2, '2025-03-10', '2025-03-10', 1, 100, 656425, "
-                               "45950, 160, 100, 'p', 1)"));
+                               "45950, 160, 100, 'p', ?)"),
+                {rates});
         c->exec(QStringLiteral("INSERT INTO employee (code, firstname, lastname, active, workingstateid, coefficient, "
                                "netcoefficient, arrangedsalaryvalue) VALUES "
                                "('001', 'Ana', 'Ilić', 'y', 1, 500, 1, 0), ('002', 'Đorđe', 'Šarić', 'y', 1, 1, 1, 120000), "
