@@ -74,6 +74,8 @@ void TSalaryDM::ConnectTaxRateHandlers() {
         CommonBeforePost(ds);
     };
     SalaryTaxItemZQ->BeforeDelete = refuseUsedSet;
+    // A tax-free amount is money like any other.
+    SalaryTaxItemZQ->fieldByName(QStringLiteral("taxfreevalue"))->setDisplayFormat(QStringLiteral("0.00"));
     SalaryTaxItemZQ->fieldByName(QStringLiteral("taxstatus"))->OnGetText =
         [this](const TField&, const QVariant& v, bool display) {
             return display ? SalaryTaxItemZQtaxstatusGetText(v) : v.toString();
