@@ -1,4 +1,4 @@
-#include "CliApp.h"
+#include "CliRun.h"
 #include "TestDatabase.h"
 
 #include <QJsonArray>
@@ -10,11 +10,7 @@
 
 namespace {
 
-struct Result {
-    int code;
-    QString out;
-    QString err;
-};
+using Result = CliResult;
 
 // A company with a rate set and two employees, driven through zarade-cli.
 struct CliDocuments : ::testing::Test {
@@ -33,17 +29,7 @@ struct CliDocuments : ::testing::Test {
                                "('001', 'Ana', 'Ilić', 'y'), ('002', 'Đorđe', 'Šarić', 'y')"));
     }
 
-    Result run(QStringList args) {
-        QString out, err;
-        QTextStream o(&out), e(&err);
-        args.prepend(db.url());
-        args.prepend(QStringLiteral("--db"));
-        args.prepend(QStringLiteral("zarade-cli"));
-        const int code = RunCli(args, o, e);
-        o.flush();
-        e.flush();
-        return {code, out, err};
-    }
+    Result run(const QStringList& args) { return RunCliCaptured(args, db.url()); }
 
     qint64 newDocument() {
         const Result r = run({QStringLiteral("document"), QStringLiteral("new"), QStringLiteral("--type"), QStringLiteral("Z"),

@@ -1,4 +1,4 @@
-#include "CliApp.h"
+#include "CliRun.h"
 #include "TestDatabase.h"
 
 #include <QJsonArray>
@@ -12,11 +12,7 @@
 
 namespace {
 
-struct Result {
-    int code;
-    QString out;
-    QString err;
-};
+using Result = CliResult;
 
 struct ScriptedMonth : ::testing::Test {
     TestDatabase db;
@@ -45,17 +41,7 @@ struct ScriptedMonth : ::testing::Test {
                                "('003', 'Iva', 'Bolesna', 'y', 7, 1, 1, 0), ('004', 'Neaktivan', 'X', 'n', 1, 1, 1, 0)"));
     }
 
-    Result run(QStringList args) {
-        QString out, err;
-        QTextStream o(&out), e(&err);
-        args.prepend(db.url());
-        args.prepend(QStringLiteral("--db"));
-        args.prepend(QStringLiteral("zarade-cli"));
-        const int code = RunCli(args, o, e);
-        o.flush();
-        e.flush();
-        return {code, out, err};
-    }
+    Result run(const QStringList& args) { return RunCliCaptured(args, db.url()); }
 
     Result ok(const QStringList& args) {
         const Result r = run(args);

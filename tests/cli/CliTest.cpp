@@ -1,4 +1,4 @@
-#include "CliApp.h"
+#include "CliRun.h"
 #include "TestDatabase.h"
 
 #include <QTemporaryDir>
@@ -7,21 +7,7 @@
 
 namespace {
 
-struct CliRun {
-    int code;
-    QString out;
-    QString err;
-};
-
-CliRun cli(QStringList args) {
-    QString out, err;
-    QTextStream o(&out), e(&err);
-    args.prepend(QStringLiteral("zarade-cli"));
-    const int code = RunCli(args, o, e);
-    o.flush();
-    e.flush();
-    return {code, out, err};
-}
+CliResult cli(const QStringList& args) { return RunCliCaptured(args); }
 
 }  // namespace
 
@@ -29,12 +15,12 @@ TEST(Cli, InitCreatesTheSchemaAndOptionsPrintsTheDefaults) {
     REQUIRE_TEST_DATABASE();
     TestDatabase db;
     db.open(false);
-    const CliRun init = cli({QStringLiteral("--db"), db.url(), QStringLiteral("init")});
+    const CliResult init = cli({QStringLiteral("--db"), db.url(), QStringLiteral("init")});
     EXPECT_EQ(0, init.code) << init.err.toStdString();
     EXPECT_TRUE(db.connection().tableExists(QStringLiteral("salaryreportunifiedcollection")));
     EXPECT_TRUE(cli({QStringLiteral("--db"), db.url(), QStringLiteral("init")}).out.contains(QStringLiteral("već ažurna")));
 
-    const CliRun options = cli({QStringLiteral("--db=") + db.url(), QStringLiteral("options")});
+    const CliResult options = cli({QStringLiteral("--db=") + db.url(), QStringLiteral("options")});
     EXPECT_EQ(0, options.code) << options.err.toStdString();
     EXPECT_TRUE(options.out.contains(QStringLiteral("[Salary]\nRoundTaxes=ne\n")));
     EXPECT_TRUE(options.out.contains(QStringLiteral("NightWorkingCoef=26\n")));
@@ -43,22 +29,22 @@ TEST(Cli, InitCreatesTheSchemaAndOptionsPrintsTheDefaults) {
 }
 
 TEST(Cli, ExplainsItselfAndFailsClearly) {
-    const CliRun help = cli({QStringLiteral("--help")});
+    const CliResult help = cli({QStringLiteral("--help")});
     EXPECT_EQ(0, help.code);
     EXPECT_TRUE(help.out.contains(QStringLiteral("init")));
     EXPECT_TRUE(help.out.contains(QStringLiteral("options")));
 
     EXPECT_NE(0, cli({}).code);
-    const CliRun unknown = cli({QStringLiteral("--db"), QStringLiteral("/tmp/x.db"), QStringLiteral("fly")});
+    const CliResult unknown = cli({QStringLiteral("--db"), QStringLiteral("/tmp/x.db"), QStringLiteral("fly")});
     EXPECT_EQ(2, unknown.code);
     EXPECT_TRUE(unknown.err.contains(QStringLiteral("nepoznata komanda")));
 
     QTemporaryDir dir;
-    const CliRun notReady = cli({QStringLiteral("--db"), dir.filePath(QStringLiteral("new.db")), QStringLiteral("options")});
+    const CliResult notReady = cli({QStringLiteral("--db"), dir.filePath(QStringLiteral("new.db")), QStringLiteral("options")});
     EXPECT_EQ(1, notReady.code);
     EXPECT_TRUE(notReady.err.contains(QStringLiteral("init")));
 
-    const CliRun badUrl = cli({QStringLiteral("--db"), QStringLiteral("mysql://nobody"), QStringLiteral("init")});
+    const CliResult badUrl = cli({QStringLiteral("--db"), QStringLiteral("mysql://nobody"), QStringLiteral("init")});
     EXPECT_EQ(1, badUrl.code);
     EXPECT_TRUE(badUrl.err.startsWith(QStringLiteral("Greška:")));
 }
