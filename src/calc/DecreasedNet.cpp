@@ -61,6 +61,27 @@ struct LineParts {
     TGrossStatus status, workStatus;
 };
 
+// What the employee-borne items take from `amount`, reduced by `kept`: an
+// item whose base is the amount itself takes its share of `ownBase` (the
+// reduced regular part or work), one on a contribution base its share of
+// that base, reduced. `pensionRelief`, when given, collects the relief.
+long double reducedDeductions(const TRateItems& items, const LineParts& parts, TGrossStatus status,
+                              long double amount, long double ownBase, long double kept,
+                              long double* pensionRelief, const TDocumentValues& d, const TLineValues& l,
+                              bool roundTaxes) {
+    long double deductions = 0;
+    for (const TRateItem& item : items) {
+        if (!item.employee)
+            continue;
+        const long double base = ContributionBase(item, status, amount, d, parts.paidHours);
+        deductItem(deductions, pensionRelief, item, base == amount ? ownBase : RND(kept * base), d, l,
+                   parts.worked);
+        if (roundTaxes)
+            deductions = Round(deductions);
+    }
+    return deductions;
+}
+
 PreDecreasedNet preDecreasedNet(const LineParts& parts, const TDocumentValues& d, const TLineValues& l,
                                 const TRateItems& items, long double percent, bool roundTaxes) {
     const long double kept = 1 - percent / 100;
@@ -68,30 +89,14 @@ PreDecreasedNet preDecreasedNet(const LineParts& parts, const TDocumentValues& d
 
     // Most items share one base; it is reduced and rounded once.
     const long double regularBase = RND(kept * parts.regularPart);
-    long double deductions = 0;
-    for (const TRateItem& item : items) {
-        if (!item.employee)
-            continue;
-        const long double base = ContributionBase(item, parts.status, parts.gross, d, parts.paidHours);
-        deductItem(deductions, &result.pensionRelief, item, base == parts.gross ? regularBase : RND(kept * base), d,
-                   l, parts.worked);
-        if (roundTaxes)
-            deductions = Round(deductions);
-    }
+    const long double deductions = reducedDeductions(items, parts, parts.status, parts.gross, regularBase, kept,
+                                                     &result.pensionRelief, d, l, roundTaxes);
     result.regularNet = RoundedAmount(parts.regularPart * kept - deductions, roundTaxes);
     result.otherNet = l.paymentvalue - result.pensionRelief - result.regularNet;
 
     const long double workBase = RND(kept * parts.work);
-    long double workDeductions = 0;
-    for (const TRateItem& item : items) {
-        if (!item.employee)
-            continue;
-        const long double base = ContributionBase(item, parts.workStatus, parts.work, d, parts.paidHours);
-        deductItem(workDeductions, nullptr, item, base == parts.work ? workBase : RND(kept * base), d, l,
-                   parts.worked);
-        if (roundTaxes)
-            workDeductions = Round(workDeductions);
-    }
+    const long double workDeductions = reducedDeductions(items, parts, parts.workStatus, parts.work, workBase, kept,
+                                                         nullptr, d, l, roundTaxes);
     result.workNet = RND(kept * parts.work - workDeductions);
     result.workGross = workBase;
     return result;
