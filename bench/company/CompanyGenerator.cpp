@@ -53,11 +53,11 @@ struct Employee {
 
 }  // namespace
 
-CompanyFigures GenerateCompany(Connection& connection, const CompanySpec& spec) {
+CompanyFigures GenerateCompany(Connection& connection, const CompanyPlan& plan) {
     if (connection.scalar(QStringLiteral("SELECT COUNT(*) FROM employee")).toInt() > 0)
         throw EDatabaseError(QStringLiteral("Baza već ima zaposlene; sintetičko preduzeće se pravi u praznoj bazi."));
     const quint64 statementsBefore = connection.statementCount();
-    std::mt19937_64 random(spec.seed);
+    std::mt19937_64 random(plan.seed);
     const auto pick = [&random](int n) { return int(random() % std::uint64_t(n)); };
     const auto between = [&random](double low, double high) {
         return low + (high - low) * double(random() % 1000000) / 1000000.0;
@@ -89,8 +89,8 @@ CompanyFigures GenerateCompany(Connection& connection, const CompanySpec& spec) 
                         "arrangedpaymentvalue", "employeetransportzoneid", "previousworkingyears", "workingfromdate",
                         "community", "communitycode", "account", "bankname", "organizationunit", "sex"});
     std::vector<Employee> staff;
-    staff.reserve(size_t(spec.employees));
-    for (int i = 1; i <= spec.employees; ++i) {
+    staff.reserve(size_t(plan.employees));
+    for (int i = 1; i <= plan.employees; ++i) {
         Employee e;
         const int roll = pick(100);
         e.workingState = roll < 3 ? 9 : roll < 5 ? 19 : roll < 7 ? 7 : 1;
@@ -149,8 +149,8 @@ CompanyFigures GenerateCompany(Connection& connection, const CompanySpec& spec) 
                    {"salaryid", "employeeid", "coefficient", "netcoefficient", "regularwork", "salaryvalue",
                     "paymentvalue", "paymentdecreasedvalue", "paymentnetvalue", "workinghours", "outturn",
                     "sickpercent", "workingyears", "sort"});
-    const QDate first = QDate(spec.year, spec.month, 1).addMonths(-spec.historyMonths);
-    for (int m = 0; m < spec.historyMonths; ++m) {
+    const QDate first = QDate(plan.year, plan.month, 1).addMonths(-plan.historyMonths);
+    for (int m = 0; m < plan.historyMonths; ++m) {
         const QDate period = first.addMonths(m);
         const QDate paid = period.addMonths(1).addDays(9);
         const int hours = 160 + 8 * pick(3);

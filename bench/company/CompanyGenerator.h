@@ -10,7 +10,7 @@ class Connection;
 // A synthetic company for measuring the product at scale: employees of
 // every pay basis and working state, deduction sets, and posted monthly
 // documents of history, reproducible from a seed.
-struct CompanySpec {
+struct CompanyPlan {
     int employees = 10000;
     std::uint64_t seed = 1;
     int historyMonths = 12;
@@ -28,4 +28,4 @@ struct CompanyFigures {
 };
 
 // Fills an empty database whose schema is current; refuses one with employees.
-CompanyFigures GenerateCompany(Connection& connection, const CompanySpec& spec);
+CompanyFigures GenerateCompany(Connection& connection, const CompanyPlan& plan);

@@ -14,17 +14,17 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout), err(stderr);
     const QStringList args = QCoreApplication::arguments();
-    CompanySpec spec;
+    CompanyPlan plan;
     QString url;
     for (int i = 1; i + 1 < args.size(); i += 2) {
         if (args[i] == QLatin1String("--db"))
             url = args[i + 1];
         else if (args[i] == QLatin1String("--employees"))
-            spec.employees = args[i + 1].toInt();
+            plan.employees = args[i + 1].toInt();
         else if (args[i] == QLatin1String("--seed"))
-            spec.seed = args[i + 1].toULongLong();
+            plan.seed = args[i + 1].toULongLong();
     }
-    if (url.isEmpty() || spec.employees <= 0) {
+    if (url.isEmpty() || plan.employees <= 0) {
         err << "Upotreba: bench_company --db URL [--employees N] [--seed S]\n";
         return 2;
     }
@@ -34,7 +34,7 @@ int main(int argc, char* argv[]) {
         PrepareDatabase(connection);
         QElapsedTimer timer;
         timer.start();
-        const CompanyFigures f = GenerateCompany(connection, spec);
+        const CompanyFigures f = GenerateCompany(connection, plan);
         out << "zaposleni: " << f.employees << ", setovi obustava: " << f.deductionSets
             << ", istorija: " << f.historyDocuments << " obračuna sa " << f.historyLines << " stavki, "
             << f.statements << " SQL naredbi, " << timer.elapsed() << " ms\n";

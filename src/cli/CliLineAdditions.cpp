@@ -48,19 +48,19 @@ double number(const QString& text, const QString& whole) {
     return value;
 }
 
-// Replaces the detail rows of the employee's line by one row per spec
+// Replaces the detail rows of the employee's line by one row per text given
 // (filled by `fill`, so that the rows' handlers run), stores them and
 // carries them into the line.
 template <class Fill>
-void replaceRows(TSalaryDM& dm, const QString& code, TSqlQuery& rows, const QStringList& specs,
+void replaceRows(TSalaryDM& dm, const QString& code, TSqlQuery& rows, const QStringList& rowTexts,
                  void (TSalaryDM::*open)(qint64), void (TSalaryDM::*apply)(qint64), Fill fill) {
     const qint64 line = lineOfCode(dm, code);
     (dm.*open)(line);
     clearRows(rows);
-    for (const QString& spec : specs) {
+    for (const QString& rowText : rowTexts) {
         rows.append();
         rows.fieldByName(QStringLiteral("salaryitemid"))->setAsLargeInt(line);
-        fill(rows, spec);
+        fill(rows, rowText);
         rows.post();
     }
     rows.applyUpdates();
@@ -109,20 +109,20 @@ int LineDifferences(CliSession& session, const QString& code, const QStringList&
     return 0;
 }
 
-int LineCoefficients(CliSession& session, const QString& code, const QStringList& specs) {
+int LineCoefficients(CliSession& session, const QString& code, const QStringList& rowTexts) {
     TSalaryDM& dm = session.dm();
-    replaceRows(dm, code, *dm.SalaryItemCoefficientZQ, specs, &TSalaryDM::CoefficientsOpen,
-                &TSalaryDM::CoefficientApply, [](TSqlQuery& rows, const QString& spec) {
+    replaceRows(dm, code, *dm.SalaryItemCoefficientZQ, rowTexts, &TSalaryDM::CoefficientsOpen,
+                &TSalaryDM::CoefficientApply, [](TSqlQuery& rows, const QString& rowText) {
                     static const char* const columns[] = {"coefficient",       "workinghours",
                                                           "nightworkinghours", "overtimehours",
                                                           "holidayworkinghours", "nightholidayworkinghours"};
-                    const QStringList parts = spec.split(QLatin1Char(':'));
+                    const QStringList parts = rowText.split(QLatin1Char(':'));
                     if (parts.size() < 2 || parts.size() > 6)
                         throw EDatabaseError(QStringLiteral("Očekivano koeficijent:sati[:noćni:prekovremeni:praznik:"
                                                             "noćni praznik], a ne \"%1\".")
-                                                 .arg(spec));
+                                                 .arg(rowText));
                     for (int i = 0; i < parts.size(); ++i)
-                        rows.fieldByName(QLatin1String(columns[i]))->setAsFloat(number(parts.at(i), spec));
+                        rows.fieldByName(QLatin1String(columns[i]))->setAsFloat(number(parts.at(i), rowText));
                 });
     dm.SalaryApply();
     return 0;
