@@ -4,6 +4,7 @@
 
 #include "CalcRounding.h"
 #include "CalcSupport.h"
+#include "PreDecreasedNet.h"
 #include "SalaryDM.h"
 #include "TaxRules.h"
 #include "db/Connection.h"
@@ -15,13 +16,7 @@
 
 namespace {
 
-struct PreDecreasedNet {
-    long double regularNet = 0;     // net of the regular part of the gross, reduced
-    long double otherNet = 0;       // the rest of the line's net
-    long double workNet = 0;        // net of the worked hours' regular work, reduced
-    long double workGross = 0;      // their gross, reduced
-    long double pensionRelief = 0;  // tax the voluntary pension saves
-};
+using PreDecreasedNet = TPreDecreasedNet;
 
 // Adds one item's deduction of base `base`; `pensionRelief`, when given,
 // collects the tax the voluntary pension saves on it.
@@ -134,6 +129,12 @@ void writeAmountForPayment(TSalaryDM& dm, const TDocumentValues& d, const TLineV
 
 }  // namespace
 
+TPreDecreasedNet PreDecreasedNetOfLine(TSalaryDM& dm, const TDocumentValues& d, const TLineValues& l,
+                                       long double percent) {
+    return preDecreasedNet(LineParts(d, l), d, l, RateItemsOfSet(dm, d.salarytaxid), percent,
+                           dm.Options.RoundTaxes);
+}
+
 void TSalaryDM::CalculatePreDecreasedNetValueFromGrossValue(qint64 SalaryID, qint64 SalaryItemID, double Percent,
                                                              double& RegularNet, double& OtherNet, double& WorkNet,
                                                              double& WorkGross, double& PensionRelief) {
@@ -147,10 +148,7 @@ void TSalaryDM::CalculatePreDecreasedNetValueFromGrossValue(qint64 SalaryID, qin
         if (!stored)
             return;
     }
-    const TDocumentValues& d = stored->document;
-    const TLineValues& l = stored->line;
-    const PreDecreasedNet result =
-        preDecreasedNet(LineParts(d, l), d, l, RateItemsOfSet(*this, d.salarytaxid), Percent, Options.RoundTaxes);
+    const PreDecreasedNet result = PreDecreasedNetOfLine(*this, stored->document, stored->line, Percent);
     RegularNet = double(result.regularNet);
     OtherNet = double(result.otherNet);
     WorkNet = double(result.workNet);

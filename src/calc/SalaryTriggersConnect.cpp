@@ -36,6 +36,17 @@ void TSalaryDM::ConnectRecalculationTriggers() {
     wire(*this, line, {"overtimehours"}, &TSalaryDM::SalaryItemZQovertimehoursChange);
     wire(*this, line, {"holidayworkinghours"}, &TSalaryDM::SalaryItemZQholidayworkinghoursChange);
     wire(*this, line, {"nightholidayworkinghours"}, &TSalaryDM::SalaryItemZQnightholidayworkinghoursChange);
+    wire(*this, line, {"vacationhours"}, &TSalaryDM::SalaryItemZQvacationhoursChange);
+    wire(*this, line, {"sickhours"}, &TSalaryDM::SalaryItemZQsickhoursChange);
+    wire(*this, line, {"paidleavehours"}, &TSalaryDM::SalaryItemZQpaidleavehoursChange);
+    wire(*this, line, {"publicholidayhours"}, &TSalaryDM::SalaryItemZQpublicholidayhoursChange);
+    wire(*this, line, {"absencehours"}, &TSalaryDM::SalaryItemZQabsencehoursChange);
+    wire(*this, line, {"sickpercent"}, &TSalaryDM::SalaryItemZQsickpercentChange);
+    wire(*this, line, {"longsickhours"}, &TSalaryDM::SalaryItemZQlongsickhoursChange);
+    wire(*this, line, {"childcareleavehours"}, &TSalaryDM::SalaryItemZQchildcareleavehoursChange);
+    wire(*this, line, {"maternityleavehours"}, &TSalaryDM::SalaryItemZQmaternityleavehoursChange);
+    wire(*this, line, {"longsickvalue", "maternityleavevalue", "childcareleavevalue"},
+         &TSalaryDM::SalaryItemZQlongsickvalueChange);
     // The percentages are computed by the line's query but typed like amounts.
     for (const char* name : {"decrementperc", "incrementperc"})
         line.fieldByName(QLatin1String(name))->setReadOnly(false);

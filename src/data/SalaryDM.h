@@ -25,6 +25,8 @@ enum class TGrossStatus { gsMin, gsNormal, gsMax };
 
 // Field handles and the rate and deduction sets the calculation keeps (src/calc).
 struct TCalcState;
+// Earlier earnings of employees that the leave calculations read (src/calc).
+class TLeaveHistory;
 
 // The payroll module's one data module: every dataset of the module, its
 // options, the calculation state and (in the calculation library) the
@@ -219,6 +221,40 @@ public:
     void SalaryItemZQholidayworkinghoursChange(TField& Sender);
     void SalaryItemZQnightholidayworkinghoursChange(TField& Sender);
 
+    // --- leave and sick pay (src/calc/LeavePay.cpp, SalaryTriggersLeave.cpp) --
+    // Compensations from the employee's average earnings over earlier posted
+    // regular documents; each works on the current line and document and
+    // returns 0 when there is no line.
+    double CalculateVacation();
+    double CalculateSick();
+    double CalculatePaidLeave(int Hours);
+    double CalculateLongSick();
+    double CalculateChildCare();
+    double CalculateMaternityLeave();
+
+    void SalaryItemZQvacationhoursChange(TField& Sender);
+    void SalaryItemZQsickhoursChange(TField& Sender);
+    void SalaryItemZQpaidleavehoursChange(TField& Sender);
+    void SalaryItemZQpublicholidayhoursChange(TField& Sender);
+    void SalaryItemZQabsencehoursChange(TField& Sender);
+    void SalaryItemZQsickpercentChange(TField& Sender);
+    void SalaryItemZQlongsickhoursChange(TField& Sender);
+    void SalaryItemZQchildcareleavehoursChange(TField& Sender);
+    void SalaryItemZQmaternityleavehoursChange(TField& Sender);
+    // Event of longsickvalue, maternityleavevalue and childcareleavevalue.
+    void SalaryItemZQlongsickvalueChange(TField& Sender);
+
+    // Bulk operations read the earnings history of all their employees at
+    // once (two queries) instead of two queries per line: the history of
+    // the employees with a line in the open document, or of the given ones,
+    // is kept until as many ForgetLeaveHistory calls as preloads (the scope
+    // LeaveHistoryPreload in AverageEarnings.h does both).
+    void PreloadLeaveHistory();
+    void PreloadLeaveHistory(const QList<qint64>& EmployeeIDs);
+    void ForgetLeaveHistory();
+    // The earnings history kept for the leave calculations; built on first use.
+    TLeaveHistory& LeaveHistory();
+
     // --- adding employees (src/calc/AddEmployees.cpp) -------------------------
     // Both need the document's lines open; they return how many lines they added.
     int AddOneEmployee(qint64 EmployeeID);
@@ -292,6 +328,7 @@ public:
 
 private:
     std::shared_ptr<TCalcState> calcState_;
+    std::shared_ptr<TLeaveHistory> leaveHistory_;
     qint64 taxRatesSetKey_ = -1;
     qint64 creditRatesSetKey_ = -1;
 };
