@@ -1,83 +1,27 @@
-#include "CliRun.h"
-#include "TestDatabase.h"
+#include "ScriptedMonth.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-
-#include <gtest/gtest.h>
-
-// A month calculated only through zarade-cli, as a payroll script runs it.
-// Rates: employee 14 + 5.15 + 0.75 % contributions, 10 % tax above 28 423.
+// Employees: 001 on 500 points, 002 on an agreed gross of 120 000, 003 on
+// sick leave (working state 7), 004 inactive.
 
 namespace {
 
 using Result = CliResult;
 
-struct ScriptedMonth : ::testing::Test {
-    TestDatabase db;
-    Connection* c = nullptr;
-
+struct ScriptedMonthOfFour : ScriptedMonth {
     void SetUp() override {
-        REQUIRE_TEST_DATABASE();
-        c = &db.open();
-        c->exec(QStringLiteral("INSERT INTO salarytax (defaulttax) VALUES ('y')"));
-        const QVariant rates = c->scalar(QStringLiteral("SELECT MAX(salarytaxid) FROM salarytax"));
-        const QString item = QStringLiteral(
-            "INSERT INTO salarytaxitem (salarytaxid, taxname, taxpercent, taxfreevalue, taxstatus, minsalary, "
-            "maxsalary, chamber, taxbankaccount) VALUES (?, ?, ?, ?, 's', ?, ?, 'n', '840-1-00')");
-        c->exec(item, {rates, QStringLiteral("PIO"), 14, 0, QStringLiteral("y"), QStringLiteral("y")});
-        c->exec(item, {rates, QStringLiteral("Zdravstvo"), 5.15, 0, QStringLiteral("y"), QStringLiteral("y")});
-        c->exec(item, {rates, QStringLiteral("Nezaposlenost"), 0.75, 0, QStringLiteral("y"), QStringLiteral("y")});
-        c->exec(item, {rates, QStringLiteral("Porez"), 10, 28423, QStringLiteral("n"), QStringLiteral("n")});
-        c->exec(QStringLiteral("INSERT INTO salary (salarytype, year, month, paymentdate, accountingdate, salarynumber, "
-                               "baudvalue, maxsalaryvalue, minsalaryvalue, workinghours, partcoefficient, status, "
-                               "salarytaxid) VALUES ('Z', 2025, 2, '2025-03-10', '2025-03-10', 1, 100, 656425, "
-                               "45950, 160, 100, 'p', ?)"),
-                {rates});
-        c->exec(QStringLiteral("INSERT INTO employee (code, firstname, lastname, active, workingstateid, coefficient, "
-                               "netcoefficient, arrangedsalaryvalue) VALUES "
-                               "('001', 'Ana', 'Ilić', 'y', 1, 500, 1, 0), ('002', 'Đorđe', 'Šarić', 'y', 1, 1, 1, 120000), "
-                               "('003', 'Iva', 'Bolesna', 'y', 7, 1, 1, 0), ('004', 'Neaktivan', 'X', 'n', 1, 1, 1, 0)"));
-    }
-
-    Result run(const QStringList& args) { return RunCliCaptured(args, db.url()); }
-
-    Result ok(const QStringList& args) {
-        const Result r = run(args);
-        EXPECT_EQ(0, r.code) << args.join(QLatin1Char(' ')).toStdString() << ": " << r.err.toStdString();
-        return r;
-    }
-
-    qint64 newDocument(const QString& hours) {
-        return ok({QStringLiteral("document"), QStringLiteral("new"), QStringLiteral("--type"), QStringLiteral("Z"),
-                   QStringLiteral("--year"), QStringLiteral("2025"), QStringLiteral("--month"), QStringLiteral("3"),
-                   QStringLiteral("--paymentdate"), QStringLiteral("2025-04-10"),
-                   QStringLiteral("workinghours=") + hours})
-            .out.trimmed()
-            .toLongLong();
-    }
-
-    // The line of the employee with this code, as `document show` prints it.
-    QJsonObject line(qint64 id, const QString& code) {
-        const Result r = ok({QStringLiteral("document"), QStringLiteral("show"), QString::number(id)});
-        for (const QJsonValue& l : QJsonDocument::fromJson(r.out.toUtf8()).object().value(QStringLiteral("lines")).toArray())
-            if (l.toObject().value(QStringLiteral("code")).toString() == code)
-                return l.toObject();
-        ADD_FAILURE() << "no line " << code.toStdString();
-        return {};
-    }
-
-    QStringList lineSet(qint64 id, const QString& code, const QStringList& values) {
-        return QStringList{QStringLiteral("line"), QStringLiteral("set"), QString::number(id), code} + values;
+        ScriptedMonth::SetUp();
+        if (IsSkipped())
+            return;
+        addEmployees(QStringLiteral("('001', 'Ana', 'Ilić', 'y', 1, 500, 1, 0, 0, 'n'), "
+                                    "('002', 'Đorđe', 'Šarić', 'y', 1, 1, 1, 120000, 0, 'n'), "
+                                    "('003', 'Iva', 'Bolesna', 'y', 7, 1, 1, 0, 0, 'n'), "
+                                    "('004', 'Neaktivan', 'X', 'n', 1, 1, 1, 0, 0, 'n')"));
     }
 };
 
-double number(const QJsonObject& o, const char* column) { return o.value(QLatin1String(column)).toDouble(); }
-
 }  // namespace
 
-TEST_F(ScriptedMonth, AddAllTakesQualifyingEmployeesOnceAndCalculatesThemByPayBasis) {
+TEST_F(ScriptedMonthOfFour, AddAllTakesQualifyingEmployeesOnceAndCalculatesThemByPayBasis) {
     const qint64 id = newDocument(QStringLiteral("176"));
     const QString doc = QString::number(id);
     EXPECT_EQ(QStringLiteral("2"), ok({QStringLiteral("line"), QStringLiteral("add-all"), doc}).out.trimmed());
@@ -91,7 +35,7 @@ TEST_F(ScriptedMonth, AddAllTakesQualifyingEmployeesOnceAndCalculatesThemByPayBa
     EXPECT_EQ(120000, number(line(id, QStringLiteral("002")), "regularwork"));
 }
 
-TEST_F(ScriptedMonth, HoursNightAndDeductionPercentFollowTheLineAndTooManyHoursAreRefused) {
+TEST_F(ScriptedMonthOfFour, HoursNightAndDeductionPercentFollowTheLineAndTooManyHoursAreRefused) {
     const qint64 id = newDocument(QStringLiteral("176"));
     const QString doc = QString::number(id);
     ok({QStringLiteral("line"), QStringLiteral("add"), doc, QStringLiteral("001")});
@@ -114,7 +58,7 @@ TEST_F(ScriptedMonth, HoursNightAndDeductionPercentFollowTheLineAndTooManyHoursA
     EXPECT_EQ(45454.55, number(line(id, QStringLiteral("001")), "regularwork"));
 }
 
-TEST_F(ScriptedMonth, ChangingTheFundRecalculatesEveryLineOnceAndATypedNetGivesItsGross) {
+TEST_F(ScriptedMonthOfFour, ChangingTheFundRecalculatesEveryLineOnceAndATypedNetGivesItsGross) {
     const qint64 id = newDocument(QStringLiteral("176"));
     const QString doc = QString::number(id);
     ok({QStringLiteral("line"), QStringLiteral("add"), doc, QStringLiteral("001")});
@@ -130,14 +74,14 @@ TEST_F(ScriptedMonth, ChangingTheFundRecalculatesEveryLineOnceAndATypedNetGivesI
     EXPECT_NEAR(40000, number(line(id, QStringLiteral("001")), "paymentvalue"), 0.5);
 }
 
-TEST_F(ScriptedMonth, AddingToADocumentWithoutFundIsRefused) {
+TEST_F(ScriptedMonthOfFour, AddingToADocumentWithoutFundIsRefused) {
     const qint64 id = newDocument(QStringLiteral("0"));
     const Result r = run({QStringLiteral("line"), QStringLiteral("add-all"), QString::number(id)});
     EXPECT_EQ(1, r.code);
     EXPECT_TRUE(r.err.contains(QStringLiteral("Morate najpre definisati broj radnih sati."))) << r.err.toStdString();
 }
 
-TEST_F(ScriptedMonth, DifferencesAreRoundedEachBeforeTheirSum) {
+TEST_F(ScriptedMonthOfFour, DifferencesAreRoundedEachBeforeTheirSum) {
     const qint64 id = newDocument(QStringLiteral("176"));
     const QString doc = QString::number(id);
     ok({QStringLiteral("line"), QStringLiteral("add"), doc, QStringLiteral("001")});
@@ -148,7 +92,7 @@ TEST_F(ScriptedMonth, DifferencesAreRoundedEachBeforeTheirSum) {
 }
 
 // Known fault: the line is refused ("Neto" invalid) after the split is carried in.
-TEST_F(ScriptedMonth, DISABLED_ACoefficientSplitAppliedTwiceGivesTheSameLine) {
+TEST_F(ScriptedMonthOfFour, DISABLED_ACoefficientSplitAppliedTwiceGivesTheSameLine) {
     const qint64 id = newDocument(QStringLiteral("176"));
     const QString doc = QString::number(id);
     ok({QStringLiteral("line"), QStringLiteral("add"), doc, QStringLiteral("001")});
