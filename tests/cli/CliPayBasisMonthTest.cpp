@@ -1,6 +1,10 @@
 #include "ScriptedMonth.h"
 
-// A regular month with one employee on every pay basis.
+// A regular month with one employee on every pay basis: 010 on the minimum
+// wage, 020 on an agreed gross of 120 000, 030 on an agreed net of 80 000,
+// 040 on 900 points and 050 on 700 net points, at a point value of 100.
+// Nets worked by hand: contributions 19.9 % of the gross, tax 10 % of the
+// gross above 28 423 (prorated by the hours paid when under the fund).
 
 namespace {
 
@@ -21,6 +25,26 @@ struct PayBasisMonth : ScriptedMonth {
 
     qint64 marchWithMinimumWage() {
         return newDocument(QStringLiteral("Z"), {QStringLiteral("workinghours=176"), MinimumNetPrice});
+    }
+
+    // Regular work, gross and net of the employee's line.
+    void expectLine(qint64 id, const char* code, double regularWork, double gross, double net) {
+        const QJsonObject l = line(id, QLatin1String(code));
+        EXPECT_EQ(regularWork, number(l, "regularwork")) << code;
+        EXPECT_EQ(gross, number(l, "salaryvalue")) << code;
+        EXPECT_NEAR(net, number(l, "paymentvalue"), 0.005) << code;
+    }
+
+    // A deduction set of the employee in force, with items of (net percent,
+    // gross percent, amount, expiry date or NULL).
+    void addDeductionSet(const QString& code, const QString& items) {
+        const QVariant employee = c->scalar(QStringLiteral("SELECT employeeid FROM employee WHERE code = ?"), {code});
+        c->exec(QStringLiteral("INSERT INTO salarycredit (employeeid, defaultcredit) VALUES (?, 'y')"), {employee});
+        const QVariant set = c->scalar(QStringLiteral("SELECT MAX(salarycreditid) FROM salarycredit"));
+        c->exec(QStringLiteral("INSERT INTO salarycredititem (salarycreditid, creditname, creditpercent, "
+                               "creditgrosspercent, creditvalue, expirydate, creditbankaccount) "
+                               "SELECT ?, 'Obustava', p, g, v, e, '160-1-00' FROM (") + items + QStringLiteral(") AS i"),
+                {set});
     }
 };
 
@@ -43,4 +67,102 @@ TEST_F(PayBasisMonth, AddAllLiftsPayBelowTheMinimumWageToTheMinimumGross) {
         EXPECT_EQ(MinimumGross, number(l, "salaryvalue")) << code;
         EXPECT_NEAR(52800, number(l, "paymentvalue"), 0.011) << code;  // the minimum net wage
     }
+}
+
+TEST_F(PayBasisMonth, EveryPayBasisGivesItsAgreedPayForTheWholeFund) {
+    const qint64 id = marchWithMinimumWage();
+    EXPECT_EQ(QStringLiteral("5"), addAll(id).out.trimmed());
+    expectLine(id, "010", MinimumGross, MinimumGross, 52799.99);  // the gross is rounded
+    expectLine(id, "020", 120000, 120000, 86962.30);
+    expectLine(id, "030", 110068.05, 110068.05, 80000);  // (80 000 − 2 842.30) / 0.701
+    expectLine(id, "040", 90000, 90000, 65932.30);
+    expectLine(id, "050", 95802.71, 95802.71, 70000);    // (70 000 − 2 842.30) / 0.701
+    for (const QJsonValue& l : show(id).value(QStringLiteral("lines")).toArray()) {
+        // No decrease and no deductions: the whole net is paid.
+        EXPECT_EQ(number(l.toObject(), "paymentvalue"), number(l.toObject(), "paymentnetvalue"));
+        EXPECT_EQ(176, number(l.toObject(), "workinghours"));
+    }
+}
+
+TEST_F(PayBasisMonth, NightHolidayOvertimeAndAbsenceHoursOfAPointsLine) {
+    const qint64 id = marchWithMinimumWage();
+    addAll(id);
+    ok(lineSet(id, QStringLiteral("040"),
+               {QStringLiteral("workinghours=144"), QStringLiteral("nightworkinghours=8"),
+                QStringLiteral("holidayworkinghours=8"), QStringLiteral("overtimehours=4"),
+                QStringLiteral("absencehours=16")}));
+    const QJsonObject l = line(id, QStringLiteral("040"));
+    EXPECT_EQ(73636.36, number(l, "regularwork"));              // 90 000 × 144 / 176
+    EXPECT_EQ(5154.55, number(l, "nightworkingvalue"));         // 73 636.36 / 144 × 8 × 1.26
+    EXPECT_EQ(8590.91, number(l, "holidayworkingvalue"));       // × 8 × 2.10
+    EXPECT_EQ(2577.27, number(l, "overtimevalue"));             // × 4 × 1.26
+    EXPECT_EQ(4177.27, number(l, "absencevalue"));              // 45 950 × 16 / 176
+    EXPECT_EQ(94136.36, number(l, "salaryvalue"));
+    // 94 136.36 − 18 733.13 − 6 765.13 (relief for 164 of 176 hours), less
+    // the absence without its own 29.9 %: 4 177.27 − 1 249.01
+    EXPECT_NEAR(65709.84, number(l, "paymentvalue"), 0.005);
+
+    const CliResult refused = run(lineSet(id, QStringLiteral("040"), {QStringLiteral("nightworkinghours=9")}));
+    EXPECT_EQ(1, refused.code);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("Bodovi Pera"))) << refused.err.toStdString();
+    EXPECT_EQ(94136.36, number(line(id, QStringLiteral("040")), "salaryvalue"));
+}
+
+TEST_F(PayBasisMonth, OutturnLowersRegularWorkUntilThePointValueRecalculatesIt) {
+    const qint64 id = marchWithMinimumWage();
+    addAll(id);
+    ok(lineSet(id, QStringLiteral("050"), {QStringLiteral("outturn=80")}));
+    expectLine(id, "050", 76642.17, 76642.17, 56568.46);  // 80 % of 95 802.71
+    // Assigning the same point value recalculates every line, without the outturn.
+    ok({QStringLiteral("document"), QStringLiteral("set"), QString::number(id), QStringLiteral("baudvalue=100")});
+    expectLine(id, "050", 95802.71, 95802.71, 70000);
+    expectLine(id, "040", 90000, 90000, 65932.30);
+}
+
+TEST_F(PayBasisMonth, DeductionsComeOffTheDecreasedNet) {
+    // 10 % of the net, 2 000 a month, and a loan that expired in January.
+    addDeductionSet(QStringLiteral("040"), QStringLiteral("SELECT 10 AS p, 0 AS g, 0 AS v, NULL AS e "
+                                                          "UNION ALL SELECT 0, 0, 2000, NULL "
+                                                          "UNION ALL SELECT 0, 0, 7000, '2025-01-31'"));
+    const qint64 id = marchWithMinimumWage();
+    addAll(id);
+    QJsonObject l = line(id, QStringLiteral("040"));
+    EXPECT_NEAR(8593.23, number(l, "credits"), 0.005);  // 6 593.23 + 2 000
+    EXPECT_NEAR(57339.07, number(l, "paymentnetvalue"), 0.005);
+
+    // A 10 % decrease down to a net of 50 000: 040 pays the net of 81 000,
+    // the minimum wage only down to the threshold.
+    ok({QStringLiteral("document"), QStringLiteral("set"), QString::number(id), QStringLiteral("netdecreasepercent=10"),
+        QStringLiteral("netdecreaseminvalue=50000")});
+    l = line(id, QStringLiteral("040"));
+    EXPECT_NEAR(65932.30, number(l, "paymentvalue"), 0.005);  // the net before the decrease stays
+    EXPECT_NEAR(59623.30, number(l, "paymentdecreasedvalue"), 0.005);
+    EXPECT_NEAR(7962.33, number(l, "credits"), 0.005);  // 5 962.33 + 2 000
+    EXPECT_NEAR(51660.97, number(l, "paymentnetvalue"), 0.005);
+    EXPECT_NEAR(50000, number(line(id, QStringLiteral("010")), "paymentdecreasedvalue"), 0.005);
+}
+
+TEST_F(PayBasisMonth, ANewFundRecalculatesEveryLineOnceWithItsMinimumWage) {
+    const qint64 id = marchWithMinimumWage();
+    addAll(id);
+    ok({QStringLiteral("document"), QStringLiteral("set"), QString::number(id), QStringLiteral("workinghours=168")});
+    EXPECT_EQ(50400, number(show(id).value(QStringLiteral("salary")).toObject(), "minnetsalaryvalue"));
+    expectLine(id, "010", 67842.65, 67842.65, 50399.99);  // (300 × 168 − 2 842.30) / 0.701
+    expectLine(id, "040", 90000, 90000, 65932.30);
+    expectLine(id, "030", 110068.05, 110068.05, 80000);
+    for (const QJsonValue& l : show(id).value(QStringLiteral("lines")).toArray())
+        EXPECT_EQ(168, number(l.toObject(), "workinghours"));
+}
+
+TEST_F(PayBasisMonth, ANetTypedTwiceGivesTheSameGross) {
+    const qint64 id = marchWithMinimumWage();
+    addAll(id);
+    ok(lineSet(id, QStringLiteral("040"), {QStringLiteral("paymentvalue=60000")}));
+    const QJsonObject once = line(id, QStringLiteral("040"));
+    EXPECT_NEAR(60000, number(once, "paymentvalue"), 0.005);
+    EXPECT_NEAR(81537.38, number(once, "salaryvalue"), 0.01);  // (60 000 − 2 842.30) / 0.701
+    ok(lineSet(id, QStringLiteral("040"), {QStringLiteral("paymentvalue=60000")}));
+    const QJsonObject twice = line(id, QStringLiteral("040"));
+    for (const char* column : {"regularwork", "salaryvalue", "paymentvalue", "paymentnetvalue"})
+        EXPECT_EQ(number(once, column), number(twice, column)) << column;
 }
