@@ -5,6 +5,9 @@
 #include "DBIniFile.h"
 #include "DatabaseSchema.h"
 #include "DemoCompany.h"
+#include "DemoHistory.h"
+#include "DemoRecapitulation.h"
+#include "RegularMonth.h"
 #include "db/Connection.h"
 
 #include <QDate>
@@ -93,17 +96,21 @@ int CommandDemo(CliContext& context) {
         context.err << "Greška: " << refusal << "\n";
         return 1;
     }
+    // The company and its history go in together or not at all.
+    Transaction transaction(*connection);
     const DemoCompanySummary summary = SeedDemoCompany(*connection);
+    const DemoHistoryResult history = SeedDemoHistory(*connection, QDate::currentDate());
+    transaction.commit();
     context.out << "Demo preduzeće \"" << summary.company << "\" je upisano u bazu "
                 << connection->url().displayText() << ":\n"
                 << "  organizacionih jedinica: " << summary.organizationUnits << "\n"
                 << "  zaposlenih: " << summary.employees << "\n"
                 << "  zona prevoza: " << summary.transportZones << "\n"
                 << "  stavki važećih stopa: " << summary.rateItems << "\n"
-                << "  zaposlenih sa obustavama: " << summary.deductionSets << "\n";
-    const DemoHistoryResult history = SeedDemoHistory(*connection);
-    context.out << (history.seeded ? "Obračuni prethodnih 12 meseci: " : "Obračuni prethodnih 12 meseci nisu upisani: ")
-                << history.message << "\n";
+                << "  zaposlenih sa obustavama: " << summary.deductionSets << "\n"
+                << "  proknjiženih obračuna zarada: " << history.documents << " ("
+                << history.first.toString(QStringLiteral("MM/yyyy")) << " - "
+                << history.last.toString(QStringLiteral("MM/yyyy")) << ", stavki: " << history.lines << ")\n";
     return 0;
 }
 
@@ -115,13 +122,26 @@ int CommandDemoMonth(CliContext& context) {
                     << connection.url().displayText() << " demo\n";
         return 1;
     }
-    const QDate month = QDate::currentDate().addMonths(-1);
-    context.out << "Obračun zarade za " << month.toString(QStringLiteral("MM/yyyy")) << " (bez prozora)\n";
+    TSalaryDM& dm = session.dm();
+    const TRegularMonth month = NextRegularMonth(dm, QDate::currentDate());
     PrintCompany(connection, context.out);
     PrintEmployees(connection, context.out);
     PrintRates(connection, context.out);
-    PrintOptions(session.dm().Options, context.out);
-    context.out << "Obračun meseca još nije dostupan: ova verzija programa još ne pravi i ne računa "
-                   "zaradu, pa ni rekapitulaciju.\n";
+    PrintOptions(dm.Options, context.out);
+    const QString period = QString::number(month.month).rightJustified(2, QLatin1Char('0')) + QLatin1Char('/')
+        + QString::number(month.year);
+    // The month stays open for the accountant: a second run shows it again
+    // instead of paying the month twice.
+    if (const qint64 open = OpenRegularDocument(dm, month)) {
+        session.OpenDocument(open);
+        context.out << "Zarada " << open << " za " << period << " je već obračunata i nije proknjižena.\n";
+    } else {
+        const qint64 salaryid = CreateRegularMonth(dm, session.messages(), month);
+        context.out << "Zarada " << salaryid << " za " << period << " (isplata "
+                    << month.paymentDate.toString(QStringLiteral("dd.MM.yyyy")) << ", fond "
+                    << MonthWorkingHours(month.year, month.month) << " sati) je obračunata i sačuvana.\n";
+    }
+    context.out << "Rekapitulacija:\n";
+    PrintRecapitulation(dm, context.out);
     return 0;
 }

@@ -441,9 +441,3 @@ DemoCompanySummary SeedDemoCompany(Connection& connection) {
     transaction.commit();
     return summary;
 }
-
-DemoHistoryResult SeedDemoHistory(Connection&) {
-    // Posted documents need the calculation and the document lifecycle; until
-    // both are in the program the demo company starts without a history.
-    return {false, QStringLiteral("istorija obračuna još nije dostupna")};
-}

@@ -26,11 +26,3 @@ QString DemoCompanyRefusal(Connection& connection);
 // nothing, in one transaction. Throws EDatabaseError with the refusal when
 // the database is not empty.
 DemoCompanySummary SeedDemoCompany(Connection& connection);
-
-// The posted regular salaries of the twelve months before the current one,
-// so that leave-pay averages have a history.
-struct DemoHistoryResult {
-    bool seeded = false;
-    QString message;
-};
-DemoHistoryResult SeedDemoHistory(Connection& connection);

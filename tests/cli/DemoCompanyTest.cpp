@@ -3,11 +3,14 @@
 #include "CompanyInfo.h"
 #include "DBIniFile.h"
 #include "DemoCompany.h"
+#include "DemoHistory.h"
+#include "RegularMonth.h"
 #include "Jmbg.h"
 #include "QStringPrinter.h"
 #include "TestDatabase.h"
 #include "db/DbError.h"
 
+#include <QRegularExpression>
 #include <QSqlQuery>
 
 #include <gtest/gtest.h>
@@ -60,7 +63,7 @@ TEST(DemoCompany, FillsAnEmptyDatabaseWithACompanyOnEveryPayBasis) {
     const DemoRun demo = RunDemoCommand(db.url(), QStringLiteral("demo"));
     ASSERT_EQ(0, demo.code) << demo.err.toStdString();
     EXPECT_TRUE(demo.out.contains(QStringLiteral("zaposlenih: 30")));
-    EXPECT_TRUE(demo.out.contains(QStringLiteral("istorija obračuna još nije dostupna")));
+    EXPECT_TRUE(demo.out.contains(QStringLiteral("proknjiženih obračuna zarada: 12"))) << demo.out.toStdString();
 
     const TCompanyInfo company = ReadCompanyInfo(TDBIniFile(connection));
     EXPECT_EQ(QStringLiteral("Javor Tekstil d.o.o."), company.Name);
@@ -148,7 +151,48 @@ TEST(DemoCompany, RefusesADatabaseThatAlreadyHasData) {
     EXPECT_EQ(30, Count(other.connection(), QStringLiteral("SELECT COUNT(*) FROM employee")));
 }
 
-TEST(DemoCompany, TheDemoMonthShowsWhatTheDatabaseHoldsAndWhatIsMissing) {
+TEST(DemoCompany, HasTwelvePostedMonthsOfHistoryBeforeTheDemoMonth) {
+    REQUIRE_TEST_DATABASE();
+    TestDatabase db;
+    Connection& connection = db.open();
+    SeedDemoCompany(connection);
+    const DemoHistoryResult history = SeedDemoHistory(connection, QDate(2026, 12, 5));
+
+    EXPECT_EQ(12, history.documents);
+    EXPECT_EQ(QDate(2025, 11, 1), history.first);
+    EXPECT_EQ(QDate(2026, 10, 1), history.last);
+    QSqlQuery documents = connection.exec(QStringLiteral(
+        "SELECT year, month, status, paymentdate, workinghours, salaryid FROM salary WHERE salarytype = 'Z' "
+        "ORDER BY year, month"));
+    QDate expected(2025, 11, 1);
+    const int onPayroll =
+        Count(connection, QStringLiteral("SELECT COUNT(*) FROM employee WHERE active = 'y' AND workingstateid NOT IN (7, 8, 15)"));
+    while (documents.next()) {
+        EXPECT_EQ(expected, QDate(documents.value(0).toInt(), documents.value(1).toInt(), 1));
+        EXPECT_EQ(QStringLiteral("p"), documents.value(2).toString());
+        EXPECT_EQ(expected.addMonths(1).addDays(9), documents.value(3).toDate());
+        EXPECT_EQ(MonthWorkingHours(expected.year(), expected.month()), documents.value(4).toInt());
+        const QVariant id = documents.value(5);
+        EXPECT_EQ(onPayroll, connection.scalar(QStringLiteral("SELECT COUNT(*) FROM salaryitem WHERE salaryid = ?"), {id}).toInt());
+        // Every line was calculated: a gross above its net, and both above zero.
+        EXPECT_EQ(0, connection.scalar(QStringLiteral("SELECT COUNT(*) FROM salaryitem WHERE salaryid = ? AND "
+                                                      "NOT (salaryvalue > paymentvalue AND paymentvalue > 0)"),
+                                       {id}).toInt());
+        EXPECT_GT(connection.scalar(QStringLiteral("SELECT COUNT(*) FROM salaryitem WHERE salaryid = ? AND "
+                                                   "nightworkinghours = 32 AND nightworkingvalue > 0"),
+                                    {id}).toInt(), 0);
+        expected = expected.addMonths(1);
+    }
+    EXPECT_EQ(QDate(2026, 11, 1), expected);
+}
+
+TEST(DemoCompany, MonthWorkingHoursCountEightForEveryWeekday) {
+    EXPECT_EQ(160, MonthWorkingHours(2026, 2));   // 20 weekdays
+    EXPECT_EQ(184, MonthWorkingHours(2026, 12));  // 23 weekdays
+    EXPECT_EQ(168, MonthWorkingHours(2024, 2));   // a leap February: 21 weekdays
+}
+
+TEST(DemoCompany, TheDemoMonthCalculatesTheMonthAfterThePostedOnesOnce) {
     REQUIRE_TEST_DATABASE();
     TestDatabase db;
     db.open();
@@ -156,10 +200,36 @@ TEST(DemoCompany, TheDemoMonthShowsWhatTheDatabaseHoldsAndWhatIsMissing) {
     EXPECT_EQ(1, empty.code);
     EXPECT_TRUE(empty.err.contains(QStringLiteral("demo"))) << "it says how to get the demo company";
 
-    SeedDemoCompany(db.connection());
+    Connection& connection = db.connection();
+    SeedDemoCompany(connection);
+    SeedDemoHistory(connection, QDate::currentDate());
     const DemoRun month = RunDemoCommand(db.url(), QStringLiteral("demo-month"));
     ASSERT_EQ(0, month.code) << month.err.toStdString();
-    for (const char* expected : {"Javor Tekstil d.o.o.", "Aktivnih zaposlenih: 30 (u redovnom obračunu: 28)",
-                                 "PIO na teret zaposlenog: 14.00 %", "SickCoef=65", "još nije dostupan"})
-        EXPECT_TRUE(month.out.contains(QString::fromUtf8(expected))) << expected;
+    const QDate demoMonth = QDate(QDate::currentDate().year(), QDate::currentDate().month(), 1).addMonths(-1);
+    QSqlQuery document = connection.exec(
+        QStringLiteral("SELECT salaryid, status FROM salary ORDER BY year DESC, month DESC LIMIT 1"));
+    ASSERT_TRUE(document.next());
+    EXPECT_EQ(QStringLiteral("n"), document.value(1).toString()) << "the demo month is left for the accountant to post";
+    const QVariant id = document.value(0);
+    EXPECT_TRUE(month.out.contains(QStringLiteral("Zarada %1 za %2").arg(id.toLongLong()).arg(demoMonth.toString(QStringLiteral("MM/yyyy")))))
+        << month.out.toStdString();
+    // The recapitulation's gross and amount for payment are the lines' sums.
+    for (const auto& [label, column] : {std::pair{"Bruto vrednost zarade", "salaryvalue"},
+                                        std::pair{"Ukupno za isplatu", "paymentnetvalue"}}) {
+        const double sum = connection.scalar(QStringLiteral("SELECT SUM(%1) FROM salaryitem WHERE salaryid = ?")
+                                                 .arg(QLatin1String(column)), {id}).toDouble();
+        const QRegularExpression row(QStringLiteral("%1\\.+ +([0-9.]+)\n").arg(QString::fromUtf8(label)));
+        const QRegularExpressionMatch match = row.match(month.out);
+        ASSERT_TRUE(match.hasMatch()) << label << "\n" << month.out.toStdString();
+        EXPECT_EQ(QString::number(sum, 'f', 2), match.captured(1)) << label;
+    }
+    for (const char* expected : {"Javor Tekstil d.o.o.", "PIO na teret poslodavca (10 %)", "Ukupan trošak zarade"})
+        EXPECT_TRUE(month.out.contains(QString::fromUtf8(expected))) << expected << "\n" << month.out.toStdString();
+
+    // Run again, it shows the same open month instead of paying it twice.
+    const DemoRun again = RunDemoCommand(db.url(), QStringLiteral("demo-month"));
+    ASSERT_EQ(0, again.code) << again.err.toStdString();
+    EXPECT_TRUE(again.out.contains(QStringLiteral("Zarada %1 za %2 je već obračunata").arg(id.toLongLong()).arg(demoMonth.toString(QStringLiteral("MM/yyyy")))))
+        << again.out.toStdString();
+    EXPECT_EQ(13, Count(connection, QStringLiteral("SELECT COUNT(*) FROM salary")));
 }
