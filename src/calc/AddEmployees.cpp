@@ -5,6 +5,7 @@
 #include "CalcResourceStrings.h"
 #include "CalcRounding.h"
 #include "CalcSupport.h"
+#include "RegularWorkVariants.h"
 #include "SalaryDM.h"
 #include "SuspendGuard.h"
 #include "WorkingYears.h"
@@ -102,7 +103,7 @@ void priceTransport(TSalaryDM& dm, const AddContext& context, qint64 zone) {
 
 // Appends and calculates the line of the employee at the query's row;
 // false when the employee already has one.
-bool addLine(TSalaryDM& dm, AddContext& context, const QSqlQuery& employee) {
+bool addLine(TSalaryDM& dm, AddContext& context, const QSqlQuery& employee, bool wholeMonthRegularWork) {
     const qint64 employeeId = employee.value(QStringLiteral("employeeid")).toLongLong();
     if (context.present.contains(employeeId))
         return false;
@@ -144,13 +145,11 @@ bool addLine(TSalaryDM& dm, AddContext& context, const QSqlQuery& employee) {
                            d.salarytaxid);
     TField* regularWork = dm.CalcState().fields.line.regularwork;
     if (type == QLatin1Char('Z')) {
-        // One employee or all of them, the new line is paid for the whole
-        // fund by its pay basis and lifted to the minimum gross: points worth
-        // less than the minimum wage would otherwise leave a gross below the
-        // minimum contribution base, and a negative net that no post accepts.
         const TLineValues& l = CurrentLine(dm);
-        regularWork->setAsFloat(dm.CalculateRegularWork(double(l.workinghours), 0, double(l.coefficient), 0, 0, 0, 0,
-                                                        0, 0, 0, 0));
+        regularWork->setAsFloat(wholeMonthRegularWork
+                                    ? WholeMonthRegularWork(dm)
+                                    : dm.CalculateRegularWork(double(l.workinghours), 0, double(l.coefficient), 0, 0,
+                                                              0, 0, 0, 0, 0, 0));
     } else {
         regularWork->setAsFloat(0);
         if (transport)
@@ -180,7 +179,7 @@ int TSalaryDM::AddOneEmployee(qint64 EmployeeID) {
         return 0;
     AddContext context = loadContext(*this);
     ControlsDisabled quiet(*SalaryItemZQ);
-    const int added = addLine(*this, context, employee) ? 1 : 0;
+    const int added = addLine(*this, context, employee, false) ? 1 : 0;
     SalaryItemZQ->first();
     return added;
 }
@@ -214,7 +213,7 @@ int TSalaryDM::AddAllActiveEmployees() {
     ControlsDisabled quiet(*SalaryItemZQ);
     int added = 0;
     while (employees.next())
-        added += addLine(*this, context, employees) ? 1 : 0;
+        added += addLine(*this, context, employees, true) ? 1 : 0;
     SalaryItemZQ->first();
     return added;
 }

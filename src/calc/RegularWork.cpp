@@ -9,8 +9,6 @@
 #include "SalaryDM.h"
 #include "TaxRules.h"
 
-#include <algorithm>
-
 namespace {
 
 // Everything the regular work of one line depends on.
@@ -39,12 +37,7 @@ long double contractualRegularWork(const RegularWorkInput& in) {
     // The tax relief follows the hours paid, unless they exceed the month.
     const long double relief =
         in.hours.all() > fund ? in.correction.correction : in.correction.correction * in.hours.allButLongSick() / fund;
-    // Below the relief the straight gross-up gives a gross under the net (a
-    // tax refund), down to nothing for a small net, and the minimum gross
-    // floor then sees no pay to lift: a net is never grossed up to less.
-    const auto grossUp = [&](long double net) {
-        return std::max(net, GrossUp(net, in.correction.percent, relief));
-    };
+    const auto grossUp = [&](long double net) { return GrossUp(net, in.correction.percent, relief); };
     const long double mealHours = in.hours.meal();
     const long double meal = mealHours > fund ? l.mealrefund : l.mealrefund * mealHours / fund;
     // Agreed amounts that include the allowances, raises and differences
@@ -204,4 +197,21 @@ double CoefficientRowRegularWorkFloor(TSalaryDM& dm, double regularWork, const T
     options.MealVacNotIncludedInArranSal = true;
     const RegularWorkInput in{document, line, hours, 0, line.coefficient, {}, options};
     return double(minimumGrossFloor(regularWork, in, hours.workinghours, dm.CalculatedMinNetSalaryGross));
+}
+
+double WholeMonthRegularWork(TSalaryDM& dm) {
+    if (dm.SalaryItemZQ->isEmpty())
+        return 0;
+    const TDocumentValues document = CurrentDocument(dm);
+    if (document.workinghours <= 0)
+        return 0;
+    const TLineValues line = CurrentLine(dm);
+    const RegularWorkInput in{document,
+                              line,
+                              line.hours(),
+                              document.partcoefficient / 100,
+                              line.coefficient,
+                              ::Correction(RateItemsOfSet(dm, document.salarytaxid), line.workingstateid),
+                              dm.Options};
+    return double(contractualRegularWork(in));
 }

@@ -11,3 +11,6 @@ class TSalaryDM;
 // allowances count exactly when they are part of the points' pay.
 double CoefficientRowRegularWorkFloor(TSalaryDM& dm, double regularWork, const THours& hours, const TLineValues& line);
 
+// The regular work the current line's pay basis gives for a whole month at
+// the document's share, without the minimum gross floor (a line just added).
+double WholeMonthRegularWork(TSalaryDM& dm);
