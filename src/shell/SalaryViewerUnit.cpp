@@ -5,6 +5,7 @@
 #include "Messages.h"
 #include "ReportEngine.h"
 #include "SalaryDM.h"
+#include "SalaryEditorOpen.h"
 #include "SalaryOptionsUnit.h"
 #include "SalaryShellResourceString.h"
 #include "TaxRatesUnit.h"
@@ -210,15 +211,17 @@ void TSalaryViewerForm::SalaryAdd(const QString& salaryType) {
 void TSalaryViewerForm::SalaryEditExecute() {
     if (!HasDocument())
         return;
-    // The document editors come with a later version: say so, and drop a
-    // document just added, which nothing could fill in.
-    const bool added = dm_.SalaryZQ->state() == DataSetState::Insert;
-    QString text = QString::fromUtf8(_SAL_EDITOR_NOT_AVAILABLE_YET);
-    if (added)
-        text += QLatin1Char(' ') + QString::fromUtf8(_SAL_NEW_NOT_SAVED);
-    console_.Messages().information(text);
-    if (added)
-        dm_.SalaryCancel();
+    const qint64 copy = SalaryDocumentEdit(
+        dm_, console_, [this](QWidget* owner) { TaxRatesManage(dm_, console_.Messages(), true, owner); }, this);
+    if (copy <= 0)
+        return;
+    // The copy is listed when the list's search selects it.
+    try {
+        dm_.SalaryZQ->refresh();
+        dm_.SalaryZQ->locate(QStringLiteral("salaryid"), copy);
+    } catch (const EDatabaseError& error) {
+        console_.Messages().error(error.message());
+    }
 }
 
 void TSalaryViewerForm::SalaryDeleteExecute() {

@@ -1,0 +1,41 @@
+#include "EllipsisDelegate.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionButton>
+
+EllipsisDelegate::EllipsisDelegate(std::function<bool()> available, QObject* parent)
+    : QStyledItemDelegate(parent), available_(std::move(available)) {}
+
+QRect EllipsisDelegate::ButtonRect(const QRect& cell) {
+    const int width = std::min(cell.height() + 2, cell.width() / 2);
+    return QRect(cell.right() - width + 1, cell.top(), width, cell.height());
+}
+
+void EllipsisDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    QStyledItemDelegate::paint(painter, option, index);
+    if (!available_() || !(option.state & QStyle::State_HasFocus))
+        return;
+    QStyleOptionButton button;
+    button.rect = ButtonRect(option.rect);
+    button.text = QStringLiteral("...");
+    button.state = QStyle::State_Enabled | QStyle::State_Raised;
+    const QWidget* widget = option.widget;
+    QStyle* style = widget ? widget->style() : QApplication::style();
+    style->drawControl(QStyle::CE_PushButton, &button, painter, widget);
+}
+
+bool EllipsisDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
+                                   const QModelIndex& index) {
+    if (available_()) {
+        if (event->type() == QEvent::MouseButtonRelease) {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::LeftButton && ButtonRect(option.rect).contains(mouse->position().toPoint())) {
+                emit clicked(index);
+                return true;
+            }
+        }
+    }
+    return QStyledItemDelegate::editorEvent(event, model, option, index);
+}

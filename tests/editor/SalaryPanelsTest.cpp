@@ -1,0 +1,75 @@
+#include "DBControls.h"
+#include "EditorFixture.h"
+#include "SalaryDetailUnit.h"
+#include "SalaryDifferenceUnit.h"
+#include "SalaryEmployeeUnit.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+
+struct Panels : EditorFixture {
+    void SetUp() override {
+        EditorFixture::SetUp();
+        if (!IsSkipped())
+            OpenWithAllEmployees();
+    }
+    qint64 LineKey() { return dm.SalaryItemZQ->fieldByName(QStringLiteral("salaryitemid"))->asLargeInt(); }
+};
+
+}  // namespace
+
+TEST_F(Panels, DifferencesAreCarriedIntoTheLineOnOkAndDroppedOnCancel) {
+    const double gross = Line("salaryvalue");
+    dm.DifferencesOpen(LineKey());
+    {
+        TSalaryDifferenceForm cancelled(dm, messages, LineKey());
+        EXPECT_EQ(QStringLiteral("Razlika"), cancelled.windowTitle());
+        dm.SalaryItemDifferenceZQ->append();
+        dm.SalaryItemDifferenceZQ->fieldByName(QStringLiteral("differencename"))->setAsString(QStringLiteral("Bonus"));
+        dm.SalaryItemDifferenceZQ->fieldByName(QStringLiteral("differencevalue"))->setAsFloat(1000);
+        cancelled.CancelButton->click();
+    }
+    EXPECT_EQ(0, c->scalar(QStringLiteral("SELECT COUNT(*) FROM salaryitemdifference")).toInt());
+    EXPECT_EQ(0.0, Line("difference"));
+
+    dm.DifferencesOpen(LineKey());
+    TSalaryDifferenceForm form(dm, messages, LineKey());
+    for (const double value : {100.004, 200.004}) {
+        dm.SalaryItemDifferenceZQ->append();
+        dm.SalaryItemDifferenceZQ->fieldByName(QStringLiteral("differencename"))->setAsString(QStringLiteral("Bonus"));
+        dm.SalaryItemDifferenceZQ->fieldByName(QStringLiteral("differencevalue"))->setAsFloat(value);
+    }
+    form.OKButton->click();
+    EXPECT_EQ(2, c->scalar(QStringLiteral("SELECT COUNT(*) FROM salaryitemdifference WHERE salaryitemid = ?"),
+                           {LineKey()}).toInt())
+        << "rows made before they knew their line got its key";
+    EXPECT_EQ(300.0, Line("difference"));
+    EXPECT_GT(Line("salaryvalue"), gross);
+}
+
+TEST_F(Panels, TheEmployeePanelEditsTheLineAndFollowsItsRecalculation) {
+    TSalaryEmployeeForm panel(dm, messages, true);
+    EXPECT_EQ(32, panel.Edits.size());
+    EXPECT_TRUE(panel.Edits.value(QStringLiteral("code"))->isReadOnly());
+    EXPECT_FALSE(panel.Edits.value(QStringLiteral("workinghours"))->isReadOnly());
+    EXPECT_EQ(QStringLiteral("001"), panel.Edits.value(QStringLiteral("code"))->text());
+
+    const double fullMonth = Line("regularwork");
+    TDBEdit* hours = panel.Edits.value(QStringLiteral("workinghours"));
+    hours->setText(QStringLiteral("84"));
+    hours->setModified(true);
+    emit hours->editingFinished();
+    EXPECT_NEAR(fullMonth / 2, Line("regularwork"), 0.01);
+    EXPECT_EQ(dm.SalaryItemZQ->fieldByName(QStringLiteral("regularwork"))->displayText(),
+              panel.Edits.value(QStringLiteral("regularwork"))->text());
+
+    panel.reject();
+    EXPECT_NEAR(fullMonth, Line("regularwork"), 0.01) << "closing without OK drops the edit";
+
+    TSalaryEmployeeForm posted(dm, messages, false);
+    EXPECT_TRUE(posted.Edits.value(QStringLiteral("workinghours"))->isReadOnly());
+    EXPECT_FALSE(posted.CreditsButton->isEnabled());
+}
