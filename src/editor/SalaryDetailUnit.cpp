@@ -352,7 +352,7 @@ void TSalaryDetailForm::CreateGrid() {
     const QFontMetrics metrics = SalaryItemDBG->horizontalHeader()->fontMetrics();
     for (int column = 0; column < LineModel->columnCount(); ++column) {
         const QString title = LineModel->headerData(column, Qt::Horizontal).toString();
-        SalaryItemDBG->setColumnWidth(column, std::max(70, metrics.horizontalAdvance(title) + 24));
+        SalaryItemDBG->setColumnWidth(column, std::clamp(metrics.horizontalAdvance(title) + 24, 70, 100));
     }
     for (const char* name : {"lastname", "firstname"})
         if (const int column = LineModel->columnOf(QLatin1String(name)); column >= 0)

@@ -65,6 +65,13 @@ QVariant SalaryLineModel::data(const QModelIndex& index, int role) const {
     return DataSetTableModel::data(index, role);
 }
 
+QVariant SalaryLineModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    // Narrow columns cut long titles; the whole title is a hover away.
+    if (role == Qt::ToolTipRole && orientation == Qt::Horizontal)
+        return DataSetTableModel::headerData(section, orientation, Qt::DisplayRole);
+    return DataSetTableModel::headerData(section, orientation, role);
+}
+
 Qt::ItemFlags SalaryLineModel::flags(const QModelIndex& index) const {
     Qt::ItemFlags flags = DataSetTableModel::flags(index);
     if (readOnlyColumns_.contains(index.column()))

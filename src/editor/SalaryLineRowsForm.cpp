@@ -51,7 +51,10 @@ TSalaryLineRowsForm::TSalaryLineRowsForm(TSalaryDM& dm, IMessages& messages, TSq
     layout->addWidget(Navigator);
     layout->addWidget(Grid, 1);
     layout->addLayout(buttons.row);
-    resize(640, 320);
+    int width = 0;
+    for (int column = 0; column < model->columnCount(); ++column)
+        width += Grid->columnWidth(column);
+    resize(std::max(520, width + 40), 320);
 }
 
 TSalaryLineRowsForm::~TSalaryLineRowsForm() = default;
