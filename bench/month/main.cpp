@@ -1,0 +1,186 @@
+// bench_month: a regular month of a synthetic company of N employees, each
+// step beside its floor, the same number of salary lines simply written.
+// Usage: bench_month [--db URL] [--employees N] [--vacation-lines M] [--seed S] [--empty]
+// Without --db it runs on SQLite in a temporary file, and on the server that
+// ZARADE_BENCH_MYSQL_URL names when it is set. --empty drops the tables of a
+// database that already has data first.
+
+#include "CompanyGenerator.h"
+#include "DatabaseSchema.h"
+#include "MonthSteps.h"
+#include "SalaryDM.h"
+#include "ScriptedMessages.h"
+#include "StorageFloor.h"
+#include "db/Connection.h"
+#include "db/DbError.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QSqlDatabase>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <sys/resource.h>
+
+#include <functional>
+#include <optional>
+
+namespace {
+
+struct Options {
+    CompanyPlan plan;
+    int vacationLines = 1000;
+    bool empty = false;
+    QStringList urls;
+};
+
+struct Step {
+    QString title;
+    int lines = 0;
+    double milliseconds = 0;
+    double floorMilliseconds = 0;
+    quint64 statements = 0;
+};
+
+double peakMegabytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1024;  // kilobytes on Linux
+}
+
+QString number(double value, int decimals) { return QString::number(value, 'f', decimals); }
+
+Step measure(Connection& connection, const QString& title, const std::function<int()>& body) {
+    Step step;
+    step.title = title;
+    const quint64 before = connection.statementCount();
+    QElapsedTimer timer;
+    timer.start();
+    step.lines = body();
+    step.milliseconds = double(timer.nsecsElapsed()) / 1e6;
+    step.statements = connection.statementCount() - before;
+    return step;
+}
+
+void print(QTextStream& out, const Step& step, const ScriptedMessages& messages) {
+    out << step.title << ": " << step.lines << " stavki, " << number(step.milliseconds, 0) << " ms; pod "
+        << number(step.floorMilliseconds, 0) << " ms, odnos " << number(step.milliseconds / step.floorMilliseconds, 2)
+        << "; " << step.statements << " SQL naredbi (" << number(double(step.statements) / step.lines, 3)
+        << " po stavci); najviše memorije " << number(peakMegabytes(), 0) << " MB\n";
+    for (const auto& shown : messages.shown)
+        out << "  poruka: " << shown.text << "\n";
+    out.flush();
+}
+
+void emptyDatabase(Connection& connection) {
+    for (const QString& table : connection.database().tables())
+        connection.execDirect(QStringLiteral("DROP TABLE %1").arg(table));
+}
+
+void runMonth(QTextStream& out, const QString& url, const Options& options) {
+    Connection connection;
+    connection.open(*DbUrl::parse(url));
+    out << "baza: " << connection.url().displayText() << "\n";
+    if (options.empty)
+        emptyDatabase(connection);
+    PrepareDatabase(connection);
+    QElapsedTimer timer;
+    timer.start();
+    const CompanyFigures company = GenerateCompany(connection, options.plan);
+    out << "preduzeće: " << company.employees << " zaposlenih, " << company.deductionSets << " setova obustava, "
+        << company.historyDocuments << " proknjiženih obračuna sa " << company.historyLines << " stavki ("
+        << timer.elapsed() << " ms)\n";
+
+    ScriptedMessages messages;
+    TSalaryDM dm;
+    dm.SetMessages(&messages);
+    dm.SetZConnection(&connection);
+    dm.LoadOptions();
+    dm.ConnectRecalculationTriggers();
+    OpenMonthDocument(dm, options.plan.year, options.plan.month);
+
+    Step add = measure(connection, QStringLiteral("1. dodavanje svih zaposlenih i upis"),
+                       [&] { return AddAllEmployeesAndApply(dm); });
+    // The floor's rows are the document's own lines, so they are as wide and as full.
+    std::optional<StorageFloor> floor(std::in_place, connection, *dm.SalaryItemZQ);
+    add.floorMilliseconds = floor->insertMilliseconds(add.lines);
+    print(out, add, messages);
+    messages.shown.clear();
+
+    Step raise = measure(connection, QStringLiteral("2. nova vrednost boda, preračun svih stavki i upis"),
+                         [&] { return RaisePointValueAndApply(dm); });
+    raise.floorMilliseconds = floor->updateMilliseconds(raise.lines);
+    print(out, raise, messages);
+    messages.shown.clear();
+
+    Step vacation = measure(connection, QStringLiteral("3. sati godišnjeg odmora na stavkama i upis"),
+                            [&] { return TypeVacationAndApply(dm, options.vacationLines); });
+    vacation.floorMilliseconds = floor->updateMilliseconds(vacation.lines);
+    print(out, vacation, messages);
+    messages.shown.clear();
+
+    // Posting writes the header alone: its floor is one row.
+    floor.reset();
+    StorageFloor oneRow(connection, *dm.SalaryItemZQ);
+    Step post = measure(connection, QStringLiteral("4. knjiženje"), [&] { return PostDocument(dm); });
+    post.floorMilliseconds = oneRow.updateMilliseconds(1);
+    print(out, post, messages);
+    out << "širina reda: " << oneRow.width() << " kolona\n";
+}
+
+std::optional<Options> parse(const QStringList& args) {
+    Options options;
+    options.plan.employees = 10000;
+    for (int i = 1; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (arg == QLatin1String("--empty")) {
+            options.empty = true;
+            continue;
+        }
+        if (i + 1 >= args.size())
+            return std::nullopt;
+        const QString value = args[++i];
+        if (arg == QLatin1String("--db"))
+            options.urls << value;
+        else if (arg == QLatin1String("--employees"))
+            options.plan.employees = value.toInt();
+        else if (arg == QLatin1String("--vacation-lines"))
+            options.vacationLines = value.toInt();
+        else if (arg == QLatin1String("--seed"))
+            options.plan.seed = value.toULongLong();
+        else
+            return std::nullopt;
+    }
+    if (options.plan.employees <= 0 || options.vacationLines <= 0)
+        return std::nullopt;
+    return options;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout), err(stderr);
+    std::optional<Options> options = parse(QCoreApplication::arguments());
+    if (!options) {
+        err << "Upotreba: bench_month [--db URL] [--employees N] [--vacation-lines M] [--seed S] [--empty]\n";
+        return 2;
+    }
+    QTemporaryDir dir;
+    if (options->urls.isEmpty()) {
+        options->urls << QStringLiteral("sqlite:") + dir.filePath(QStringLiteral("month.db"));
+        if (const QString server = qEnvironmentVariable("ZARADE_BENCH_MYSQL_URL"); !server.isEmpty())
+            options->urls << server;
+    }
+    try {
+        for (const QString& url : options->urls)
+            runMonth(out, url, *options);
+        return 0;
+    } catch (const EDatabaseError& e) {
+        err << "Greška: " << e.message() << "\n";
+        return 1;
+    } catch (const UnansweredQuestion& e) {
+        err << "Pitanje bez odgovora: " << e.question() << "\n";
+        return 1;
+    }
+}
