@@ -5,6 +5,7 @@
 #include "CalcResourceStrings.h"
 #include "CalcRounding.h"
 #include "CalcSupport.h"
+#include "Deductions.h"
 #include "RegularWorkVariants.h"
 #include "SalaryDM.h"
 #include "SuspendGuard.h"
@@ -43,6 +44,14 @@ AddContext loadContext(TSalaryDM& dm) {
     return context;
 }
 
+// The deductions of every default set at once, kept as the calculation keeps
+// a set it reads, so that the lines read none of their own.
+void loadDeductionSets(TSalaryDM& dm) {
+    auto& stored = dm.CalcState().storedDeductions;
+    for (auto& [set, deductions] : LoadDefaultDeductionSets(*dm.ZConnection()))
+        stored.try_emplace(set, std::move(deductions));
+}
+
 // The employee's register columns the line shows.
 const char* const CopiedEmployeeColumns[] = {
     "firstname", "lastname", "code", "address", "city", "minsalary", "employer", "account", "paymentcode",
@@ -57,16 +66,64 @@ const char* const ZeroedLineColumns[] = {
     "nightholidayworkingvalue", "paidleavevalue", "publicholidayvalue", "maternityleavevalue",
     "childcareleavevalue", "voluntarypension"};
 
-int yearsOfService(TSalaryDM& dm, const QSqlQuery& employee) {
-    const auto date = [&](const char* column) { return employee.value(QLatin1String(column)).toDate(); };
-    const auto number = [&](const char* column) { return employee.value(QLatin1String(column)).toInt(); };
+// The positions of the employee query's columns, found once for all its
+// rows; a column the query lacks reads as null.
+struct EmployeeColumns {
+    explicit EmployeeColumns(const QSqlRecord& record) : record_(record) {
+        for (const char* column : CopiedEmployeeColumns)
+            copied.push_back(at(column));
+    }
+    int at(const char* column) const { return record_.indexOf(QLatin1String(column)); }
+
+    QSqlRecord record_;
+    const int employeeid = at("employeeid"), coefficient = at("coefficient"), netcoefficient = at("netcoefficient"),
+              workingstateid = at("workingstateid"), zone = at("employeetransportzoneid"),
+              workingfromdate = at("workingfromdate"), workingtodate = at("workingtodate"),
+              previousworkingyears = at("previousworkingyears"), previousworkingmonths = at("previousworkingmonths"),
+              previousworkingdays = at("previousworkingdays");
+    std::vector<int> copied;  // of CopiedEmployeeColumns, in order
+};
+
+// The employee at the query's current row.
+struct EmployeeRow {
+    const QSqlQuery& query;
+    const EmployeeColumns& columns;
+    QVariant value(int column) const { return column < 0 ? QVariant() : query.value(column); }
+};
+
+// The line's fields adding writes, found once for all the lines added.
+struct LineColumns {
+    explicit LineColumns(const TDataSet& lines) : lines_(lines) {
+        for (const char* column : ZeroedLineColumns)
+            zeroed.push_back(find(column));
+        for (const char* column : CopiedEmployeeColumns)
+            copied.push_back(find(column));
+    }
+    TField* find(const char* column) const { return lines_.findField(QLatin1String(column)); }
+
+    const TDataSet& lines_;
+    TField *const salaryid = find("salaryid"), *const employeeid = find("employeeid"),
+                  *const salarycreditid = find("salarycreditid"), *const coefficient = find("coefficient"),
+                  *const netcoefficient = find("netcoefficient"), *const outturn = find("outturn"),
+                  *const sickpercent = find("sickpercent"), *const workingyears = find("workingyears"),
+                  *const workingstateid = find("workingstateid"), *const mealrefund = find("mealrefund"),
+                  *const vacationrefund = find("vacationrefund"), *const sort = find("sort"),
+                  *const workinghours = find("workinghours");
+    std::vector<TField*> zeroed;  // of ZeroedLineColumns, in order
+    std::vector<TField*> copied;  // of CopiedEmployeeColumns, in order
+};
+
+int yearsOfService(TSalaryDM& dm, const EmployeeRow& employee) {
+    const EmployeeColumns& c = employee.columns;
+    const auto date = [&](int column) { return employee.value(column).toDate(); };
+    const auto number = [&](int column) { return employee.value(column).toInt(); };
     TDataSet& header = *dm.SalaryZQ;
     ServiceInput in;
-    in.workingFrom = date("workingfromdate");
-    in.workingTo = date("workingtodate");
-    in.previousYears = number("previousworkingyears");
-    in.previousMonths = number("previousworkingmonths");
-    in.previousDays = number("previousworkingdays");
+    in.workingFrom = date(c.workingfromdate);
+    in.workingTo = date(c.workingtodate);
+    in.previousYears = number(c.previousworkingyears);
+    in.previousMonths = number(c.previousworkingmonths);
+    in.previousDays = number(c.previousworkingdays);
     in.year = header.fieldByName(QStringLiteral("year"))->asInteger();
     in.month = header.fieldByName(QStringLiteral("month"))->asInteger();
     in.paymentDate = header.fieldByName(QStringLiteral("paymentdate"))->asDate();
@@ -75,8 +132,8 @@ int yearsOfService(TSalaryDM& dm, const QSqlQuery& employee) {
     return WorkingYears(in);
 }
 
-void set(TDataSet& lines, const char* column, const QVariant& value) {
-    if (TField* field = lines.findField(QLatin1String(column)))
+void set(TField* field, const QVariant& value) {
+    if (field)
         field->setValue(value);
 }
 
@@ -103,12 +160,13 @@ void priceTransport(TSalaryDM& dm, const AddContext& context, qint64 zone) {
 
 // Appends and calculates the line of the employee at the query's row;
 // false when the employee already has one.
-bool addLine(TSalaryDM& dm, AddContext& context, const QSqlQuery& employee, bool wholeMonthRegularWork) {
-    const qint64 employeeId = employee.value(QStringLiteral("employeeid")).toLongLong();
+bool addLine(TSalaryDM& dm, AddContext& context, const LineColumns& to, const EmployeeRow& employee,
+             bool wholeMonthRegularWork) {
+    const EmployeeColumns& from = employee.columns;
+    const qint64 employeeId = employee.value(from.employeeid).toLongLong();
     if (context.present.contains(employeeId))
         return false;
     TDataSet& lines = *dm.SalaryItemZQ;
-    TDataSet& header = *dm.SalaryZQ;
     const TDocumentValues d = CurrentDocument(dm);
     const QChar type = d.salarytype;
     const bool transport = type != QLatin1Char('Z') && type != QLatin1Char('B');
@@ -116,33 +174,32 @@ bool addLine(TSalaryDM& dm, AddContext& context, const QSqlQuery& employee, bool
     lines.append();
     {
         FlagGuard suspend(dm.SuspendRecalculation);
-        set(lines, "salaryid", header.fieldByName(QStringLiteral("salaryid"))->value());
-        set(lines, "employeeid", employeeId);
+        set(to.salaryid, dm.CalcState().fields.document.salaryid->value());
+        set(to.employeeid, employeeId);
         if (type != QLatin1Char('P')) {
             if (const auto credit = context.defaultDeductionSet.constFind(employeeId);
                 credit != context.defaultDeductionSet.cend())
-                set(lines, "salarycreditid", *credit);
+                set(to.salarycreditid, *credit);
         }
-        set(lines, "coefficient", employee.value(QStringLiteral("coefficient")).toDouble());
-        set(lines, "netcoefficient", employee.value(QStringLiteral("netcoefficient")).toDouble());
-        set(lines, "outturn", 100.0);
-        for (const char* column : ZeroedLineColumns)
-            set(lines, column, 0);
-        set(lines, "sickpercent", dm.Options.SickCoef);
-        set(lines, "workingyears", yearsOfService(dm, employee));
-        set(lines, "workingstateid", employee.value(QStringLiteral("workingstateid")).toLongLong());
+        set(to.coefficient, employee.value(from.coefficient).toDouble());
+        set(to.netcoefficient, employee.value(from.netcoefficient).toDouble());
+        set(to.outturn, 100.0);
+        for (TField* field : to.zeroed)
+            set(field, 0);
+        set(to.sickpercent, dm.Options.SickCoef);
+        set(to.workingyears, yearsOfService(dm, employee));
+        set(to.workingstateid, employee.value(from.workingstateid).toLongLong());
         const bool allowances = type != QLatin1Char('P');
-        set(lines, "mealrefund", allowances ? double(d.mealrefund) : 0.0);
-        set(lines, "vacationrefund", allowances ? double(d.vacationrefund) : 0.0);
-        set(lines, "sort", count + 1);
-        for (const char* column : CopiedEmployeeColumns)
-            set(lines, column, employee.value(QLatin1String(column)));
+        set(to.mealrefund, allowances ? double(d.mealrefund) : 0.0);
+        set(to.vacationrefund, allowances ? double(d.vacationrefund) : 0.0);
+        set(to.sort, count + 1);
+        for (size_t i = 0; i < to.copied.size(); ++i)
+            set(to.copied[i], employee.value(from.copied[i]));
         const bool fund = type == QLatin1Char('Z') || type == QLatin1Char('P');
-        set(lines, "workinghours", fund ? double(d.workinghours) : 0.0);
+        set(to.workinghours, fund ? double(d.workinghours) : 0.0);
     }
     double percent = 0, correction = 0;
-    dm.CalculateCorrection(percent, correction, employee.value(QStringLiteral("workingstateid")).toLongLong(),
-                           d.salarytaxid);
+    dm.CalculateCorrection(percent, correction, employee.value(from.workingstateid).toLongLong(), d.salarytaxid);
     TField* regularWork = dm.CalcState().fields.line.regularwork;
     if (type == QLatin1Char('Z')) {
         const TLineValues& l = CurrentLine(dm);
@@ -153,7 +210,7 @@ bool addLine(TSalaryDM& dm, AddContext& context, const QSqlQuery& employee, bool
     } else {
         regularWork->setAsFloat(0);
         if (transport)
-            priceTransport(dm, context, employee.value(QStringLiteral("employeetransportzoneid")).toLongLong());
+            priceTransport(dm, context, employee.value(from.zone).toLongLong());
     }
     lines.post();
     context.present.insert(employeeId);
@@ -179,7 +236,8 @@ int TSalaryDM::AddOneEmployee(qint64 EmployeeID) {
         return 0;
     AddContext context = loadContext(*this);
     ControlsDisabled quiet(*SalaryItemZQ);
-    const int added = addLine(*this, context, employee, false) ? 1 : 0;
+    const EmployeeColumns columns(employee.record());
+    const int added = addLine(*this, context, LineColumns(*SalaryItemZQ), {employee, columns}, false) ? 1 : 0;
     SalaryItemZQ->first();
     return added;
 }
@@ -210,10 +268,13 @@ int TSalaryDM::AddAllActiveEmployees() {
                                               "workingstateid != 8 AND workingstateid != 15 ORDER BY code"));
     }
     AddContext context = loadContext(*this);
+    loadDeductionSets(*this);
     ControlsDisabled quiet(*SalaryItemZQ);
+    const EmployeeColumns columns(employees.record());
+    const LineColumns lineColumns(*SalaryItemZQ);
     int added = 0;
     while (employees.next())
-        added += addLine(*this, context, employees, true) ? 1 : 0;
+        added += addLine(*this, context, lineColumns, {employees, columns}, true) ? 1 : 0;
     SalaryItemZQ->first();
     return added;
 }

@@ -24,24 +24,43 @@ long double DeductionsTotal(const TDeductions& deductions, long double voluntary
     return total;
 }
 
+namespace {
+
+// A row of creditpercent, creditgrosspercent, creditvalue, expirydate from `first` on.
+TDeduction deductionOfRow(const QSqlQuery& query, int first) {
+    TDeduction d;
+    d.netPercent = query.value(first).toDouble();
+    d.grossPercent = query.value(first + 1).toDouble();
+    d.value = query.value(first + 2).toDouble();
+    // A deduction entered today carries today's date and time; only the day counts.
+    const QVariant expiry = query.value(first + 3);
+    if (!expiry.isNull())
+        d.expiryDate = expiry.typeId() == QMetaType::QString
+            ? QDate::fromString(expiry.toString().left(10), Qt::ISODate)
+            : expiry.toDate();
+    return d;
+}
+
+}  // namespace
+
 TDeductions LoadDeductions(Connection& connection, qint64 salaryCreditId) {
     QSqlQuery query = connection.exec(
         QStringLiteral("SELECT creditpercent, creditgrosspercent, creditvalue, expirydate FROM salarycredititem "
                        "WHERE salarycreditid = ? ORDER BY salarycredititemid"),
         {salaryCreditId});
     TDeductions result;
-    while (query.next()) {
-        TDeduction d;
-        d.netPercent = query.value(0).toDouble();
-        d.grossPercent = query.value(1).toDouble();
-        d.value = query.value(2).toDouble();
-        // A deduction entered today carries today's date and time; only the day counts.
-        const QVariant expiry = query.value(3);
-        if (!expiry.isNull())
-            d.expiryDate = expiry.typeId() == QMetaType::QString
-                ? QDate::fromString(expiry.toString().left(10), Qt::ISODate)
-                : expiry.toDate();
-        result.push_back(d);
-    }
+    while (query.next())
+        result.push_back(deductionOfRow(query, 0));
     return result;
+}
+
+std::unordered_map<qint64, TDeductions> LoadDefaultDeductionSets(Connection& connection) {
+    QSqlQuery query = connection.exec(QStringLiteral(
+        "SELECT i.salarycreditid, i.creditpercent, i.creditgrosspercent, i.creditvalue, i.expirydate "
+        "FROM salarycredititem AS i INNER JOIN salarycredit AS c ON c.salarycreditid = i.salarycreditid "
+        "WHERE c.defaultcredit = 'y' ORDER BY i.salarycreditid, i.salarycredititemid"));
+    std::unordered_map<qint64, TDeductions> sets;
+    while (query.next())
+        sets[query.value(0).toLongLong()].push_back(deductionOfRow(query, 1));
+    return sets;
 }

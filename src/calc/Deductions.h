@@ -2,6 +2,7 @@
 
 #include <QDate>
 
+#include <unordered_map>
 #include <vector>
 
 class Connection;
@@ -28,3 +29,6 @@ long double DeductionsTotal(const TDeductions& deductions, long double voluntary
 
 // The deductions of a stored deduction set.
 TDeductions LoadDeductions(Connection& connection, qint64 salaryCreditId);
+// Every default deduction set with deductions, by salarycreditid, in one
+// statement: for adding many employees at once.
+std::unordered_map<qint64, TDeductions> LoadDefaultDeductionSets(Connection& connection);

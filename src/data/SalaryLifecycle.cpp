@@ -10,12 +10,26 @@
 
 #include <QSqlQuery>
 
+#include <optional>
+
 namespace {
 
 // The month before the given day (January gives December of the year before).
 std::pair<int, int> previousMonth(const QDate& today) {
     const QDate previous = today.addMonths(-1);
     return {previous.year(), previous.month()};
+}
+
+// Whether applying changes the lines in memory before writing them: a
+// pending edit is posted, lines of a new document take its key.
+bool applyChangesLines(TDataSet& lines) {
+    if (lines.isEditing())
+        return true;
+    const int salaryid = lines.fieldByName(QStringLiteral("salaryid"))->index();
+    for (int row = 0; row < lines.recordCount(); ++row)
+        if (lines.valueAt(row, salaryid).toLongLong() == 0)
+            return true;
+    return false;
 }
 
 }  // namespace
@@ -183,28 +197,42 @@ bool TSalaryDM::SalaryModified() const {
 
 void TSalaryDM::SalaryApply() {
     const DataSetSnapshot header = SalaryZQ->snapshot();
-    const DataSetSnapshot lines = SalaryItemZQ->snapshot();
+    // The lines are copied only when applying changes them before the write;
+    // otherwise a refused write leaves them as they are, still pending, and
+    // only the cursor goes back (a month of many lines is not copied).
+    std::optional<DataSetSnapshot> lines;
+    if (applyChangesLines(*SalaryItemZQ))
+        lines = SalaryItemZQ->snapshot();
+    const TDataSet::Position position = SalaryItemZQ->position();
     try {
-        Transaction transaction(*ZConnection());
-        SalaryZQ->post();
-        const qint64 salaryid = SalaryZQ->fieldByName(QStringLiteral("salaryid"))->asLargeInt();
-        TField* lineSalary = SalaryItemZQ->fieldByName(QStringLiteral("salaryid"));
-        SalaryItemZQ->checkBrowseMode();
-        ControlsDisabled quiet(*SalaryItemZQ);
-        for (int row = 0; row < SalaryItemZQ->recordCount(); ++row) {
-            if (SalaryItemZQ->valueAt(row, lineSalary->index()).toLongLong() != 0)
-                continue;
-            SalaryItemZQ->setCurrentIndex(row);
-            SalaryItemZQ->edit();
-            lineSalary->setAsLargeInt(salaryid);
-            SalaryItemZQ->post();
+        TSqlQuery::WrittenKeys written;
+        {
+            Transaction transaction(*ZConnection());
+            SalaryZQ->post();
+            const qint64 salaryid = SalaryZQ->fieldByName(QStringLiteral("salaryid"))->asLargeInt();
+            TField* lineSalary = SalaryItemZQ->fieldByName(QStringLiteral("salaryid"));
+            SalaryItemZQ->checkBrowseMode();
+            ControlsDisabled quiet(*SalaryItemZQ);
+            for (int row = 0; row < SalaryItemZQ->recordCount(); ++row) {
+                if (SalaryItemZQ->valueAt(row, lineSalary->index()).toLongLong() != 0)
+                    continue;
+                SalaryItemZQ->setCurrentIndex(row);
+                SalaryItemZQ->edit();
+                lineSalary->setAsLargeInt(salaryid);
+                SalaryItemZQ->post();
+            }
+            SalaryItemZQ->first();
+            quiet.release();
+            written = SalaryItemZQ->writeUpdates();
+            transaction.commit();
         }
-        SalaryItemZQ->first();
-        quiet.release();
-        SalaryItemZQ->applyUpdates();
-        transaction.commit();
+        // Memory follows only what the database has kept.
+        SalaryItemZQ->acceptUpdates(written);
     } catch (...) {
-        SalaryItemZQ->restore(lines);
+        if (lines)
+            SalaryItemZQ->restore(*lines);
+        else
+            SalaryItemZQ->restorePosition(position);
         SalaryZQ->restore(header);
         throw;
     }

@@ -625,6 +625,13 @@ void TDataSet::restore(const DataSetSnapshot& s) {
     notifyReset();
 }
 
+void TDataSet::restorePosition(const Position& position) {
+    current_ = records_.empty() ? -1 : std::clamp(position.current, 0, int(records_.size()) - 1);
+    eof_ = position.eof;
+    bof_ = position.bof;
+    notifyReset();
+}
+
 const QVariant& TDataSet::storedValue(int fieldIndex) const {
     if (current_ < 0 || (state_ == DataSetState::Insert))
         return nullVariant();

@@ -135,6 +135,15 @@ public:
 
     DataSetSnapshot snapshot() const;
     void restore(const DataSetSnapshot& snapshot);
+    // Only where the cursor stands: what to put back after work that moved
+    // it and changed nothing else, without copying every record.
+    struct Position {
+        int current = -1;
+        bool eof = true;
+        bool bof = true;
+    };
+    Position position() const { return {current_, eof_, bof_}; }
+    void restorePosition(const Position& position);
 
     // Removes every record (in-memory datasets; nothing is written).
     void emptyDataSet();

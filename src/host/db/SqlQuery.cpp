@@ -36,6 +36,7 @@ void TSqlQuery::setUpdateTable(const QString& table, const QString& keyField) {
     updateTable_ = table;
     keyName_ = keyField;
     statements_.clear();
+    writes_.clear();
 }
 
 TField* TSqlQuery::keyField() const { return keyName_.isEmpty() ? nullptr : findField(keyName_); }
@@ -65,6 +66,7 @@ QSqlQuery& TSqlQuery::prepared(const QString& sql) {
 void TSqlQuery::doOpen(std::vector<std::unique_ptr<TRecord>>& records) {
     Connection& connection = requireConnection();
     statements_.clear();  // a reconnect invalidates prepared statements
+    writes_.clear();
     QSqlQuery query(connection.database());
     query.setForwardOnly(true);
     if (!query.prepare(sql_))
@@ -100,10 +102,39 @@ void TSqlQuery::doOpen(std::vector<std::unique_ptr<TRecord>>& records) {
     }
 }
 
+QSqlQuery& TSqlQuery::preparedWrite(const std::vector<int>& columns, bool inserting) {
+    QByteArray shape;
+    shape.reserve(qsizetype(1 + 2 * columns.size()));
+    shape.append(inserting ? 'I' : 'U');
+    for (int column : columns)
+        shape.append(char(column & 0xff)).append(char(column >> 8));
+    auto it = writes_.find(shape);
+    if (it != writes_.end())
+        return *it;
+    const QString key = keyField()->fieldName();
+    QStringList names;
+    for (int column : columns)
+        names << field(column)->fieldName();
+    QString sql;
+    if (inserting && names.isEmpty())
+        sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (NULL)").arg(updateTable_, key);
+    else if (inserting)
+        sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                  .arg(updateTable_, names.join(QLatin1Char(',')),
+                       QStringList(names.size(), QStringLiteral("?")).join(QLatin1Char(',')));
+    else
+        sql = QStringLiteral("UPDATE %1 SET %2 = ? WHERE %3 = ?")
+                  .arg(updateTable_, names.join(QStringLiteral(" = ?, ")), key);
+    QSqlQuery query(requireConnection().database());
+    if (!query.prepare(sql))
+        throw EDatabaseError(QStringLiteral("Greška u upitu: %1").arg(Connection::errorText(query.lastError())));
+    return *writes_.insert(shape, query);
+}
+
 qint64 TSqlQuery::writeRecord(const TRecord& record, const std::vector<QVariant>& values, bool inserting) {
     TField* key = keyField();
-    QStringList columns;
-    QVariantList bound;
+    const std::vector<QVariant>& before = record.status == UpdateStatus::Modified ? record.original : record.values;
+    columns_.clear();
     for (int i = 0; i < fieldCount(); ++i) {
         TField* f = field(i);
         if (!f->stored() || f == key)
@@ -113,34 +144,20 @@ qint64 TSqlQuery::writeRecord(const TRecord& record, const std::vector<QVariant>
             if (value.isNull())
                 continue;  // the column's default applies
         } else {
-            const QVariant& before = record.status == UpdateStatus::Modified ? record.original[size_t(i)]
-                                                                             : record.values[size_t(i)];
-            if (before == value && before.isNull() == value.isNull())
+            const QVariant& old = before[size_t(i)];
+            if (old == value && old.isNull() == value.isNull())
                 continue;
         }
-        columns << f->fieldName();
-        bound << value;
+        columns_.push_back(i);
     }
-    QString sql;
-    if (inserting) {
-        if (columns.isEmpty())
-            sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (NULL)").arg(updateTable_, key->fieldName());
-        else
-            sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                      .arg(updateTable_, columns.join(QLatin1Char(',')),
-                           QStringList(columns.size(), QStringLiteral("?")).join(QLatin1Char(',')));
-    } else {
-        if (columns.isEmpty())
-            return 0;
-        sql = QStringLiteral("UPDATE %1 SET %2 = ? WHERE %3 = ?")
-                  .arg(updateTable_, columns.join(QStringLiteral(" = ?, ")), key->fieldName());
-        const QVariant& keyValue = record.status == UpdateStatus::Modified ? record.original[size_t(key->index())]
-                                                                           : record.values[size_t(key->index())];
-        bound << keyValue;
-    }
-    QSqlQuery& query = prepared(sql);
-    for (int i = 0; i < bound.size(); ++i)
-        query.bindValue(i, bound.at(i));
+    if (!inserting && columns_.empty())
+        return 0;
+    QSqlQuery& query = preparedWrite(columns_, inserting);
+    int position = 0;
+    for (int column : columns_)
+        query.bindValue(position++, values[size_t(column)]);
+    if (!inserting)
+        query.bindValue(position, before[size_t(key->index())]);
     connection_->countStatement();
     if (!query.exec())
         throw EDatabaseError(QStringLiteral("Zapis nije sačuvan (%1): %2")
@@ -182,24 +199,42 @@ void TSqlQuery::applyUpdates() {
     checkBrowseMode();
     if (!updatesPending())
         return;
-    Connection& connection = requireConnection();
-    requireUpdateTable();
-    const int keyIndex = keyField()->index();
-    std::vector<std::pair<TRecord*, qint64>> newKeys;
+    WrittenKeys keys;
     {
-        Transaction transaction(connection);
-        for (const auto& record : deletedRecords())
-            deleteRow(record->values[size_t(keyIndex)]);
-        for (const auto& record : records()) {
-            if (record->status == UpdateStatus::Modified)
-                writeRecord(*record, record->values, false);
-            else if (record->status == UpdateStatus::Inserted)
-                newKeys.emplace_back(record.get(), writeRecord(*record, record->values, true));
-        }
+        Transaction transaction(requireConnection());
+        keys = writeUpdates();
         transaction.commit();
     }
     // Only now, with everything stored, does memory follow the database.
-    for (auto& [record, key] : newKeys)
+    acceptUpdates(keys);
+}
+
+TSqlQuery::WrittenKeys TSqlQuery::writeUpdates() {
+    checkBrowseMode();
+    WrittenKeys newKeys;
+    if (!updatesPending())
+        return newKeys;
+    Connection& connection = requireConnection();
+    requireUpdateTable();
+    Transaction transaction(connection);
+    const int keyIndex = keyField()->index();
+    for (const auto& record : deletedRecords())
+        deleteRow(record->values[size_t(keyIndex)]);
+    for (const auto& record : records()) {
+        if (record->status == UpdateStatus::Modified)
+            writeRecord(*record, record->values, false);
+        else if (record->status == UpdateStatus::Inserted)
+            newKeys.emplace_back(record.get(), writeRecord(*record, record->values, true));
+    }
+    transaction.commit();
+    return newKeys;
+}
+
+void TSqlQuery::acceptUpdates(const WrittenKeys& keys) {
+    if (!updatesPending())
+        return;
+    const int keyIndex = keyField()->index();
+    for (const auto& [record, key] : keys)
         record->values[size_t(keyIndex)] = qlonglong(key);
     commitUpdates();
     notifyReset();

@@ -40,6 +40,14 @@ public:
     // database refuses, nothing is written and the changes stay pending.
     void applyUpdates();
 
+    // applyUpdates in two halves, for a caller whose transaction spans more
+    // than this dataset: writeUpdates() writes inside it and changes nothing
+    // in memory; once it has committed, acceptUpdates() gives the inserted
+    // records their keys and marks every change written.
+    using WrittenKeys = std::vector<std::pair<TRecord*, qint64>>;
+    WrittenKeys writeUpdates();
+    void acceptUpdates(const WrittenKeys& keys);
+
 protected:
     void doOpen(std::vector<std::unique_ptr<TRecord>>& records) override;
     void doPost(TRecord& record, std::vector<QVariant>& values, bool inserting) override;
@@ -52,6 +60,9 @@ private:
     qint64 writeRecord(const TRecord& record, const std::vector<QVariant>& values, bool inserting);
     void deleteRow(const QVariant& key);
     QSqlQuery& prepared(const QString& sql);
+    // The statement writing exactly these columns (field indexes), prepared
+    // once: rows of the same shape share it, and no SQL is built per row.
+    QSqlQuery& preparedWrite(const std::vector<int>& columns, bool inserting);
 
     Connection* connection_ = nullptr;
     QString sql_;
@@ -59,4 +70,6 @@ private:
     QString updateTable_;
     QString keyName_;
     QHash<QString, QSqlQuery> statements_;
+    QHash<QByteArray, QSqlQuery> writes_;
+    std::vector<int> columns_;  // reused by every row written
 };
