@@ -17,6 +17,7 @@
 #include <QSet>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QStringList>
 
 namespace {
 
@@ -57,6 +58,22 @@ const char* const CopiedEmployeeColumns[] = {
     "firstname", "lastname", "code", "address", "city", "minsalary", "employer", "account", "paymentcode",
     "community", "communitypaymentcode", "organizationunit", "arrangedsalaryvalue", "arrangedpaymentvalue",
     "voluntarypensionname", "voluntarypensionbankaccount", "voluntarypensionpaymentcode"};
+
+// The employee's columns adding reads besides those: its key, pay basis and service.
+const char* const ReadEmployeeColumns[] = {
+    "employeeid", "coefficient", "netcoefficient", "workingstateid", "employeetransportzoneid", "workingfromdate",
+    "workingtodate", "previousworkingyears", "previousworkingmonths", "previousworkingdays"};
+
+// The columns every employee query of adding selects, each prefixed by `alias`:
+// only these, as a company of thousands is read whole.
+QString selectedEmployeeColumns(const QString& alias) {
+    QStringList columns;
+    for (const char* column : ReadEmployeeColumns)
+        columns << alias + QLatin1String(column);
+    for (const char* column : CopiedEmployeeColumns)
+        columns << alias + QLatin1String(column);
+    return columns.join(QStringLiteral(", "));
+}
 
 const char* const ZeroedLineColumns[] = {
     "increment", "decrement", "difference", "vacationhours", "sickhours", "longsickhours", "nightworkinghours",
@@ -249,7 +266,8 @@ int TSalaryDM::AddAllActiveEmployees() {
     const QString type = CalcState().fields.document.salarytype->asString();
     QSqlQuery employees;
     if (type == QLatin1String("B")) {
-        employees = c.exec(QStringLiteral("SELECT * FROM employee WHERE active = 'y' AND workingstateid = 7 ORDER BY code"));
+        employees = c.exec(QStringLiteral("SELECT %1 FROM employee WHERE active = 'y' AND workingstateid = 7 ORDER BY code")
+                               .arg(selectedEmployeeColumns({})));
     } else {
         const QVariant last = Options.LoadEmployeesFromLastCalculation
             ? c.scalar(QStringLiteral("SELECT salaryid FROM salary WHERE status = 'p' AND ((salarytype = 'Z') OR "
@@ -257,15 +275,17 @@ int TSalaryDM::AddAllActiveEmployees() {
             : QVariant();
         if (last.isValid() && !last.isNull())
             employees = c.exec(
-                QStringLiteral("SELECT e.*, si.salaryitemid FROM employee AS e LEFT JOIN salaryitem AS si "
+                QStringLiteral("SELECT %1, si.salaryitemid FROM employee AS e LEFT JOIN salaryitem AS si "
                                "ON ((si.salaryid = ?) AND (si.employeeid = e.employeeid)) "
                                "WHERE e.active = 'y' AND e.workingstateid != 7 AND e.workingstateid != 8 "
                                "AND e.workingstateid != 15 AND NOT(si.salaryitemid IS NULL) "
-                               "ORDER BY si.salaryitemid, e.code"),
+                               "ORDER BY si.salaryitemid, e.code")
+                    .arg(selectedEmployeeColumns(QStringLiteral("e."))),
                 {last});
         else
-            employees = c.exec(QStringLiteral("SELECT * FROM employee WHERE active = 'y' AND workingstateid != 7 AND "
-                                              "workingstateid != 8 AND workingstateid != 15 ORDER BY code"));
+            employees = c.exec(QStringLiteral("SELECT %1 FROM employee WHERE active = 'y' AND workingstateid != 7 AND "
+                                              "workingstateid != 8 AND workingstateid != 15 ORDER BY code")
+                                   .arg(selectedEmployeeColumns({})));
     }
     AddContext context = loadContext(*this);
     loadDeductionSets(*this);

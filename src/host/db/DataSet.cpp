@@ -440,8 +440,10 @@ void TDataSet::post() {
             record.original = std::move(record.values);
             record.status = UpdateStatus::Modified;
         }
-        record.values = std::move(buffer_);
+        record.values.swap(buffer_);
     }
+    // The buffer keeps its storage for the next edit: bulk work over many
+    // records allocates one row per record, not two.
     buffer_.clear();
     state_ = DataSetState::Browse;
     ++changeCount_;

@@ -36,7 +36,7 @@ void TSqlQuery::setUpdateTable(const QString& table, const QString& keyField) {
     updateTable_ = table;
     keyName_ = keyField;
     statements_.clear();
-    writes_.clear();
+    forgetWrites();
 }
 
 TField* TSqlQuery::keyField() const { return keyName_.isEmpty() ? nullptr : findField(keyName_); }
@@ -50,6 +50,12 @@ Connection& TSqlQuery::requireConnection() const {
 void TSqlQuery::requireUpdateTable() const {
     if (updateTable_.isEmpty() || !keyField())
         throw EDatabaseError(QStringLiteral("Skup \"%1\" se ne može menjati.").arg(name()));
+}
+
+void TSqlQuery::forgetWrites() {
+    writes_.clear();
+    lastWrite_ = nullptr;
+    lastColumns_.clear();
 }
 
 QSqlQuery& TSqlQuery::prepared(const QString& sql) {
@@ -66,7 +72,7 @@ QSqlQuery& TSqlQuery::prepared(const QString& sql) {
 void TSqlQuery::doOpen(std::vector<std::unique_ptr<TRecord>>& records) {
     Connection& connection = requireConnection();
     statements_.clear();  // a reconnect invalidates prepared statements
-    writes_.clear();
+    forgetWrites();
     QSqlQuery query(connection.database());
     query.setForwardOnly(true);
     if (!query.prepare(sql_))
@@ -103,6 +109,16 @@ void TSqlQuery::doOpen(std::vector<std::unique_ptr<TRecord>>& records) {
 }
 
 QSqlQuery& TSqlQuery::preparedWrite(const std::vector<int>& columns, bool inserting) {
+    // Rows written one after another mostly have the shape of the one before.
+    if (lastWrite_ && inserting == lastInserting_ && columns == lastColumns_)
+        return *lastWrite_;
+    lastInserting_ = inserting;
+    lastColumns_ = columns;
+    lastWrite_ = &preparedShape(columns, inserting);
+    return *lastWrite_;
+}
+
+QSqlQuery& TSqlQuery::preparedShape(const std::vector<int>& columns, bool inserting) {
     QByteArray shape;
     shape.reserve(qsizetype(1 + 2 * columns.size()));
     shape.append(inserting ? 'I' : 'U');

@@ -63,6 +63,8 @@ private:
     // The statement writing exactly these columns (field indexes), prepared
     // once: rows of the same shape share it, and no SQL is built per row.
     QSqlQuery& preparedWrite(const std::vector<int>& columns, bool inserting);
+    QSqlQuery& preparedShape(const std::vector<int>& columns, bool inserting);
+    void forgetWrites();
 
     Connection* connection_ = nullptr;
     QString sql_;
@@ -72,4 +74,7 @@ private:
     QHash<QString, QSqlQuery> statements_;
     QHash<QByteArray, QSqlQuery> writes_;
     std::vector<int> columns_;  // reused by every row written
+    QSqlQuery* lastWrite_ = nullptr;
+    std::vector<int> lastColumns_;
+    bool lastInserting_ = false;
 };
