@@ -145,6 +145,33 @@ TEST_F(Lifecycle, AFailedApplyStoresNothingAndKeepsTheEdits) {
     EXPECT_EQ(h("salaryid")->asLargeInt(), c->scalar(QStringLiteral("SELECT MIN(salaryid) FROM salaryitem")).toLongLong());
 }
 
+TEST_F(Lifecycle, AFailedApplyOfAStoredDocumentKeepsItsChangedLinesPending) {
+    dm.SalaryAddDocument(QStringLiteral("Z"));
+    fillHeader();
+    dm.SalaryItemsOpen();
+    for (int sort = 1; sort <= 3; ++sort)
+        addLine(sort);
+    dm.SalaryApply();
+    TDataSet& lines = *dm.SalaryItemZQ;
+    for (lines.first(); !lines.eof(); lines.next()) {
+        lines.edit();
+        l("coefficient")->setAsFloat(2);
+    }
+    lines.setCurrentIndex(1);
+    c->execDirect(QStringLiteral("ALTER TABLE salaryitem RENAME TO salaryitem_away"));
+    EXPECT_THROW(dm.SalaryApply(), EDatabaseError);
+    c->execDirect(QStringLiteral("ALTER TABLE salaryitem_away RENAME TO salaryitem"));
+    EXPECT_TRUE(dm.SalaryModified());
+    EXPECT_EQ(1, lines.currentIndex());
+    EXPECT_EQ(2.0, l("coefficient")->asFloat());
+    EXPECT_EQ(0, c->scalar(QStringLiteral("SELECT COUNT(*) FROM salaryitem WHERE coefficient = 2")).toInt());
+
+    dm.SalaryApply();
+    EXPECT_FALSE(dm.SalaryModified());
+    EXPECT_EQ(3, count(QStringLiteral("salaryitem")));
+    EXPECT_EQ(3, c->scalar(QStringLiteral("SELECT COUNT(*) FROM salaryitem WHERE coefficient = 2")).toInt());
+}
+
 TEST_F(Lifecycle, DeletingALineClosesTheGapInTheOrder) {
     dm.SalaryAddDocument(QStringLiteral("Z"));
     fillHeader();

@@ -2,6 +2,8 @@
 #include "db/DbError.h"
 #include "db/SqlQuery.h"
 
+#include <QSqlQuery>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -142,4 +144,45 @@ TEST(SqlQuery, NestedTransactionsRollBackTogether) {
         EXPECT_THROW(outer.commit(), EDatabaseError);
     }
     EXPECT_EQ(0, rows(c));
+}
+
+TEST(SqlQuery, RowsOfDifferentShapesEachWriteOnlyTheirOwnColumns) {
+    REQUIRE_TEST_DATABASE();
+    TestDatabase db;
+    Connection& c = db.open();
+    Settings s(c, true);
+    s.q.open();
+    for (int i = 0; i < 6; ++i) {
+        s.q.append();
+        s.section->setAsString(QStringLiteral("S"));
+        s.name->setAsString(QStringLiteral("k%1").arg(i));
+        if (i % 3 != 2)
+            s.value->setAsString(QString::number(i));  // every third row leaves its value unset
+        s.q.post();
+    }
+    quint64 before = c.statementCount();
+    s.q.applyUpdates();
+    EXPECT_EQ(6u + 2u, c.statementCount() - before);  // a statement a row, the transaction's begin and commit
+    EXPECT_EQ(2, c.scalar(QStringLiteral("SELECT COUNT(*) FROM dbinifile WHERE value IS NULL")).toInt());
+
+    // Updates of different columns, interleaved, and a row left as it was.
+    const QStringList values{QStringLiteral("a"), {}, QStringLiteral("c"), {}, QStringLiteral("e"), {}};
+    for (s.q.first(); !s.q.eof(); s.q.next()) {
+        const int row = s.q.currentIndex();
+        s.q.edit();
+        if (row % 2 == 0)
+            s.value->setAsString(values[row]);
+        else if (row != 5)
+            s.name->setAsString(QStringLiteral("n%1").arg(row));
+    }
+    before = c.statementCount();
+    s.q.applyUpdates();
+    EXPECT_EQ(5u + 2u, c.statementCount() - before);
+    QSqlQuery q = c.exec(QStringLiteral("SELECT keyname, value FROM dbinifile ORDER BY dbinifileid"));
+    QStringList stored;
+    while (q.next())
+        stored << q.value(0).toString() + QLatin1Char('=') + q.value(1).toString();
+    EXPECT_EQ(QStringList({QStringLiteral("k0=a"), QStringLiteral("n1=1"), QStringLiteral("k2=c"),
+                           QStringLiteral("n3=3"), QStringLiteral("k4=e"), QStringLiteral("k5=")}),
+              stored);
 }

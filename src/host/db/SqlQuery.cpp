@@ -112,10 +112,14 @@ QSqlQuery& TSqlQuery::preparedWrite(const std::vector<int>& columns, bool insert
     // Rows written one after another mostly have the shape of the one before.
     if (lastWrite_ && inserting == lastInserting_ && columns == lastColumns_)
         return *lastWrite_;
+    // Remembered only once prepared: a statement that failed to prepare must
+    // not leave the shape paired with the statement before it.
+    lastWrite_ = nullptr;
+    QSqlQuery& query = preparedShape(columns, inserting);
+    lastWrite_ = &query;
     lastInserting_ = inserting;
     lastColumns_ = columns;
-    lastWrite_ = &preparedShape(columns, inserting);
-    return *lastWrite_;
+    return query;
 }
 
 QSqlQuery& TSqlQuery::preparedShape(const std::vector<int>& columns, bool inserting) {
