@@ -347,6 +347,10 @@ void TSalaryDetailForm::CreateGrid() {
     SalaryItemDBG->horizontalHeader()->setSectionsClickable(true);
     SalaryItemDBG->horizontalHeader()->setSortIndicatorShown(true);
     SalaryItemDBG->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    // Long titles ("Sati bolov. preko 30 dana") wrap onto a second line
+    // instead of being cut off on both sides of a narrow column.
+    SalaryItemDBG->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    SalaryItemDBG->horizontalHeader()->setMinimumHeight(2 * SalaryItemDBG->horizontalHeader()->fontMetrics().lineSpacing() + 8);
     connect(SalaryItemDBG->horizontalHeader(), &QHeaderView::sectionClicked, this, &TSalaryDetailForm::SortByColumn);
     // Widths from the titles alone: measuring a thousand lines would slow the opening.
     const QFontMetrics metrics = SalaryItemDBG->horizontalHeader()->fontMetrics();
