@@ -83,6 +83,9 @@ void runMonth(QTextStream& out, const QString& url, const Options& options) {
     out << "baza: " << connection.url().displayText() << "\n";
     if (options.empty)
         emptyDatabase(connection);
+    else if (connection.tableExists(QStringLiteral("employee"))
+             && connection.scalar(QStringLiteral("SELECT COUNT(*) FROM employee")).toInt() > 0)
+        throw EDatabaseError(QStringLiteral("Baza već ima zaposlene; --empty briše njene tabele pre merenja."));
     PrepareDatabase(connection);
     QElapsedTimer timer;
     timer.start();
