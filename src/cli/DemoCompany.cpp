@@ -190,15 +190,19 @@ struct RateItem {
     bool chamber;
 };
 
-// The statutory rates of 2026 with the treasury accounts of each revenue.
+// The statutory rates of 2026. Since March 2014 every tax and contribution
+// withheld from pay goes to one treasury account with payment code 254, the
+// reference being the one the tax administration gives the monthly return;
+// the chamber fee keeps its own revenue account.
+const char* const UnifiedCollectionAccount = "840-4848-37";
 const RateItem RateItems[] = {
-    {"PIO na teret zaposlenog", 14.00, 0, "s", true, "840-721313843-74", false},
-    {"Zdravstveno na teret zaposl.", 5.15, 0, "s", true, "840-721325843-61", false},
-    {"Nezaposlenost na teret zaposl.", 0.75, 0, "s", true, "840-721417843-26", false},
+    {"PIO na teret zaposlenog", 14.00, 0, "s", true, UnifiedCollectionAccount, false},
+    {"Zdravstveno na teret zaposl.", 5.15, 0, "s", true, UnifiedCollectionAccount, false},
+    {"Nezaposlenost na teret zaposl.", 0.75, 0, "s", true, UnifiedCollectionAccount, false},
     // The monthly non-taxable amount of pay from 1 January 2026.
-    {"Porez na zarade", 10.00, 34221, "s", false, "840-711111843-52", false},
-    {"PIO na teret poslodavca", 10.00, 0, "a", true, "840-721314843-81", false},
-    {"Zdravstveno na teret poslod.", 5.15, 0, "a", true, "840-721326843-68", false},
+    {"Porez na zarade", 10.00, 34221, "s", false, UnifiedCollectionAccount, false},
+    {"PIO na teret poslodavca", 10.00, 0, "a", true, UnifiedCollectionAccount, false},
+    {"Zdravstveno na teret poslod.", 5.15, 0, "a", true, UnifiedCollectionAccount, false},
     {"Članarina Privrednoj komori", 0.10, 0, "a", false, "840-742341843-24", true},
 };
 
@@ -338,14 +342,14 @@ int InsertRateSet(Connection& connection) {
                 {QStringLiteral("taxname"), QString::fromUtf8(item.name)},
                 {QStringLiteral("taxpercent"), item.percent},
                 {QStringLiteral("taxfreevalue"), item.taxFree},
-                {QStringLiteral("paycode"), QStringLiteral("254")},
+                {QStringLiteral("paycode"), item.chamber ? QStringLiteral("253") : QStringLiteral("254")},
                 {QStringLiteral("taxbankaccount"), QLatin1String(item.account)},
                 {QStringLiteral("taxstatus"), QLatin1String(item.status)},
                 {QStringLiteral("maxsalary"), Flag(item.bases)},
                 {QStringLiteral("minsalary"), Flag(item.bases)},
                 {QStringLiteral("paymentmodel"), QStringLiteral("97")},
                 {QStringLiteral("paymentcode"), QString()},
-                {QStringLiteral("employeecommunitypaymentcode"), Flag(!item.chamber)},
+                {QStringLiteral("employeecommunitypaymentcode"), Flag(false)},
                 {QStringLiteral("chamber"), Flag(item.chamber)},
                 {QStringLiteral("paymentcode2"), QString()}});
     return int(std::size(RateItems));

@@ -126,6 +126,9 @@ TEST(DemoCompany, HasTheStatutoryRatesInTheOrderTheCalculationReadsThem) {
     EXPECT_EQ((QStringList{"14.00", "tax 10.00 free 34221", "5.15", "0.75"}), employee);
     EXPECT_EQ((QStringList{"10.00", "5.15"}), employer);
     EXPECT_EQ(1, Count(connection, QStringLiteral("SELECT COUNT(*) FROM salarytaxitem WHERE chamber = 'y'")));
+    // Withheld taxes and contributions are paid together, the chamber fee apart.
+    EXPECT_EQ(6, Count(connection, QStringLiteral("SELECT COUNT(*) FROM salarytaxitem WHERE chamber = 'n' AND "
+                                                  "taxbankaccount = '840-4848-37' AND paycode = '254'")));
 }
 
 TEST(DemoCompany, RefusesADatabaseThatAlreadyHasData) {
