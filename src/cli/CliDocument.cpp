@@ -202,6 +202,13 @@ int reportingRefusals(CliSession& session, const CliContext& context, Body body)
     } catch (const EAbort&) {
         const QString shown = session.ShownMessages();
         context.err << "Greška: " << (shown.isEmpty() ? QStringLiteral("radnja je prekinuta.") : shown) << "\n";
+        // The editor would show the refused line; a script names it.
+        TSqlQuery& lines = *session.dm().SalaryItemZQ;
+        if (lines.active() && lines.isEditing()) {
+            const auto column = [&](const char* name) { return lines.fieldByName(QLatin1String(name))->asString(); };
+            context.err << "Stavka: " << column("code") << " " << column("lastname") << " " << column("firstname")
+                        << "\n";
+        }
         return 1;
     }
 }

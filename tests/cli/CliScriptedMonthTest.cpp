@@ -56,6 +56,12 @@ TEST_F(ScriptedMonthOfFour, HoursNightAndDeductionPercentFollowTheLineAndTooMany
     EXPECT_TRUE(refused.err.contains(QStringLiteral("Obračun neće biti sproveden za zaposlenog: Ilić Ana.")))
         << refused.err.toStdString();
     EXPECT_EQ(45454.55, number(line(id, QStringLiteral("001")), "regularwork"));
+
+    // A value the line refuses names the line, as the editor would show it.
+    const Result invalid = run(lineSet(id, QStringLiteral("001"), {QStringLiteral("coefficient=0")}));
+    EXPECT_EQ(1, invalid.code);
+    EXPECT_TRUE(invalid.err.contains(QStringLiteral("Stavka: 001 Ilić Ana"))) << invalid.err.toStdString();
+    EXPECT_EQ(45454.55, number(line(id, QStringLiteral("001")), "regularwork"));
 }
 
 TEST_F(ScriptedMonthOfFour, ChangingTheFundRecalculatesEveryLineOnceAndATypedNetGivesItsGross) {
