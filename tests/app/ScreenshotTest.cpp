@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 
@@ -58,6 +59,10 @@ TEST(Screenshots, OfTheHostWindowItsDialogsAndAReport) {
     window.show();
     ASSERT_TRUE(window.LoadModule(QStringLiteral(ZARADE_TEST_MODULE)));
     Save(&window, QStringLiteral("main-window"));
+    // A search with no keys lists every document.
+    if (auto* find = window.findChild<QPushButton*>(QStringLiteral("FindButton")))
+        find->click();
+    Save(&window, QStringLiteral("main-window-found"));
 
     auto* reports = window.findChild<QAction*>(QStringLiteral("SalaryReports"));
     ASSERT_NE(nullptr, reports);
