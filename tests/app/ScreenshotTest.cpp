@@ -63,6 +63,9 @@ TEST(Screenshots, OfTheHostWindowItsDialogsAndAReport) {
     if (auto* find = window.findChild<QPushButton*>(QStringLiteral("FindButton")))
         find->click();
     Save(&window, QStringLiteral("main-window-found"));
+    // The newest document in its editor, opened from the list as a user does.
+    if (auto* edit = window.findChild<QAction*>(QStringLiteral("SalaryEdit")))
+        GrabModal(QStringLiteral("editor-from-list"), [edit] { edit->trigger(); });
 
     auto* reports = window.findChild<QAction*>(QStringLiteral("SalaryReports"));
     ASSERT_NE(nullptr, reports);
