@@ -131,10 +131,13 @@ TDocumentValues DocumentOfRow(const QSqlQuery& row) {
     v.salaryid = column(row, "salaryid").toLongLong();
     v.salarytaxid = column(row, "salarytaxid").toLongLong();
     v.salarytype = typeCode(column(row, "salarytype").toString());
-    const QVariant date = column(row, "paymentdate");
-    v.paymentdate = date.typeId() == QMetaType::QString ? QDate::fromString(date.toString().left(10), Qt::ISODate)
-                                                        : date.toDate();
+    v.paymentdate = StoredDate(column(row, "paymentdate"));
     return v;
+}
+
+QDate StoredDate(const QVariant& value) {
+    return value.typeId() == QMetaType::QString ? QDate::fromString(value.toString().left(10), Qt::ISODate)
+                                                : value.toDate();
 }
 
 TLineValues LineOfRow(const QSqlQuery& row) {

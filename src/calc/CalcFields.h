@@ -96,4 +96,7 @@ TLineValues ReadLine(const TLineFields& fields);
 // The same from the current row of a query over the stored table (the
 // line's query joins the employee's workingstateid).
 TDocumentValues DocumentOfRow(const QSqlQuery& row);
+// A date column of a stored row: SQLite gives its text, perhaps with a time
+// of day after it; only the day counts.
+QDate StoredDate(const QVariant& value);
 TLineValues LineOfRow(const QSqlQuery& row);

@@ -1,5 +1,6 @@
 #include "Deductions.h"
 
+#include "CalcFields.h"
 #include "CalcRounding.h"
 #include "db/Connection.h"
 
@@ -35,9 +36,7 @@ TDeduction deductionOfRow(const QSqlQuery& query, int first) {
     // A deduction entered today carries today's date and time; only the day counts.
     const QVariant expiry = query.value(first + 3);
     if (!expiry.isNull())
-        d.expiryDate = expiry.typeId() == QMetaType::QString
-            ? QDate::fromString(expiry.toString().left(10), Qt::ISODate)
-            : expiry.toDate();
+        d.expiryDate = StoredDate(expiry);
     return d;
 }
 

@@ -1,5 +1,6 @@
 #include "LeaveHistory.h"
 
+#include "CalcFields.h"
 #include "db/Connection.h"
 
 #include <QSet>
@@ -39,11 +40,6 @@ QString historySql(qsizetype employees, const THistorySpan& span) {
     if (span.to.isValid())
         sql += QStringLiteral(" AND s.paymentdate <= ?");
     return sql + QStringLiteral(" ORDER BY si.employeeid, s.paymentdate DESC, s.salaryid DESC, si.salaryitemid");
-}
-
-QDate dateOf(const QVariant& value) {
-    return value.typeId() == QMetaType::QString ? QDate::fromString(value.toString().left(10), Qt::ISODate)
-                                                : value.toDate();
 }
 
 // Column positions of the history query, found once per statement.
@@ -97,7 +93,7 @@ TEarlierLine earlierLineOfRow(const QSqlQuery& row, const HistoryColumns& c) {
     d.salarytaxid = row.value(c.salarytaxid).toLongLong();
     const QString type = row.value(c.salarytype).toString();
     d.salarytype = type.isEmpty() ? QChar() : type.at(0);
-    d.paymentdate = dateOf(row.value(c.paymentdate));
+    d.paymentdate = StoredDate(row.value(c.paymentdate));
     return earlier;
 }
 
