@@ -114,10 +114,7 @@ int main(int argc, char* argv[]) {
 
         ScriptedMessages messages;
         TSalaryDM dm;
-        dm.SetMessages(&messages);
-        dm.SetZConnection(&connection);
-        dm.LoadOptions();
-        dm.ConnectRecalculationTriggers();
+        dm.ConnectForEditing(connection, messages);
         openDocument(dm);
 
         print(out, "svaka stavka čita svoju istoriju", typeVacation(dm, false));

@@ -96,10 +96,7 @@ void runMonth(QTextStream& out, const QString& url, const Options& options) {
 
     ScriptedMessages messages;
     TSalaryDM dm;
-    dm.SetMessages(&messages);
-    dm.SetZConnection(&connection);
-    dm.LoadOptions();
-    dm.ConnectRecalculationTriggers();
+    dm.ConnectForEditing(connection, messages);
     OpenMonthDocument(dm, options.plan.year, options.plan.month);
 
     Step add = measure(connection, QStringLiteral("1. dodavanje svih zaposlenih i upis"),

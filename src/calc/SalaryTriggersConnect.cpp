@@ -13,6 +13,13 @@ void wire(TSalaryDM& dm, TDataSet& dataSet, std::initializer_list<const char*> f
 
 }  // namespace
 
+void TSalaryDM::ConnectForEditing(Connection& connection, IMessages& messages) {
+    SetMessages(&messages);
+    SetZConnection(&connection);
+    LoadOptions();
+    ConnectRecalculationTriggers();
+}
+
 void TSalaryDM::ConnectRecalculationTriggers() {
     TDataSet& header = *SalaryZQ;
     wire(*this, header, {"baudvalue", "partcoefficient", "minnetsalaryvalue", "workingyearsincrementpercent"},

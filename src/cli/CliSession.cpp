@@ -21,12 +21,9 @@ CliSession::CliSession(const CliContext& context)
     if (!DatabaseIsCurrent(*connection_))
         throw EDatabaseError(QStringLiteral("Baza nije pripremljena; pokrenite najpre: zarade-cli --db %1 init")
                                  .arg(connection_->url().displayText()));
-    dm_.SetMessages(&messages_);
-    dm_.SetZConnection(connection_.get());
+    dm_.ConnectForEditing(*connection_, messages_);
     // A command names what it deletes; there is nobody to ask again.
     dm_.SetConfirmDeletes(false);
-    dm_.LoadOptions();
-    dm_.ConnectRecalculationTriggers();
 }
 
 void CliSession::OpenDocument(qint64 salaryid) {
@@ -57,10 +54,4 @@ void CliSession::Assign(TDataSet& dataSet, const QStringList& assignments) {
     }
 }
 
-QString CliSession::ShownMessages() const {
-    QStringList lines;
-    for (const auto& shown : messages_.shown)
-        if (shown.kind == MessageKind::Error || shown.kind == MessageKind::Warning)
-            lines << shown.text;
-    return lines.join(QLatin1Char('\n'));
-}
+QString CliSession::ShownMessages() const { return messages_.refusals(); }

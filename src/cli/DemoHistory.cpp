@@ -43,10 +43,7 @@ DemoHistoryResult SeedDemoHistory(Connection& connection, const QDate& today) {
     // Questions (none are expected for regular work) are declined.
     ScriptedMessages messages(ScriptedMessages::AnswerPolicy::No);
     TSalaryDM dm;
-    dm.SetMessages(&messages);
-    dm.SetZConnection(&connection);
-    dm.LoadOptions();
-    dm.ConnectRecalculationTriggers();
+    dm.ConnectForEditing(connection, messages);
 
     DemoHistoryResult result;
     const QDate demoMonth = QDate(today.year(), today.month(), 1).addMonths(-1);
@@ -67,10 +64,7 @@ DemoHistoryResult SeedDemoHistory(Connection& connection, const QDate& today) {
             result.last = month;
         }
     } catch (const EAbort&) {
-        QStringList shown;
-        for (const auto& message : messages.shown)
-            shown << message.text;
-        throw EDatabaseError(shown.isEmpty() ? QStringLiteral("Obračun istorije je prekinut.") : shown.join(QLatin1Char('\n')));
+        ThrowRefused(messages, 0);
     }
     transaction.commit();
     return result;

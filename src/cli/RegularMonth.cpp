@@ -1,5 +1,6 @@
 #include "RegularMonth.h"
 
+#include "CliSession.h"
 #include "SalaryDM.h"
 #include "ScriptedMessages.h"
 #include "db/Connection.h"
@@ -8,17 +9,6 @@
 #include <QSqlQuery>
 
 namespace {
-
-// Refusals reach the user through the message interface; a run without
-// a window turns them into an error that stops it.
-void throwWhatWasRefused(const ScriptedMessages& messages, size_t from) {
-    QStringList refused;
-    for (size_t i = from; i < messages.shown.size(); ++i)
-        if (messages.shown[i].kind == MessageKind::Error || messages.shown[i].kind == MessageKind::Warning)
-            refused << messages.shown[i].text;
-    if (!refused.isEmpty())
-        throw EDatabaseError(refused.join(QLatin1Char('\n')));
-}
 
 void assign(TDataSet& dataSet, const QString& column, const QVariant& value) {
     dataSet.edit();
@@ -57,28 +47,39 @@ qint64 OpenRegularDocument(TSalaryDM& dm, const TRegularMonth& month) {
 
 qint64 CreateRegularMonth(TSalaryDM& dm, ScriptedMessages& messages, const TRegularMonth& month) {
     const size_t shownBefore = messages.shown.size();
-    TSqlQuery& salary = *dm.SalaryZQ;
-    salary.close();
-    salary.setSQL(QStringLiteral("SELECT DISTINCT s.* FROM salary AS s WHERE s.salaryid = -1"));
-    dm.SalaryAddDocument(QStringLiteral("Z"));
-    if (!dm.SalaryTaxItemsOpen())
-        throwWhatWasRefused(messages, shownBefore);
-    // The period and its number as the editor gives them to a document made
-    // in the month after.
-    dm.SetNewSalaryPeriod(QDate(month.year, month.month, 1).addMonths(1));
-    assign(salary, QStringLiteral("paymentdate"), month.paymentDate);
-    assign(salary, QStringLiteral("accountingdate"), month.paymentDate);
-    assign(salary, QStringLiteral("workinghours"), MonthWorkingHours(month.year, month.month));
-    for (const QString& assignment : month.header) {
-        const int eq = assignment.indexOf(QLatin1Char('='));
-        salary.edit();
-        salary.fieldByName(assignment.left(eq))->setText(assignment.mid(eq + 1));
+    // Refusals reach the user through the message interface; a run without
+    // a window turns them into an error that stops it.
+    const auto stopWhenRefused = [&] {
+        if (!messages.refusals(shownBefore).isEmpty())
+            ThrowRefused(messages, shownBefore);
+    };
+    try {
+        TSqlQuery& salary = *dm.SalaryZQ;
+        salary.close();
+        salary.setSQL(QStringLiteral("SELECT DISTINCT s.* FROM salary AS s WHERE s.salaryid = -1"));
+        dm.SalaryAddDocument(QStringLiteral("Z"));
+        if (!dm.SalaryTaxItemsOpen())
+            stopWhenRefused();
+        // The period and its number as the editor gives them to a document made
+        // in the month after.
+        dm.SetNewSalaryPeriod(QDate(month.year, month.month, 1).addMonths(1));
+        assign(salary, QStringLiteral("paymentdate"), month.paymentDate);
+        assign(salary, QStringLiteral("accountingdate"), month.paymentDate);
+        assign(salary, QStringLiteral("workinghours"), MonthWorkingHours(month.year, month.month));
+        CliSession::Assign(salary, month.header);
+        dm.SalaryItemsOpen();
+        dm.SalaryApply();
+        stopWhenRefused();
+        dm.AddAllActiveEmployees();
+        dm.SalaryApply();
+        stopWhenRefused();
+        return salary.fieldByName(QStringLiteral("salaryid"))->asLargeInt();
+    } catch (const EAbort&) {
+        ThrowRefused(messages, shownBefore);
     }
-    dm.SalaryItemsOpen();
-    dm.SalaryApply();
-    throwWhatWasRefused(messages, shownBefore);
-    dm.AddAllActiveEmployees();
-    dm.SalaryApply();
-    throwWhatWasRefused(messages, shownBefore);
-    return salary.fieldByName(QStringLiteral("salaryid"))->asLargeInt();
+}
+
+void ThrowRefused(const ScriptedMessages& messages, size_t from) {
+    const QString refused = messages.refusals(from);
+    throw EDatabaseError(refused.isEmpty() ? QStringLiteral("Obračun je prekinut.") : refused);
 }

@@ -32,3 +32,7 @@ qint64 OpenRegularDocument(TSalaryDM& dm, const TRegularMonth& month);
 // leaves it open in the data module. Whatever the module refused (with an
 // error or a warning through `messages`) is thrown as EDatabaseError.
 qint64 CreateRegularMonth(TSalaryDM& dm, ScriptedMessages& messages, const TRegularMonth& month);
+
+// Stops a run without a window: the errors and warnings the module showed
+// through `messages` since position `from`, as an EDatabaseError.
+[[noreturn]] void ThrowRefused(const ScriptedMessages& messages, size_t from);

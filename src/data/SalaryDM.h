@@ -199,6 +199,11 @@ public:
     // The creators of the module (editor host, command line, tests that drive
     // the module as a user would) wire them once after construction.
     void ConnectRecalculationTriggers();
+    // The module on a database as a user edits with it: messages through
+    // `messages`, the stored options, every trigger wired. For the creators
+    // that have the connection from the start (command line, benchmarks,
+    // tests); the host connects later, when its viewer loads.
+    void ConnectForEditing(Connection& connection, IMessages& messages);
     // The gross of the document's minimum net wage, from its rate set ("Z" only).
     void UpdateCalculatedMinNetSalaryGross();
 

@@ -18,6 +18,14 @@ UnansweredQuestion::UnansweredQuestion(const QString& question)
 {
 }
 
+QString ScriptedMessages::refusals(size_t from) const {
+    QStringList lines;
+    for (size_t i = from; i < shown.size(); ++i)
+        if (shown[i].kind == MessageKind::Error || shown[i].kind == MessageKind::Warning)
+            lines << shown[i].text;
+    return lines.join(QLatin1Char('\n'));
+}
+
 void ScriptedMessages::answerYes()
 {
     m_answers.push_back({Answer::Type::Reply, DialogAnswer::Yes});

@@ -56,6 +56,9 @@ public:
 
     // Everything shown so far, questions included, oldest first.
     std::vector<ShownMessage> shown;
+    // The errors and warnings among `shown` from position `from` on, one per
+    // line: why an operation was refused.
+    QString refusals(size_t from = 0) const;
 
     void error(const QString& text) override;
     void warning(const QString& text) override;

@@ -48,10 +48,7 @@ TEST(EditorScreenshots, EveryFormOnTheGivenDatabase) {
     TSalaryDM dm;
     EditorTestConsole console;
     console.messages.setPolicy(ScriptedMessages::AnswerPolicy::No);
-    dm.SetZConnection(&c);
-    dm.SetMessages(&console.messages);
-    dm.LoadOptions();
-    dm.ConnectRecalculationTriggers();
+    dm.ConnectForEditing(c, console.messages);
 
     ASSERT_TRUE(ShowNewest(dm, c, "Z"));
     {

@@ -55,10 +55,7 @@ struct MonthRoad : ::testing::Test {
         c = &db.open();
         SeedDemoCompany(*c);
         SeedDemoHistory(*c, QDate::currentDate());
-        dm.SetZConnection(c);
-        dm.SetMessages(&console.messages);
-        dm.LoadOptions();
-        dm.ConnectRecalculationTriggers();
+        dm.ConnectForEditing(*c, console.messages);
         month = QDate(QDate::currentDate().year(), QDate::currentDate().month(), 1).addMonths(-1);
         fund = MonthWorkingHours(month.year(), month.month());
     }
