@@ -40,17 +40,10 @@ TCreditFrameForm::TCreditFrameForm(TSalaryDM& dm, IMessages& messages, QWidget* 
     connect(apply, &QAction::triggered, this, &TCreditFrameForm::ApplyExecute);
     connect(ok, &QAction::triggered, this, &TCreditFrameForm::OKExecute);
     connect(cancel, &QAction::triggered, this, &TCreditFrameForm::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    QPushButton* okButton = ActionButton(ok, this);
-    okButton->setDefault(true);
-    buttons->addWidget(okButton);
-    buttons->addWidget(ActionButton(cancel, this));
-    buttons->addWidget(ActionButton(apply, this));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Navigator);
     layout->addWidget(Grid);
-    layout->addLayout(buttons);
+    layout->addLayout(OkCancelApplyRow(this, ok, cancel, apply).row);
     resize(1000, 360);
 
     run([&frames] {

@@ -82,14 +82,8 @@ TCreditRatesForm::TCreditRatesForm(TSalaryDM& dm, IMessages& messages, qint64 li
     top->addWidget(ActionButton(NewItemsAction, this));
     top->addWidget(ActionButton(DeactivateAction, this));
     top->addWidget(ActionButton(TemplateAction, this));
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(PrintButton);
-    buttons->addStretch();
-    QPushButton* ok = ActionButton(OKAction, this);
-    ok->setDefault(true);
-    buttons->addWidget(ok);
-    buttons->addWidget(ActionButton(CancelAction, this));
-    buttons->addWidget(ActionButton(ApplyAction, this));
+    QHBoxLayout* buttons = OkCancelApplyRow(this, OKAction, CancelAction, ApplyAction).row;
+    buttons->insertWidget(0, PrintButton);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(Navigator);

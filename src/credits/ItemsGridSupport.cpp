@@ -40,6 +40,20 @@ QPushButton* ActionButton(QAction* action, QWidget* owner) {
     return button;
 }
 
+TActionButtonRow OkCancelApplyRow(QWidget* owner, QAction* ok, QAction* cancel, QAction* apply) {
+    TActionButtonRow buttons{ActionButton(ok, owner), ActionButton(cancel, owner), ActionButton(apply, owner),
+                             new QHBoxLayout};
+    buttons.ok->setObjectName(QStringLiteral("OKButton"));
+    buttons.cancel->setObjectName(QStringLiteral("CancelButton"));
+    buttons.apply->setObjectName(QStringLiteral("ApplyButton"));
+    buttons.ok->setDefault(true);
+    buttons.row->addStretch(1);
+    buttons.row->addWidget(buttons.ok);
+    buttons.row->addWidget(buttons.cancel);
+    buttons.row->addWidget(buttons.apply);
+    return buttons;
+}
+
 QToolBar* NewItemsNavigator(QWidget* owner, TDataSet& items, const GuardedRun& run) {
     auto* navigator = new QToolBar(owner);
     navigator->setObjectName(QStringLiteral("Navigator"));

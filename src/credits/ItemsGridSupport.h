@@ -8,6 +8,7 @@
 
 class IMessages;
 class QAction;
+class QHBoxLayout;
 class QPushButton;
 class QTableView;
 class QToolBar;
@@ -22,6 +23,17 @@ bool RunGuarded(IMessages& messages, const std::function<void()>& operation);
 
 // A button that triggers the action and follows its text and enabled state.
 QPushButton* ActionButton(QAction* action, QWidget* owner);
+
+// "U redu" (the default button), "Otkaži" and "Primeni" of a form whose
+// commands are actions, on the right of one row; other buttons of the row
+// go before the stretch at its start.
+struct TActionButtonRow {
+    QPushButton* ok;
+    QPushButton* cancel;
+    QPushButton* apply;
+    QHBoxLayout* row;
+};
+TActionButtonRow OkCancelApplyRow(QWidget* owner, QAction* ok, QAction* cancel, QAction* apply);
 
 // The navigator of an item grid: first, prior, next, last, insert, delete, post, cancel.
 QToolBar* NewItemsNavigator(QWidget* owner, TDataSet& items, const GuardedRun& run);

@@ -401,21 +401,15 @@ void TSalaryDetailForm::CreateGrid() {
 }
 
 void TSalaryDetailForm::CreateButtons() {
-    OKButton = ActionButton(CustomOK, this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    CancelButton = ActionButton(CustomCancel, this);
-    CancelButton->setObjectName(QStringLiteral("CancelButton"));
-    ApplyButton = ActionButton(CustomApply, this);
-    ApplyButton->setObjectName(QStringLiteral("ApplyButton"));
+    const TActionButtonRow row = OkCancelApplyRow(this, CustomOK, CustomCancel, CustomApply);
+    OKButton = row.ok;
+    CancelButton = row.cancel;
+    ApplyButton = row.apply;
     // Enter in the grid or the header moves on; it never closes the form.
+    OKButton->setDefault(false);
     for (QPushButton* button : {OKButton, CancelButton, ApplyButton})
         button->setAutoDefault(false);
-    auto* row = new QHBoxLayout;
-    row->addStretch(1);
-    row->addWidget(OKButton);
-    row->addWidget(CancelButton);
-    row->addWidget(ApplyButton);
-    Body->addLayout(row);
+    Body->addLayout(row.row);
 
     StatusBar = new QStatusBar(this);
     StatusBar->setSizeGripEnabled(false);

@@ -35,7 +35,6 @@ TTaxRatesForm::TTaxRatesForm(TSalaryDM& dm, IMessages& messages, bool viewOnly, 
     connect(model_, &DataSetTableModel::editRefused, this, [this](const QString& text) { messages_.error(text); });
     FollowItemsCursor(Grid, *dm_.SalaryTaxItemZQ, run);
 
-    const auto button = [this](QAction* action) { return ActionButton(action, this); };
     CancelAction = new QAction(QStringLiteral("Otkaži"), this);
     ApplyAction = new QAction(QStringLiteral("Primeni"), this);
     OKAction = new QAction(QStringLiteral("U redu"), this);
@@ -44,18 +43,13 @@ TTaxRatesForm::TTaxRatesForm(TSalaryDM& dm, IMessages& messages, bool viewOnly, 
     connect(ApplyAction, &QAction::triggered, this, &TTaxRatesForm::ApplyExecute);
     connect(OKAction, &QAction::triggered, this, &TTaxRatesForm::OKExecute);
     connect(NewRatesAction, &QAction::triggered, this, &TTaxRatesForm::NewRatesExecute);
-    NewRatesButton = button(NewRatesAction);
-    CancelButton = button(CancelAction);
-    ApplyButton = button(ApplyAction);
-    OKButton = button(OKAction);
-    OKButton->setDefault(true);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(NewRatesButton);
-    buttons->addStretch();
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CancelButton);
-    buttons->addWidget(ApplyButton);
+    NewRatesButton = ActionButton(NewRatesAction, this);
+    const TActionButtonRow row = OkCancelApplyRow(this, OKAction, CancelAction, ApplyAction);
+    OKButton = row.ok;
+    CancelButton = row.cancel;
+    ApplyButton = row.apply;
+    QHBoxLayout* buttons = row.row;
+    buttons->insertWidget(0, NewRatesButton);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Navigator);
     layout->addWidget(Grid);
