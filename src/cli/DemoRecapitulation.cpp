@@ -1,6 +1,7 @@
 #include "DemoRecapitulation.h"
 
 #include "CalcRounding.h"
+#include "CalcSupport.h"
 #include "RateItems.h"
 #include "SalaryDM.h"
 #include "TaxRules.h"
@@ -12,8 +13,9 @@
 
 namespace {
 
+// A column of the lines summed under its label.
 struct Sum {
-    const char* column;
+    long double TLineValues::*column;
     const char* label;
     long double total = 0;
 };
@@ -57,85 +59,69 @@ void PrintRow(QTextStream& out, const QString& label, const QString& value) {
 }  // namespace
 
 void PrintRecapitulation(TSalaryDM& dm, QTextStream& out) {
-    TSqlQuery& header = *dm.SalaryZQ;
-    TSqlQuery& lines = *dm.SalaryItemZQ;
-    const auto headerValue = [&](const char* column) { return header.fieldByName(QLatin1String(column))->asFloat(); };
-    TDocumentValues document;
-    document.workinghours = headerValue("workinghours");
-    document.minsalaryvalue = headerValue("minsalaryvalue");
-    document.maxsalaryvalue = headerValue("maxsalaryvalue");
-
-    std::vector<Sum> sums = {
-        {"regularwork", "Redovan rad"},
-        {"nightworkingvalue", "Noćni rad"},
-        {"overtimevalue", "Prekovremeni rad"},
-        {"holidayworkingvalue", "Rad državnim praznikom"},
-        {"nightholidayworkingvalue", "Noćni rad državnim praznikom"},
-        {"paidleavevalue", "Plaćeno odsustvo"},
-        {"publicholidayvalue", "Državni praznik"},
-        {"vacationvalue", "Godišnji odmor"},
-        {"sickvalue", "Bolovanje do 30 dana"},
-        {"longsickvalue", "Bolovanje preko 30 dana"},
-        {"maternityleavevalue", "Porodiljsko bolovanje"},
-        {"difference", "Razlika"},
-        {"mealrefund", "Topli obrok"},
-        {"vacationrefund", "Regres"},
-        {"salaryvalue", "Bruto vrednost zarade"},
-        {"paymentvalue", "Neto vrednost zarade"},
-        {"paymentnetvalue", "Ukupno za isplatu"},
+    const TDocumentValues document = CurrentDocument(dm);
+    // The parts of the gross, shown when somebody earned them (regular work always).
+    std::vector<Sum> parts = {
+        {&TLineValues::regularwork, "Redovan rad"},
+        {&TLineValues::nightworkingvalue, "Noćni rad"},
+        {&TLineValues::overtimevalue, "Prekovremeni rad"},
+        {&TLineValues::holidayworkingvalue, "Rad državnim praznikom"},
+        {&TLineValues::nightholidayworkingvalue, "Noćni rad državnim praznikom"},
+        {&TLineValues::paidleavevalue, "Plaćeno odsustvo"},
+        {&TLineValues::publicholidayvalue, "Državni praznik"},
+        {&TLineValues::vacationvalue, "Godišnji odmor"},
+        {&TLineValues::sickvalue, "Bolovanje do 30 dana"},
+        {&TLineValues::longsickvalue, "Bolovanje preko 30 dana"},
+        {&TLineValues::maternityleavevalue, "Porodiljsko bolovanje"},
+        {&TLineValues::difference, "Razlika"},
+        {&TLineValues::mealrefund, "Topli obrok"},
+        {&TLineValues::vacationrefund, "Regres"},
     };
-    std::vector<NamedItem> items =
-        DocumentItems(*dm.ZConnection(), header.fieldByName(QStringLiteral("salarytaxid"))->asLargeInt());
-    static const char* const paidHours[] = {"workinghours", "vacationhours", "sickhours", "nightworkinghours",
-                                            "overtimehours", "holidayworkinghours", "nightholidayworkinghours",
-                                            "paidleavehours", "publicholidayhours"};
+    long double gross = 0;
+    long double net = 0;
+    long double forPayment = 0;
+    std::vector<NamedItem> items = DocumentItems(*dm.ZConnection(), document.salarytaxid);
     int count = 0;
+    TSqlQuery& lines = *dm.SalaryItemZQ;
     for (lines.first(); !lines.eof(); lines.next()) {
+        const TLineValues& line = CurrentLine(dm);
         ++count;
-        for (Sum& sum : sums)
-            sum.total += lines.fieldByName(QLatin1String(sum.column))->asFloat();
-        const long double gross = lines.fieldByName(QStringLiteral("salaryvalue"))->asFloat();
-        long double hours = 0;
-        for (const char* column : paidHours)
-            hours += lines.fieldByName(QLatin1String(column))->asFloat();
+        for (Sum& part : parts)
+            part.total += line.*part.column;
+        gross += line.salaryvalue;
+        net += line.paymentvalue;
+        forPayment += line.paymentnetvalue;
+        const long double hours = line.hours().allButLongSick();
         const TGrossStatus status =
-            GrossStatus(gross, document.minsalaryvalue, document.maxsalaryvalue, hours, document.workinghours);
+            GrossStatus(line.salaryvalue, document.minsalaryvalue, document.maxsalaryvalue, hours, document.workinghours);
         for (NamedItem& named : items) {
             if (named.chamber)
-                named.total += RND(gross * named.percent / 100);
+                named.total += RND(line.salaryvalue * named.percent / 100);
             else if (named.employer)
-                named.total += RND(ContributionBase(named.item, status, gross, document, hours) * named.percent / 100);
+                named.total +=
+                    RND(ContributionBase(named.item, status, line.salaryvalue, document, hours) * named.percent / 100);
         }
     }
 
-    const auto total = [&](const char* column) {
-        for (const Sum& sum : sums)
-            if (qstrcmp(sum.column, column) == 0)
-                return sum.total;
-        return 0.0L;
-    };
     PrintRow(out, QStringLiteral("Broj zaposlenih"), QString::number(count));
-    for (const Sum& sum : sums) {
-        if (qstrcmp(sum.column, "paymentvalue") == 0)
-            PrintRow(out, QStringLiteral("Porezi i doprinosi na teret zaposlenog"),
-                     Money(total("salaryvalue") - total("paymentvalue")));
-        if (qstrcmp(sum.column, "paymentnetvalue") == 0)
-            PrintRow(out, QStringLiteral("Obustave"), Money(total("paymentvalue") - total("paymentnetvalue")));
-        // Parts of the gross nobody earned this month are left out.
-        if (sum.total != 0 || qstrcmp(sum.column, "regularwork") == 0)
-            PrintRow(out, QString::fromUtf8(sum.label), Money(sum.total));
-    }
+    for (const Sum& part : parts)
+        if (part.total != 0 || part.column == &TLineValues::regularwork)
+            PrintRow(out, QString::fromUtf8(part.label), Money(part.total));
+    PrintRow(out, QStringLiteral("Bruto vrednost zarade"), Money(gross));
+    PrintRow(out, QStringLiteral("Porezi i doprinosi na teret zaposlenog"), Money(gross - net));
+    PrintRow(out, QStringLiteral("Neto vrednost zarade"), Money(net));
+    PrintRow(out, QStringLiteral("Obustave"), Money(net - forPayment));
+    PrintRow(out, QStringLiteral("Ukupno za isplatu"), Money(forPayment));
     long double employer = 0;
     for (const NamedItem& named : items) {
         if (!named.employer || named.chamber)
             continue;
         employer += named.total;
-        PrintRow(out, QStringLiteral("%1 (%2 %)").arg(named.name).arg(named.percent),
-                 Money(named.total));
+        PrintRow(out, QStringLiteral("%1 (%2 %)").arg(named.name).arg(named.percent), Money(named.total));
     }
     for (const NamedItem& named : items)
         if (named.chamber)
             PrintRow(out, QStringLiteral("%1 (%2 %)").arg(named.name).arg(named.percent), Money(named.total));
     // Chamber fees are the company's, not a cost of the salary.
-    PrintRow(out, QStringLiteral("Ukupan trošak zarade"), Money(total("salaryvalue") + employer));
+    PrintRow(out, QStringLiteral("Ukupan trošak zarade"), Money(gross + employer));
 }
