@@ -5,7 +5,7 @@
 #include "../cli/CliRun.h"
 #include "DemoCompany.h"
 #include "DemoHistory.h"
-#include "Kinterfaces.h"
+#include "EditorFixture.h"
 #include "RegularMonth.h"
 #include "SalaryDM.h"
 #include "SalaryDetailUnit.h"
@@ -25,16 +25,6 @@
 
 namespace {
 
-class RoadConsole : public IConsole {
-public:
-    IModule* FindModule(const QString&) override { return nullptr; }
-    void SetViewerGrid(QTableView*) override {}
-    IMessages& Messages() override { return messages; }
-    QWidget* MainWindow() override { return nullptr; }
-    // The accountant confirms: sick leave starts now, post, copy.
-    ScriptedMessages messages{ScriptedMessages::AnswerPolicy::Yes};
-};
-
 // One typed cell: the employee's line, the column, the text.
 struct Typed {
     QString code;
@@ -45,7 +35,7 @@ struct Typed {
 struct MonthRoad : ::testing::Test {
     TestDatabase db;
     Connection* c = nullptr;
-    RoadConsole console;
+    EditorTestConsole console;
     TSalaryDM dm;
     QDate month;
     int fund = 0;
@@ -53,6 +43,8 @@ struct MonthRoad : ::testing::Test {
     void SetUp() override {
         REQUIRE_TEST_DATABASE();
         c = &db.open();
+        // The accountant confirms: sick leave starts now, post, copy.
+        console.messages.setPolicy(ScriptedMessages::AnswerPolicy::Yes);
         SeedDemoCompany(*c);
         SeedDemoHistory(*c, QDate::currentDate());
         dm.ConnectForEditing(*c, console.messages);
