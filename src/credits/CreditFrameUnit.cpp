@@ -30,9 +30,7 @@ TCreditFrameForm::TCreditFrameForm(TSalaryDM& dm, IMessages& messages, QWidget* 
     Grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     Grid->setItemDelegateForColumn(model_->columnOf(QStringLiteral("expirydate")),
                                    new DateEllipsisDelegate(messages_, this));
-    new WheelMovesOneRow(Grid);
-    FollowItemsCursor(Grid, frames, run);
-    connect(model_, &DataSetTableModel::editRefused, this, [this](const QString& text) { messages_.error(text); });
+    BindItemsGrid(Grid, model_, frames, messages_, run);
 
     auto* apply = new QAction(QStringLiteral("Primeni"), this);
     auto* ok = new QAction(QStringLiteral("U redu"), this);

@@ -41,9 +41,7 @@ TCreditRatesForm::TCreditRatesForm(TSalaryDM& dm, IMessages& messages, qint64 li
     Grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     Grid->setItemDelegateForColumn(model_->columnOf(QStringLiteral("expirydate")),
                                    new DateEllipsisDelegate(messages_, this));
-    new WheelMovesOneRow(Grid);
-    FollowItemsCursor(Grid, *dm_.SalaryCreditItemZQ, run);
-    connect(model_, &DataSetTableModel::editRefused, this, [this](const QString& text) { messages_.error(text); });
+    BindItemsGrid(Grid, model_, *dm_.SalaryCreditItemZQ, messages_, run);
     // Sorted by the column whose title is clicked.
     connect(Grid->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
         if (auto* field = model_->fieldAt(column))

@@ -2,6 +2,7 @@
 
 #include "Messages.h"
 #include "db/DataSet.h"
+#include "db/DataSetTableModel.h"
 #include "db/DbError.h"
 
 #include <QAbstractItemView>
@@ -52,6 +53,14 @@ TActionButtonRow OkCancelApplyRow(QWidget* owner, QAction* ok, QAction* cancel, 
     buttons.row->addWidget(buttons.cancel);
     buttons.row->addWidget(buttons.apply);
     return buttons;
+}
+
+void BindItemsGrid(QTableView* grid, DataSetTableModel* model, TDataSet& items, IMessages& messages,
+                   const GuardedRun& run) {
+    new WheelMovesOneRow(grid);
+    FollowItemsCursor(grid, items, run);
+    QObject::connect(model, &DataSetTableModel::editRefused, grid,
+                     [&messages](const QString& text) { messages.error(text); });
 }
 
 QToolBar* NewItemsNavigator(QWidget* owner, TDataSet& items, const GuardedRun& run) {

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class DataSetTableModel;
 class IMessages;
 class QAction;
 class QHBoxLayout;
@@ -40,6 +41,12 @@ QToolBar* NewItemsNavigator(QWidget* owner, TDataSet& items, const GuardedRun& r
 
 // Keeps the grid's current row and the dataset's current record together.
 void FollowItemsCursor(QTableView* grid, TDataSet& items, const GuardedRun& run);
+
+// Makes `grid`, showing `model` over `items`, the item grid of a form: the
+// wheel moves one row, the grid's row and the current record go together,
+// and a value a field refuses is shown as an error.
+void BindItemsGrid(QTableView* grid, DataSetTableModel* model, TDataSet& items, IMessages& messages,
+                   const GuardedRun& run);
 
 // The mouse wheel over the grid moves one row, as the arrow keys do.
 class WheelMovesOneRow : public QObject {

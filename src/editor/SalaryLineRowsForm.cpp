@@ -37,9 +37,7 @@ TSalaryLineRowsForm::TSalaryLineRowsForm(TSalaryDM& dm, IMessages& messages, TSq
     // A name needs room; numbers do not.
     if (model->fieldAt(0)->dataType() == FieldType::String)
         Grid->setColumnWidth(0, 240);
-    new WheelMovesOneRow(Grid);
-    FollowItemsCursor(Grid, rows_, run);
-    connect(model, &DataSetTableModel::editRefused, this, [this](const QString& text) { messages_.error(text); });
+    BindItemsGrid(Grid, model, rows_, messages_, run);
 
     const TOkCancelButtons buttons = MakeOkCancelButtons(this);
     OKButton = buttons.ok;

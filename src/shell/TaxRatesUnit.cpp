@@ -31,9 +31,7 @@ TTaxRatesForm::TTaxRatesForm(TSalaryDM& dm, IMessages& messages, bool viewOnly, 
     Grid->setSelectionMode(QAbstractItemView::SingleSelection);
     Grid->verticalHeader()->hide();
     Grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    new WheelMovesOneRow(Grid);
-    connect(model_, &DataSetTableModel::editRefused, this, [this](const QString& text) { messages_.error(text); });
-    FollowItemsCursor(Grid, *dm_.SalaryTaxItemZQ, run);
+    BindItemsGrid(Grid, model_, *dm_.SalaryTaxItemZQ, messages_, run);
 
     CancelAction = new QAction(QStringLiteral("Otkaži"), this);
     ApplyAction = new QAction(QStringLiteral("Primeni"), this);
