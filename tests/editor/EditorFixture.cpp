@@ -7,9 +7,7 @@
 void EditorFixture::SetUp() {
     REQUIRE_TEST_DATABASE();
     c = &db.open();
-    dm.SetZConnection(c);
-    dm.SetMessages(&messages);
-    dm.ConnectRecalculationTriggers();
+    dm.ConnectForEditing(*c, messages);
     c->exec(QStringLiteral("INSERT INTO salarytax (defaulttax) VALUES ('y')"));
     const qint64 set = c->lastInsertId();
     const auto item = [&](const char* name, double percent, double freeValue, const char* status, const char* base) {
