@@ -75,16 +75,17 @@ namespace {
 class CurrentRecord {
 public:
     explicit CurrentRecord(const TField* anyField) : values_(anyField->dataSet()->currentValues()) {}
+    explicit CurrentRecord(const std::vector<QVariant>* values) : values_(values) {}
     bool exists() const { return values_ != nullptr; }
     const QVariant& operator[](const TField* field) const { return (*values_)[size_t(field->index())]; }
     long double number(const TField* field) const { return NumberOf((*this)[field]); }
     qint64 key(const TField* field) const {
         const qlonglong* key = StoredAs<qlonglong>((*this)[field]);
-        return key ? *key : field->asLargeInt();
+        return key ? *key : (*this)[field].toLongLong();
     }
     QString text(const TField* field) const {
         const QString* text = StoredAs<QString>((*this)[field]);
-        return text ? *text : field->asString();
+        return text ? *text : (*this)[field].toString();
     }
 
 private:
@@ -108,9 +109,11 @@ TDocumentValues ReadDocument(const TDocumentFields& f) {
     return v;
 }
 
-TLineValues ReadLine(const TLineFields& f) {
+TLineValues ReadLine(const TLineFields& f) { return ReadLine(f, f.salaryitemid->dataSet()->currentValues()); }
+
+TLineValues ReadLine(const TLineFields& f, const std::vector<QVariant>* values) {
     TLineValues v;
-    const CurrentRecord record(f.salaryitemid);
+    const CurrentRecord record(values);
     if (!record.exists())
         return v;
 #define ZARADE_READ(name) v.name = record.number(f.name);

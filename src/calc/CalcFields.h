@@ -93,6 +93,8 @@ struct TCalcState {
 
 TDocumentValues ReadDocument(const TDocumentFields& fields);
 TLineValues ReadLine(const TLineFields& fields);
+// The same from a record's values (a row of the line dataset other than the current one).
+TLineValues ReadLine(const TLineFields& fields, const std::vector<QVariant>* values);
 // The same from the current row of a query over the stored table (the
 // line's query joins the employee's workingstateid).
 TDocumentValues DocumentOfRow(const QSqlQuery& row);

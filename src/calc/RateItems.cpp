@@ -26,6 +26,26 @@ TRateItem rateItem(double percent, double freeValue, const QVariant& status, con
 
 }  // namespace
 
+void AssignRateRoles(TRateItems& items) {
+    int employee = 0;
+    int employer = 0;
+    for (TRateItem& item : items) {
+        if (item.employee && item.hasContributionBase()) {
+            constexpr TRateRole roles[] = {TRateRole::EmployeePension, TRateRole::EmployeeHealth,
+                                           TRateRole::EmployeeUnemployment};
+            item.role = employee < 3 ? roles[employee++] : TRateRole::Other;
+        } else if (item.employee) {
+            item.role = TRateRole::IncomeTax;
+        } else if (item.hasContributionBase()) {
+            constexpr TRateRole roles[] = {TRateRole::EmployerPension, TRateRole::EmployerHealth,
+                                           TRateRole::EmployerUnemployment};
+            item.role = employer < 3 ? roles[employer++] : TRateRole::Other;
+        } else {
+            item.role = TRateRole::Other;
+        }
+    }
+}
+
 QString RateItemsSql() {
     return QStringLiteral("SELECT * FROM salarytaxitem WHERE chamber = 'n' AND salarytaxid = :IDSalaryTax  "
                           "ORDER BY taxpercent DESC, salarytaxitemid");
@@ -44,6 +64,7 @@ TRateItems ReadRateItems(const TDataSet& items, const TRateItemFields& f) {
                                   value(f.taxstatus), value(f.minsalary), value(f.maxsalary),
                                   value(f.taxbankaccount)));
     }
+    AssignRateRoles(result);
     return result;
 }
 
@@ -61,5 +82,6 @@ TRateItems LoadRateItems(Connection& connection, qint64 salaryTaxId) {
         result.push_back(rateItem(query.value(percent).toDouble(), query.value(freeValue).toDouble(),
                                   query.value(status), query.value(minBase), query.value(maxBase),
                                   query.value(account)));
+    AssignRateRoles(result);
     return result;
 }

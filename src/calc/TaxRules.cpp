@@ -1,7 +1,6 @@
 #include "TaxRules.h"
 
 #include "CalcRounding.h"
-#include "RateGlobals.h"
 
 #include <algorithm>
 
@@ -36,7 +35,7 @@ long double GrossUp(long double net, long double percent, long double relief) {
 
 bool ExemptForWorkingState(const TRateItem& item, qint64 workingState) {
     return workingState == WorkingStateWithoutHealthAndUnemployment
-        && (item.rate == ZO_COEF1 || item.rate == ON_COEF1);
+        && (item.role == TRateRole::EmployeeHealth || item.role == TRateRole::EmployeeUnemployment);
 }
 
 long double ContributionBase(const TRateItem& item, TGrossStatus status, long double gross,
@@ -59,36 +58,157 @@ long double TaxableBase(const TRateItem& item, long double base) {
     return item.incomeTax() ? std::max<long double>(0, base) : base;
 }
 
-long double EmployeeDeductions(const TDocumentValues& document, const TLineValues& line, const TRateItems& items,
+namespace {
+
+// The absence value is part of the gross so that contributions are paid on
+// it; the employee receives none of it, and its employee-borne taxes are
+// not taken from the rest of the net.
+long double absenceWithheld(const TLineValues& l, const TRateItems& items) {
+    if (l.absencevalue <= 0)
+        return 0;
+    long double taxes = 0;
+    for (const TRateItem& item : items)
+        if (item.employee)
+            taxes += RND(l.absencevalue * item.percent / 100);
+    return l.absencevalue - taxes;
+}
+
+void employeeShare(TLineComponents& c, const TRateItem& item, long double amount) {
+    switch (item.role) {
+    case TRateRole::EmployeePension:
+        c.employeePension = amount;
+        c.employeePensionRate = item.percent;
+        break;
+    case TRateRole::EmployeeHealth:
+        c.employeeHealth = amount;
+        c.employeeHealthRate = item.percent;
+        break;
+    case TRateRole::EmployeeUnemployment:
+        c.employeeUnemployment = amount;
+        c.employeeUnemploymentRate = item.percent;
+        break;
+    case TRateRole::IncomeTax:
+        c.incomeTax += amount;
+        c.taxRate = item.percent;
+        return;
+    default: break;
+    }
+    c.employeeContributions += amount;
+}
+
+void employerShare(TLineComponents& c, const TRateItem& item, long double amount) {
+    switch (item.role) {
+    case TRateRole::EmployerPension:
+        c.employerPension = amount;
+        c.employerPensionRate = item.percent;
+        break;
+    case TRateRole::EmployerHealth:
+        c.employerHealth = amount;
+        c.employerHealthRate = item.percent;
+        break;
+    case TRateRole::EmployerUnemployment:
+        c.employerUnemployment = amount;
+        c.employerUnemploymentRate = item.percent;
+        break;
+    default: break;
+    }
+    c.employerContributions += amount;
+}
+
+}  // namespace
+
+TGrossParts GrossParts(long double regularWork, const TDocumentValues& d, const TLineValues& l) {
+    const THours hours = l.hours();
+    const long double fund = d.workinghours;
+    const long double worked = hours.worked();
+    const long double mealHours = hours.meal();
+    const long double service = d.workingyearsincrementpercent * l.workingyears / 100;
+    long double base = (1 + service) * regularWork;
+    TGrossParts parts;
+    if (worked > 0) {
+        // Years of service are paid on all worked hours at the regular hour rate.
+        if (l.workinghours > 0)
+            base = (1 + worked / l.workinghours * service) * regularWork;
+        parts.meal = mealHours > fund ? l.mealrefund : l.mealrefund * mealHours / fund;
+    }
+    parts.workingYears = base - regularWork;
+    parts.gross = base + l.increment - l.decrement + l.difference + parts.meal + l.vacationrefund + l.otherValues()
+        + l.maternityleavevalue + l.childcareleavevalue;
+    return parts;
+}
+
+double IncreasedServiceRate(qint64 workingState) {
+    switch (workingState) {
+    case 11: return 3.7;
+    case 12: return 5.5;
+    case 13: return 7.3;
+    case 14: return 11.0;
+    default: return 0;
+    }
+}
+
+TLineComponents LineComponents(const TDocumentValues& document, const TLineValues& line, const TRateItems& items,
                                long double gross, bool roundTaxes, bool sickLeaveDocument) {
+    TLineComponents c;
     const THours hours = line.hours();
     const long double fund = document.workinghours;
     const long double paidHours = hours.allButLongSick();
-    const TGrossStatus status =
-        GrossStatus(gross, document.minsalaryvalue, document.maxsalaryvalue, paidHours, fund);
+    c.status = GrossStatus(gross, document.minsalaryvalue, document.maxsalaryvalue, paidHours, fund);
+    c.contributionBase = gross;
+    const long double sickShare = (line.longsickhours + line.maternityleavehours + line.childcareleavehours) / fund;
+    bool baseTaken = false;
     long double total = 0;
     for (const TRateItem& item : items) {
-        if (!item.employee)
+        const long double base = ContributionBase(item, c.status, gross, document, paidHours);
+        if (!item.employee) {
+            if (item.hasContributionBase())
+                employerShare(c, item, RND(base * item.percent / 100));
             continue;
-        const long double base = ContributionBase(item, status, gross, document, paidHours);
+        }
+        if (item.hasContributionBase() && !baseTaken) {
+            c.contributionBase = base;
+            baseTaken = true;
+        }
         const long double relief = PensionRelief(item, line, document);
         const long double percent = item.percent;
+        const long double before = total;
+        long double free = 0;
+        bool relieved = true;
         if (ExemptForWorkingState(item, line.workingstateid)) {
-            // contributes nothing
+            relieved = false;  // contributes nothing
         } else if (line.workingstateid == WorkingStateWithoutTaxFreeAmount) {
+            relieved = false;
             total += RND(percent / 100 * TaxableBase(item, base));
-        } else if (sickLeaveDocument) {
-            const long double share =
-                (line.longsickhours + line.maternityleavehours + line.childcareleavehours) / fund;
-            total += RND(TaxableBase(item, base - item.freeValue * share - relief) * percent / 100);
-        } else if (paidHours >= fund) {
-            total += RND(TaxableBase(item, base - item.freeValue - relief) * percent / 100);
+            if (item.incomeTax())
+                c.taxBase = TaxableBase(item, base);
         } else {
-            // The tax-free amount follows the whole hours paid.
-            total += RND(TaxableBase(item, base - item.freeValue * Round(paidHours) / fund - relief) * percent / 100);
+            if (sickLeaveDocument)
+                free = item.freeValue * sickShare;
+            else if (paidHours >= fund)
+                free = item.freeValue;
+            else  // the tax-free amount follows the whole hours paid
+                free = item.freeValue * Round(paidHours) / fund;
+            total += RND(TaxableBase(item, base - free - relief) * percent / 100);
+            if (item.incomeTax())
+                c.taxBase = TaxableBase(item, base - free - relief);
         }
         if (roundTaxes)
             total = Round(total);
+        if (item.incomeTax() && relieved) {
+            c.taxRelief += free + relief;
+            c.pensionRelief += relief;
+        }
+        employeeShare(c, item, total - before);
     }
-    return total;
+    if (const double rate = IncreasedServiceRate(line.workingstateid); rate > 0)
+        c.increasedService = RND(rate / 100 * (c.contributionBase - line.sickvalue));
+    c.employeeTotal = total;
+    c.absenceWithheld = absenceWithheld(line, items);
+    c.net = (roundTaxes ? Round(gross - total) : gross - total) - c.absenceWithheld;
+    return c;
+}
+
+long double EmployeeDeductions(const TDocumentValues& document, const TLineValues& line, const TRateItems& items,
+                               long double gross, bool roundTaxes, bool sickLeaveDocument) {
+    return LineComponents(document, line, items, gross, roundTaxes, sickLeaveDocument).employeeTotal;
 }

@@ -4,6 +4,8 @@
 #include "CliDemo.h"
 #include "CliDocument.h"
 #include "CliEmployees.h"
+#include "CliPayments.h"
+#include "CliSettings.h"
 #include "db/DbError.h"
 #include "db/DefaultDatabase.h"
 
@@ -16,7 +18,9 @@ const char* const Usage =
     "\n"
     "Komande:\n"
     "  init       napravi ili dopuni šemu baze podataka na tekuću verziju\n"
-    "  options    ispiši opcije modula zarada sa njihovim vrednostima\n"
+    "  options [set KLJUČ=vrednost ...]     opcije modula zarada (sekcija Salary; da/ne ili 1/0)\n"
+    "  settings set SEKCIJA KLJUČ=vrednost ... | settings show [SEKCIJA]\n"
+    "                                       podešavanja (npr. CompanyInfo Name=... Code=PIB)\n"
     "  document new --type Z|B|P [--year G --month M] [--paymentdate GGGG-MM-DD]\n"
     "               [polje=vrednost ...]  nova zarada; ispisuje njen broj (salaryid)\n"
     "  document set ID polje=vrednost ...   izmeni zaglavlje zarade redom\n"
@@ -33,6 +37,13 @@ const char* const Usage =
     "  line delete ID ŠIFRA                 izbriši stavku zaposlenog\n"
     "  employees import DATOTEKA [--all-or-nothing]  uvezi zaposlene iz CSV datoteke\n"
     "  employees export DATOTEKA            izvezi sve zaposlene u CSV datoteku\n"
+    "  payment-lists ID [--not-decreased] [--format json|csv]\n"
+    "                                       platni spisak: redovi, obustave, razlike, koeficijenti\n"
+    "  recapitulation ID [--mode N] [--group org|suborg] [--not-decreased] [--format json|csv]\n"
+    "  chambers ID [--group org|suborg] [--format json|csv]  članarine komorama\n"
+    "  zipform ID [--format json|csv]       statistički obrazac zarada\n"
+    "  print AKCIJA ID --out DATOTEKA       štampa u PDF (npr. SalaryPrintRecapitulation),\n"
+    "                                       SalaryPrintRecapitulationToExcel u .xlsx\n"
     "  demo       upiši demo preduzeće u praznu bazu\n"
     "  demo-month obračun meseca demo preduzeća bez prozora\n"
     "\n"
@@ -86,6 +97,18 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
             return CommandLine(context);
         if (command == QLatin1String("employees"))
             return CommandEmployees(context);
+        if (command == QLatin1String("settings"))
+            return CommandSettings(context);
+        if (command == QLatin1String("payment-lists"))
+            return CommandPaymentLists(context);
+        if (command == QLatin1String("recapitulation"))
+            return CommandRecapitulation(context);
+        if (command == QLatin1String("chambers"))
+            return CommandChambers(context);
+        if (command == QLatin1String("zipform"))
+            return CommandZipForm(context);
+        if (command == QLatin1String("print"))
+            return CommandPrint(context);
         if (command == QLatin1String("demo"))
             return CommandDemo(context);
         if (command == QLatin1String("demo-month"))

@@ -1,7 +1,6 @@
 #include "CliCommands.h"
 
 #include "DatabaseSchema.h"
-#include "SalaryDM.h"
 #include "db/Connection.h"
 #include "db/DbError.h"
 
@@ -23,24 +22,5 @@ int CommandInit(CliContext& context) {
     PrepareDatabase(*connection);
     context.out << (wasCurrent ? "Šema baze je već ažurna: " : "Šema baze je pripremljena: ")
                 << connection->url().displayText() << "\n";
-    return 0;
-}
-
-int CommandOptions(CliContext& context) {
-    auto connection = OpenDatabase(context);
-    if (!DatabaseIsCurrent(*connection))
-        throw EDatabaseError(QStringLiteral("Baza nije pripremljena; pokrenite najpre: zarade-cli --db %1 init")
-                                 .arg(connection->url().displayText()));
-    TSalaryDM dm;
-    dm.SetZConnection(connection.get());
-    dm.LoadOptions();
-    QString section;
-    for (const OptionValue& option : DescribeSalaryOptions(dm.Options)) {
-        if (option.section != section) {
-            section = option.section;
-            context.out << "[" << section << "]\n";
-        }
-        context.out << option.key << "=" << option.text << "\n";
-    }
     return 0;
 }

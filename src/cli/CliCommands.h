@@ -22,4 +22,3 @@ struct CliContext {
 std::unique_ptr<Connection> OpenDatabase(const CliContext& context);
 
 int CommandInit(CliContext& context);
-int CommandOptions(CliContext& context);

@@ -1,6 +1,7 @@
 #include "CliDocument.h"
 
 #include "CliLineAdditions.h"
+#include "CliOutput.h"
 #include "CliSession.h"
 #include "db/DbError.h"
 
@@ -10,80 +11,18 @@
 
 namespace {
 
-qint64 documentId(const QString& text) {
-    bool ok = false;
-    const qint64 id = text.toLongLong(&ok);
-    if (!ok || id <= 0)
-        throw EDatabaseError(QStringLiteral("\"%1\" nije broj zarade.").arg(text));
-    return id;
-}
-
-QString takeOption(QStringList& args, const QString& name) {
-    const int at = args.indexOf(name);
-    if (at < 0)
-        return {};
-    if (at + 1 >= args.size())
-        throw EDatabaseError(QStringLiteral("Posle %1 treba navesti vrednost.").arg(name));
-    const QString value = args.at(at + 1);
-    args.remove(at, 2);
-    return value;
-}
-
-QJsonValue jsonValue(const TField& field) {
-    const QVariant& v = field.value();
-    if (v.isNull())
-        return QJsonValue::Null;
-    if (IsNumericType(field.dataType()))
-        return field.dataType() == FieldType::Float ? QJsonValue(v.toDouble()) : QJsonValue(v.toLongLong());
-    return field.text();
-}
-
-QJsonObject jsonRow(TDataSet& ds) {
-    QJsonObject row;
-    for (int i = 0; i < ds.fieldCount(); ++i)
-        row.insert(ds.field(i)->fieldName(), jsonValue(*ds.field(i)));
-    return row;
-}
-
-QString csvCell(const TField& field) {
-    QString text = field.isNull() ? QString()
-        : field.dataType() == FieldType::Float ? QString::number(field.asFloat(), 'g', 15)
-                                               : field.text();
-    if (text.contains(QLatin1Char(';')) || text.contains(QLatin1Char('"')) || text.contains(QLatin1Char('\n')))
-        text = QLatin1Char('"') + text.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
-    return text;
-}
-
-void writeCsv(TDataSet& ds, QTextStream& out) {
-    QStringList header;
-    for (int i = 0; i < ds.fieldCount(); ++i)
-        header << ds.field(i)->fieldName();
-    out << header.join(QLatin1Char(';')) << "\n";
-    for (ds.first(); !ds.eof(); ds.next()) {
-        QStringList cells;
-        for (int i = 0; i < ds.fieldCount(); ++i)
-            cells << csvCell(*ds.field(i));
-        out << cells.join(QLatin1Char(';')) << "\n";
-    }
-}
-
 int show(CliSession& session, const CliContext& context, qint64 id, const QString& format) {
     session.OpenDocument(id);
     TSalaryDM& dm = session.dm();
-    if (format == QLatin1String("csv")) {
-        writeCsv(*dm.SalaryZQ, context.out);
+    if (OutputFormat(format) == QLatin1String("csv")) {
+        WriteCsv(*dm.SalaryZQ, context.out);
         context.out << "\n";
-        writeCsv(*dm.SalaryItemZQ, context.out);
+        WriteCsv(*dm.SalaryItemZQ, context.out);
         return 0;
     }
-    if (!format.isEmpty() && format != QLatin1String("json"))
-        throw EDatabaseError(QStringLiteral("Nepoznat format \"%1\" (json ili csv).").arg(format));
-    QJsonArray lines;
-    for (dm.SalaryItemZQ->first(); !dm.SalaryItemZQ->eof(); dm.SalaryItemZQ->next())
-        lines.append(jsonRow(*dm.SalaryItemZQ));
     QJsonObject document;
-    document.insert(QStringLiteral("salary"), jsonRow(*dm.SalaryZQ));
-    document.insert(QStringLiteral("lines"), lines);
+    document.insert(QStringLiteral("salary"), JsonRow(*dm.SalaryZQ));
+    document.insert(QStringLiteral("lines"), JsonRows(*dm.SalaryItemZQ));
     context.out << QJsonDocument(document).toJson(QJsonDocument::Indented);
     return 0;
 }
@@ -95,10 +34,10 @@ void locateLine(TSalaryDM& dm, const QString& code) {
 }
 
 int documentNew(CliSession& session, const CliContext& context, QStringList args) {
-    const QString type = takeOption(args, QStringLiteral("--type"));
-    const QString year = takeOption(args, QStringLiteral("--year"));
-    const QString month = takeOption(args, QStringLiteral("--month"));
-    const QString paymentDate = takeOption(args, QStringLiteral("--paymentdate"));
+    const QString type = TakeOption(args, QStringLiteral("--type"));
+    const QString year = TakeOption(args, QStringLiteral("--year"));
+    const QString month = TakeOption(args, QStringLiteral("--month"));
+    const QString paymentDate = TakeOption(args, QStringLiteral("--paymentdate"));
     if (type != QLatin1String("Z") && type != QLatin1String("B") && type != QLatin1String("P"))
         throw EDatabaseError(QStringLiteral("Tip zarade mora biti Z, B ili P (--type)."));
     TSalaryDM& dm = session.dm();
@@ -139,9 +78,9 @@ int documentAction(CliSession& session, const CliContext& context, const QString
         return documentNew(session, context, args);
     if (args.isEmpty())
         throw EDatabaseError(QStringLiteral("Nedostaje broj zarade."));
-    const qint64 id = documentId(args.takeFirst());
+    const qint64 id = DocumentId(args.takeFirst());
     if (action == QLatin1String("show"))
-        return show(session, context, id, takeOption(args, QStringLiteral("--format")));
+        return show(session, context, id, TakeOption(args, QStringLiteral("--format")));
     session.OpenDocument(id);
     if (action == QLatin1String("set")) {
         CliSession::Assign(*dm.SalaryZQ, args);
@@ -162,7 +101,7 @@ int documentAction(CliSession& session, const CliContext& context, const QString
 }
 
 int lineAction(CliSession& session, const CliContext& context, const QString& action, QStringList args) {
-    const qint64 id = documentId(args.takeFirst());
+    const qint64 id = DocumentId(args.takeFirst());
     TSalaryDM& dm = session.dm();
     session.OpenDocument(id);
     if (action == QLatin1String("add"))

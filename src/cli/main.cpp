@@ -1,10 +1,32 @@
 #include "CliApp.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 
+#include <memory>
+
+namespace {
+
+// Prints are drawn with the GUI's fonts and painter, never on a screen;
+// the other commands need no GUI at all.
+bool DrawsPrints(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i)
+        if (qstrcmp(argv[i], "print") == 0 || qstrcmp(argv[i], "payslips") == 0)
+            return true;
+    return false;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    std::unique_ptr<QCoreApplication> app;
+    if (DrawsPrints(argc, argv)) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCoreApplication::setApplicationName(QStringLiteral("Zarade"));
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -1,6 +1,7 @@
 #include "ItemsGridSupport.h"
 
 #include "Messages.h"
+#include "ReportError.h"
 #include "db/DataSet.h"
 #include "db/DataSetTableModel.h"
 #include "db/DbError.h"
@@ -26,6 +27,8 @@ bool RunGuarded(IMessages& messages, const std::function<void()>& operation) {
         return true;
     } catch (const EAbort&) {
     } catch (const EDatabaseError& error) {
+        messages.error(error.message());
+    } catch (const EReportError& error) {
         messages.error(error.message());
     }
     return false;

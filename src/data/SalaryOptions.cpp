@@ -1,6 +1,7 @@
 #include "SalaryOptions.h"
 
 #include "DBIniFile.h"
+#include "db/DbError.h"
 
 #include <variant>
 
@@ -45,6 +46,26 @@ Overloaded(F...) -> Overloaded<F...>;
 
 QString BoolText(bool value) { return value ? QStringLiteral("da") : QStringLiteral("ne"); }
 
+bool FlagOfText(const QString& key, const QString& text) {
+    const QString t = text.trimmed().toLower();
+    if (t == QLatin1String("da") || t == QLatin1String("1") || t == QLatin1String("true") || t == QLatin1String("y"))
+        return true;
+    if (t == QLatin1String("ne") || t == QLatin1String("0") || t == QLatin1String("false") || t == QLatin1String("n"))
+        return false;
+    throw EDatabaseError(QStringLiteral("Opcija %1 je da ili ne, a ne \"%2\".").arg(key, text));
+}
+
+// The percentages of the options page and the ranges of their spin boxes.
+int PercentOfText(const QString& key, const QString& text) {
+    const int top = key == QLatin1String("HolidayWorkingCoef") ? 200 : 100;
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (!ok || value < 0 || value > top)
+        throw EDatabaseError(
+            QStringLiteral("Opcija %1 je ceo broj od 0 do %2, a ne \"%3\".").arg(key).arg(top).arg(text));
+    return value;
+}
+
 }  // namespace
 
 TSalaryOptions ReadSalaryOptions(const TDBIniFile& store) {
@@ -75,6 +96,25 @@ void WriteSalaryOptions(TDBIniFile& store, const TSalaryOptions& options) {
                    },
                    option.member);
     }
+}
+
+void SetSalaryOption(TDBIniFile& store, const QString& key, const QString& text) {
+    if (key == QLatin1String("Outlook")) {
+        store.WriteBool(MailClientSection, key, FlagOfText(key, text));
+        return;
+    }
+    for (const OptionKey& option : SalaryKeys) {
+        if (key != QLatin1String(option.key))
+            continue;
+        std::visit(Overloaded{
+                       [&](bool TSalaryOptions::*) { store.WriteBool(SalarySection, key, FlagOfText(key, text)); },
+                       [&](int TSalaryOptions::*) { store.WriteInteger(SalarySection, key, PercentOfText(key, text)); },
+                       [&](QString TSalaryOptions::*) { store.WriteString(SalarySection, key, text); },
+                   },
+                   option.member);
+        return;
+    }
+    throw EDatabaseError(QStringLiteral("Nepoznata opcija \"%1\" (pogledajte zarade-cli options).").arg(key));
 }
 
 QList<OptionValue> DescribeSalaryOptions(const TSalaryOptions& options) {

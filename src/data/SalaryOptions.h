@@ -42,6 +42,12 @@ TSalaryOptions ReadSalaryOptions(const TDBIniFile& store);
 // Writes every key of section "Salary" (the "MailClient" key is not the page's).
 void WriteSalaryOptions(TDBIniFile& store, const TSalaryOptions& options);
 
+// Sets one option from its text, as the options page would: flags as
+// da/ne, 1/0, true/false; whole numbers within the page's range. Throws
+// EDatabaseError with the reason (unknown key, unreadable value) and
+// stores nothing then.
+void SetSalaryOption(TDBIniFile& store, const QString& key, const QString& text);
+
 struct OptionValue {
     QString section;
     QString key;

@@ -152,7 +152,7 @@ QAction* TSalaryDetailForm::NewAction(const QString& name, const QString& captio
 QAction* TSalaryDetailForm::LaterAction(const QString& caption) {
     auto* action = new QAction(caption, this);
     action->setEnabled(false);
-    action->setToolTip(caption + QStringLiteral(": ") + QString::fromUtf8(_SAL_EDITOR_LATER));
+    action->setVisible(false);
     LaterActions << action;
     return action;
 }
@@ -202,30 +202,18 @@ void TSalaryDetailForm::CreateMenus() {
         for (const char* caption : captions)
             menu->addAction(LaterAction(cap(caption)));
     };
-    PrintMenu = new QMenu(this);
-    PrintMenu->setObjectName(QStringLiteral("PrintMenu"));
-    PrintMenu->setToolTipsVisible(true);
-    later(PrintMenu, {"Rekapitulacija", "Izvezi u Excel", "Rekapitulacija (bez umanj. neto)",
-                      "Rekapitulacija po org. jed.", "Rekapitulacija po pod org. jed.", "Zip obrazac"});
-    PrintMenu->addSeparator();
-    later(PrintMenu, {"Platni spisak", "Platni spisak prošireni", "Platni spisak po org. jedinicama",
-                      "Platni spisak po pod org. jed.", "Spisak za prevoz", "Evidencija zarade",
-                      "Obračunski listići", "Obračunski listići (e-pošta)", "Spisak za isplatu po bankama"});
-    QMenu* other = PrintMenu->addMenu(cap("Ostalo"));
-    later(other, {"Članarine komorama", "Članarine komorama po org. jed.", "Članarine komorama po pod org. jed."});
-    PrintMenu->addSeparator();
+    CreatePrintMenu();
     QMenu* errands = PrintMenu->addMenu(cap("Nalozi za prenos"));
     later(errands, {"Celi nalozi", "Tekstualni mod"});
     QMenu* ebank = PrintMenu->addMenu(cap("Izvezi za E-Bank"));
     later(ebank, {"Halcom", "SAGA", "Pexim"});
     PrintMenu->addAction(SalaryExportTreasury);
     PrintMenu->addAction(SalaryExportUnifiedCollection);
-    // Printed by the report engine from the recapitulation's data; kept out of sight.
     QMenu* taxForms = PrintMenu->addMenu(cap("Poreski obrasci"));
     later(taxForms, {"OPJ", "Specifikacija poreza", "OD - zaposleni", "OD - osnivači", "OD1", "INSZ-P", "NZ-1"});
-    taxForms->menuAction()->setVisible(false);
-    for (QMenu* menu : {other, errands, ebank, taxForms})
-        menu->setToolTipsVisible(true);
+    // Submenus whose entries all come later are not shown at all.
+    for (QMenu* menu : {errands, ebank, taxForms})
+        menu->menuAction()->setVisible(false);
     SalaryPrint->setMenu(PrintMenu);
 
     DeductionsMenu = new QMenu(this);
@@ -333,7 +321,8 @@ void TSalaryDetailForm::CreateGrid() {
     imports->setText(QStringLiteral("Uvoz"));
     imports->setPopupMode(QToolButton::InstantPopup);
     imports->setMenu(ImportMenu);
-    ActionTB->addWidget(imports);
+    // Nothing to import from yet: the button stays out of sight.
+    ActionTB->addWidget(imports)->setVisible(SalaryImportAttendance->isVisible() || SalaryImportExcel->isVisible());
 
     SalaryItemDBG = new QTableView(this);
     SalaryItemDBG->setObjectName(QStringLiteral("SalaryItemDBG"));
@@ -384,6 +373,7 @@ void TSalaryDetailForm::CreateGrid() {
     if (variant_.importButton) {
         ImportButton = ActionButton(SalaryImportExcel, this);
         ImportButton->setEnabled(SalaryImportExcel->isEnabled());
+        ImportButton->setVisible(SalaryImportExcel->isVisible());
         auto* side = new QVBoxLayout;
         side->addWidget(ImportButton);
         side->addStretch(1);

@@ -17,8 +17,10 @@ class QStatusBar;
 class QTableView;
 class QToolButton;
 class SalaryLineModel;
+class TReportEngine;
 class TDBComboBox;
 class TDBEdit;
+class TReportEngine;
 class TSalaryDM;
 
 // What distinguishes the editors of the three document types.
@@ -92,8 +94,18 @@ public:
     QMenu* PrintMenu;
     QMenu* DeductionsMenu;
     QMenu* ImportMenu;
-    // Entries of the menus whose work later versions bring: shown, disabled.
+    // Entries of the menus whose work later versions bring: kept out of sight.
     QList<QAction*> LaterActions;
+    // The prints of the document (object name: the action's name) and the
+    // pay slip of the current line.
+    QList<QAction*> PaymentPrintActions;
+    QAction* SalaryPrintLinePaySlip = nullptr;
+    // Prints go to this engine instead of a preview of their own (tests write PDFs).
+    void SetReportEngine(TReportEngine* engine) { reportEngine_ = engine; }
+    // Runs the print of that name on the applied document.
+    void PaymentPrintExecute(const QString& action);
+    // The pay slip of the current line alone, in the preview.
+    void SalaryPrintLinePaySlipExecute();
 
     bool HasUnsavedChanges() const override;
     // The document is editable only while not posted.
@@ -125,6 +137,10 @@ private:
     bool Guarded(const std::function<void()>& operation);
     QAction* NewAction(const QString& name, const QString& caption, void (TSalaryDetailForm::*handler)());
     QAction* LaterAction(const QString& caption);
+    void CreatePrintMenu();
+    // Shows each print only where it applies to the document.
+    void UpdatePrintMenu();
+    TReportEngine* reportEngine_ = nullptr;
 
     void CustomOKExecute();
     void CustomApplyExecute();

@@ -58,3 +58,15 @@ bool TDBIniFile::ValueExists(const QString& section, const QString& key) const {
 void TDBIniFile::DeleteKey(const QString& section, const QString& key) {
     connection_.exec(QStringLiteral("DELETE FROM dbinifile WHERE section = ? AND keyname = ?"), {section, key});
 }
+
+QList<TDBIniFile::Entry> TDBIniFile::Entries(const QString& section) const {
+    QSqlQuery query = section.isEmpty()
+        ? connection_.exec(QStringLiteral("SELECT section, keyname, value FROM dbinifile ORDER BY section, keyname"))
+        : connection_.exec(
+            QStringLiteral("SELECT section, keyname, value FROM dbinifile WHERE section = ? ORDER BY keyname"),
+            {section});
+    QList<Entry> entries;
+    while (query.next())
+        entries.append({query.value(0).toString(), query.value(1).toString(), query.value(2).toString()});
+    return entries;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 class Connection;
@@ -17,6 +18,13 @@ public:
     void WriteString(const QString& section, const QString& key, const QString& value);
     void WriteInteger(const QString& section, const QString& key, int value);
     void WriteBool(const QString& section, const QString& key, bool value);
+
+    // Every key of a section (of every section when empty) with its value,
+    // ordered by section and key.
+    struct Entry {
+        QString section, key, value;
+    };
+    QList<Entry> Entries(const QString& section = {}) const;
 
     bool ValueExists(const QString& section, const QString& key) const;
     void DeleteKey(const QString& section, const QString& key);

@@ -590,6 +590,28 @@ void TDataSet::emptyDataSet() {
     notifyReset();
 }
 
+void TDataSet::appendRecords(std::vector<std::vector<QVariant>> rows) {
+    requireActive();
+    checkBrowseMode();
+    records_.reserve(records_.size() + rows.size());
+    for (std::vector<QVariant>& values : rows) {
+        values.resize(fields_.size());
+        for (size_t i = 0; i < values.size(); ++i)
+            if (!values[i].isNull())
+                values[i] = fields_[i]->canonical(values[i]);
+        auto record = std::make_unique<TRecord>();
+        record->values = std::move(values);
+        records_.push_back(std::move(record));
+    }
+    applySort();
+    current_ = records_.empty() ? -1 : 0;
+    bof_ = true;
+    eof_ = records_.empty();
+    notifyReset();
+    if (AfterScroll)
+        AfterScroll(*this);
+}
+
 void TDataSet::disableControls() { ++controlsDisabled_; }
 
 void TDataSet::enableControls() {

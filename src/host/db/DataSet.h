@@ -147,6 +147,10 @@ public:
 
     // Removes every record (in-memory datasets; nothing is written).
     void emptyDataSet();
+    // Adds records at the end, each with a value per field in field order
+    // (in-memory datasets filled for a print: no events, nothing pending),
+    // in the dataset's sort order, and stands on the first record.
+    void appendRecords(std::vector<std::vector<QVariant>> rows);
 
     // Grids stop listening while bulk work runs; they are refreshed once at the end.
     void disableControls();
@@ -186,6 +190,16 @@ public:
         if (isEditing())
             return &buffer_;
         return current_ < 0 ? nullptr : &records_[size_t(current_)]->values;
+    }
+
+    // Every value of a record (the edit buffer for the record being edited),
+    // or null for a row that does not exist.
+    const std::vector<QVariant>* recordValues(int row) const {
+        if (row < 0 || row >= int(records_.size()))
+            return nullptr;
+        if (row == current_ && isEditing())
+            return &buffer_;
+        return &records_[size_t(row)]->values;
     }
 
     // Used by TField; not for general use. Inline: the calculation reads

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "CliCommands.h"
+
+// zarade-cli payment-lists, recapitulation, chambers, zipform and print:
+// what a salary document prints, as rows keyed by their column names or as
+// the printed file.
+int CommandPaymentLists(CliContext& context);
+int CommandRecapitulation(CliContext& context);
+int CommandChambers(CliContext& context);
+int CommandZipForm(CliContext& context);
+int CommandPrint(CliContext& context);
