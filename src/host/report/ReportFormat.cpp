@@ -15,8 +15,8 @@ QString WholeText(double value) { return FormatFloat(QStringLiteral("#,##0"), st
 
 QString HoursText(double value) {
     if (std::fabs(value - std::round(value)) < 0.005)
-        return FormatFloat(QStringLiteral("0"), value);
-    return FormatFloat(QStringLiteral("0.00"), value);
+        return FormatFloat(QStringLiteral("#,##0"), value);
+    return FormatFloat(QStringLiteral("#,##0.00"), value);
 }
 
 QString RateText(double percent) { return FormatFloat(QStringLiteral("0.00"), percent) + QStringLiteral(" %"); }

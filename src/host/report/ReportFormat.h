@@ -10,7 +10,7 @@ bool IsZeroAmount(double value);
 QString MoneyText(double value);
 // 1.234 (counts, whole-dinar statistics)
 QString WholeText(double value);
-// 160, or 7,50 when the hours are not whole
+// 160, or 7,50 when the hours are not whole; 1.600 in totals
 QString HoursText(double value);
 // 14,00 % for a rate given in percent
 QString RateText(double percent);

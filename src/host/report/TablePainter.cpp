@@ -203,7 +203,8 @@ void TTablePainter::paintCell(QPainter& painter, size_t column, const QString& c
     for (int l = 0; l < lines.size(); ++l) {
         QString line = lines[l];
         double advance = metrics.horizontalAdvance(line);
-        if (elide && advance > room && !numeric) {
+        // The column was measured for its widest text: that one fits, give or take rounding.
+        if (elide && advance > room + 1 && !numeric) {
             line = metrics.elidedText(line, Qt::ElideRight, room);
             advance = metrics.horizontalAdvance(line);
         }

@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -98,8 +99,14 @@ private:
             row(painter, first);
             return;
         }
+        // The group a page break falls into is named again at the top of the next page.
+        std::optional<TRow> group;
         for (size_t r = 0; r < table.rows.size(); ++r) {
             const TRow& current = table.rows[r];
+            if (current.style == TRowStyle::Heading)
+                group = TRow{TRowStyle::Heading, {current.cells.value(0) + QStringLiteral(" (nastavak)")}};
+            else if (current.style != TRowStyle::Plain)
+                group.reset();
             double together = painter.rowHeight(current);
             for (size_t k = r + 1; k <= r + size_t(current.keepWithNext) && k < table.rows.size(); ++k)
                 together += painter.rowHeight(table.rows[k]);
@@ -108,6 +115,8 @@ private:
             if (y_ + together > bottom_ && (fitsEmptyPage || y_ + painter.rowHeight(current) > bottom_)) {
                 newPage();
                 header(painter);
+                if (group && current.style != TRowStyle::Heading)
+                    row(painter, *group);
             }
             row(painter, current);
         }
