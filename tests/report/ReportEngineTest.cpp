@@ -120,7 +120,7 @@ TEST(ReportEngine, RendersAGenericReportToAnA4PdfThatGrowsByPages) {
     const QString longPath = dir.filePath(QStringLiteral("long.pdf"));
     engine.renderToPdf(longPath);
     const auto many = PaymentRows(150);
-    engine.ExecuteSalaryForPaymentListReport(many.get(), document.get(), QString());
+    engine.ExecuteSalaryODReport(many.get(), document.get(), QString());
     const QByteArray longPdf = Contents(longPath);
     EXPECT_GE(engine.LastPageCount(), 3);
     EXPECT_EQ(engine.LastPageCount(), PdfPages(longPdf));
@@ -129,7 +129,7 @@ TEST(ReportEngine, RendersAGenericReportToAnA4PdfThatGrowsByPages) {
     const QString widePath = dir.filePath(QStringLiteral("wide.pdf"));
     engine.renderToPdf(widePath);
     const auto wide = PaymentRows(4, 7);
-    engine.ExecuteSalaryTransportPaymentListsReport(wide.get(), document.get());
+    engine.ExecuteSalaryOPJReport(wide.get(), document.get(), QString());
     EXPECT_TRUE(Contents(widePath).contains("/MediaBox [0 0 842")) << "landscape A4";
 }
 

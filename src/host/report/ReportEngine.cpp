@@ -2,11 +2,20 @@
 
 #include "CompanyInfo.h"
 #include "DBIniFile.h"
+#include "HtmlPrintout.h"
+#include "PaySlip.h"
+#include "PaySlipFiles.h"
+#include "PaySlipPrintout.h"
+#include "PaymentListTables.h"
+#include "RecapitulationTables.h"
 #include "ReportHtml.h"
 #include "ReportPrinter.h"
+#include "TablePrintout.h"
 #include "db/Connection.h"
+#include "db/DataSet.h"
 #include "db/DbError.h"
 
+#include <QFileDialog>
 #include <QWidget>
 
 namespace {
@@ -46,6 +55,16 @@ TReport AnnualReport(const QString& title, const TDataSet* rows, const TDataSet*
     return Report(title, nullptr, sections, {QStringLiteral("Datum izdavanja: ") + issueDate});
 }
 
+std::vector<TTable> Recapitulation(const TDataSet* recapitulation, const TDataSet* chambers, TUnitGrouping grouping) {
+    std::vector<TTable> tables{RecapitulationTable(recapitulation, grouping)};
+    if (chambers && chambers->active() && !chambers->isEmpty()) {
+        TTable fees = ChambersTable(chambers, grouping);
+        fees.caption = QStringLiteral("Članarine komorama");
+        tables.push_back(std::move(fees));
+    }
+    return tables;
+}
+
 }  // namespace
 
 TReportEngine::TReportEngine(QObject* owner, Connection* connection)
@@ -53,25 +72,41 @@ TReportEngine::TReportEngine(QObject* owner, Connection* connection)
 
 TReportEngine::~TReportEngine() = default;
 
-void TReportEngine::Execute(TReport report) {
-    TCompanyInfo company;
+TCompanyInfo TReportEngine::Company() const {
     if (connection_ && connection_->isConnected()) {
         try {
-            company = ReadCompanyInfo(TDBIniFile(*connection_));
+            return ReadCompanyInfo(TDBIniFile(*connection_));
         } catch (const EDatabaseError&) {
             // A report without the company's name is still worth printing.
         }
     }
-    last_ = std::move(report);
-    const TReportLayout layout{ReportHtml(last_, company), last_.title, ReportNeedsLandscape(last_)};
+    return {};
+}
+
+void TReportEngine::Output(const TPrintout& printout) {
+    lastFiles_ = 0;
     if (pdfPath_.isEmpty()) {
         lastPages_ = 0;
-        ShowReportPreview(layout, parentWidget_);
+        ShowReportPreview(printout, parentWidget_);
         return;
     }
-    lastPages_ = RenderReportToPdf(layout, pdfPath_);
+    lastPages_ = RenderReportToPdf(printout, pdfPath_);
     if (lastPages_ == 0)
         throw EReportError(QStringLiteral("Ne mogu da upišem izveštaj u datoteku %1.").arg(pdfPath_));
+}
+
+void TReportEngine::Execute(TReport report) {
+    last_ = std::move(report);
+    Output(THtmlPrintout(ReportHtml(last_, Company()), last_.title, ReportNeedsLandscape(last_)));
+}
+
+void TReportEngine::ExecuteTables(TReport report, std::vector<TTable> tables) {
+    last_ = std::move(report);
+    TTableDocument document;
+    document.heading = {Company(), ReadDocumentInfo(last_.document), last_.title, last_.texts};
+    document.landscape = TablesNeedLandscape(tables);
+    document.tables = std::move(tables);
+    Output(TTablePrintout(std::move(document)));
 }
 
 void TReportEngine::ExecuteDataSetReport(const QString& title, D dataSet, const QStringList& fields) {
@@ -83,80 +118,108 @@ void TReportEngine::ExecuteSalaryAddReport(D additional) {
 }
 
 void TReportEngine::ExecuteSalaryListReport(D rows, D document, S text) {
-    Execute(ListReport(QStringLiteral("Lista zarada"), rows, document, text));
+    ExecuteTables(ListReport(QStringLiteral("Lista zarada"), rows, document, text), {SalaryListTable(rows)});
 }
 
 void TReportEngine::ExecuteSalaryListExtendedReport(D rows, D document, S text) {
-    Execute(ListReport(QStringLiteral("Proširena lista zarada"), rows, document, text));
+    ExecuteTables(ListReport(QStringLiteral("Proširena lista zarada"), rows, document, text),
+                  {ExtendedSalaryListTable(rows)});
 }
 
 void TReportEngine::ExecuteSalaryListPerOrgUnitReport(D rows, D document, S text) {
-    Execute(ListReport(QStringLiteral("Lista zarada po organizacionim jedinicama"), rows, document, text));
+    ExecuteTables(ListReport(QStringLiteral("Lista zarada po organizacionim jedinicama"), rows, document, text),
+                  {SalaryListTable(rows, TUnitGrouping::OrgUnit)});
 }
 
 void TReportEngine::ExecuteSalaryListPerSubOrgUnitReport(D rows, D document, S text) {
-    Execute(ListReport(QStringLiteral("Lista zarada po podorganizacionim jedinicama"), rows, document, text));
+    ExecuteTables(ListReport(QStringLiteral("Lista zarada po podorganizacionim jedinicama"), rows, document, text),
+                  {SalaryListTable(rows, TUnitGrouping::SubOrgUnit)});
 }
 
 void TReportEngine::ExecuteSalaryEvidenceReport(D rows, D document, S text) {
-    Execute(ListReport(QStringLiteral("Evidencija zarada"), rows, document, text));
+    ExecuteTables(ListReport(QStringLiteral("Evidencija zarada"), rows, document, text), {EvidenceTable(rows)});
 }
 
 void TReportEngine::ExecuteSalaryTransportListReport(D rows, D document, S text) {
-    Execute(ListReport(QStringLiteral("Lista naknada za prevoz"), rows, document, text));
+    ExecuteTables(ListReport(QStringLiteral("Lista naknada za prevoz"), rows, document, text),
+                  {TransportListTable(rows)});
 }
 
 void TReportEngine::ExecuteSalaryForPaymentListReport(D rows, D document, S text) {
-    Execute(ListReport(QStringLiteral("Lista za isplatu"), rows, document, text));
+    ExecuteTables(ListReport(QStringLiteral("Lista za isplatu"), rows, document, text), {ForPaymentTable(rows)});
 }
 
 void TReportEngine::ExecuteSalaryPaymentListsReport(D rows, D credits, D differences, D coefficients, D document,
                                                     S text1, S text2, S text3, bool sendByMail) {
-    TReport report = Report(QStringLiteral("Platni listići"), document,
-                            {Section(QStringLiteral("Zaposleni"), rows), Section(QStringLiteral("Obustave"), credits),
-                             Section(QStringLiteral("Razlike"), differences),
-                             Section(QStringLiteral("Koeficijenti"), coefficients)},
-                            {text1, text2, text3});
-    if (sendByMail)
-        report.note = QStringLiteral("Slanje platnih listića elektronskom poštom nije podržano; listići su "
-                                     "pripremljeni za štampu.");
-    Execute(std::move(report));
+    last_ = Report(QStringLiteral("Platni listići"), document,
+                   {Section(QStringLiteral("Zaposleni"), rows), Section(QStringLiteral("Obustave"), credits),
+                    Section(QStringLiteral("Razlike"), differences),
+                    Section(QStringLiteral("Koeficijenti"), coefficients)},
+                   {text1, text2, text3});
+    const TPaySlipBook book(rows, credits, differences, coefficients, ReadDocumentInfo(document), Company(),
+                            last_.texts);
+    if (book.count() == 0) {
+        ExecuteTables(last_, {});
+        return;
+    }
+    Output(TPaySlipPrintout(book));
+    if (!sendByMail)
+        return;
+    QString folder = paySlipFolder_;
+    if (folder.isEmpty() && parentWidget_)
+        folder = QFileDialog::getExistingDirectory(parentWidget_, QStringLiteral("Folder za platne listiće"));
+    if (!folder.isEmpty())
+        lastFiles_ = WritePaySlipFiles(book, folder);
+}
+
+int TReportEngine::WritePaySlips(D rows, D credits, D differences, D coefficients, D document, const QString& dir) {
+    const TPaySlipBook book(rows, credits, differences, coefficients, ReadDocumentInfo(document), Company(), {});
+    lastFiles_ = WritePaySlipFiles(book, dir);
+    return lastFiles_;
 }
 
 void TReportEngine::ExecuteSalaryTransportPaymentListsReport(D rows, D document) {
-    Execute(Report(QStringLiteral("Platni listići za prevoz"), document, {Section(QString(), rows)}));
+    ExecuteTables(Report(QStringLiteral("Lista za isplatu naknade za prevoz"), document, {Section(QString(), rows)}),
+                  {ForPaymentTable(rows)});
 }
 
 void TReportEngine::ExecuteSalaryRecapitulationZipFormReport(D recapitulation, D document) {
-    Execute(Report(QStringLiteral("Statistički obrazac zarada"), document, {Section(QString(), recapitulation)}));
+    ExecuteTables(Report(QStringLiteral("Statistički obrazac zarada"), document, {Section(QString(), recapitulation)}),
+                  {ZipFormTable(recapitulation)});
 }
 
 void TReportEngine::ExecuteSalaryRecapitulationReport(S text, D recapitulation, D document, D chambers) {
-    Execute(RecapitulationReport(QStringLiteral("Rekapitulacija zarada"), text, recapitulation, document, chambers));
+    ExecuteTables(RecapitulationReport(QStringLiteral("Rekapitulacija zarada"), text, recapitulation, document, chambers),
+                  Recapitulation(recapitulation, chambers, TUnitGrouping::None));
 }
 
 void TReportEngine::ExecuteSalaryRecapitulationPerOrgUnitReport(S text, D recapitulation, D document, D chambers) {
-    Execute(RecapitulationReport(QStringLiteral("Rekapitulacija zarada po organizacionim jedinicama"), text,
-                                 recapitulation, document, chambers));
+    ExecuteTables(RecapitulationReport(QStringLiteral("Rekapitulacija zarada po organizacionim jedinicama"), text,
+                                       recapitulation, document, chambers),
+                  Recapitulation(recapitulation, chambers, TUnitGrouping::OrgUnit));
 }
 
 void TReportEngine::ExecuteSalaryRecapitulationPerSubOrgUnitReport(S text, D recapitulation, D document,
                                                                    D chambers) {
-    Execute(RecapitulationReport(QStringLiteral("Rekapitulacija zarada po podorganizacionim jedinicama"), text,
-                                 recapitulation, document, chambers));
+    ExecuteTables(RecapitulationReport(QStringLiteral("Rekapitulacija zarada po podorganizacionim jedinicama"), text,
+                                       recapitulation, document, chambers),
+                  Recapitulation(recapitulation, chambers, TUnitGrouping::SubOrgUnit));
 }
 
 void TReportEngine::ExecuteSalaryChambersReport(D chambers, D document, S text) {
-    Execute(ListReport(QStringLiteral("Članarine komorama"), chambers, document, text));
+    ExecuteTables(ListReport(QStringLiteral("Članarine komorama"), chambers, document, text),
+                  {ChambersTable(chambers, TUnitGrouping::None)});
 }
 
 void TReportEngine::ExecuteSalaryChambersPerOrgUnitReport(D chambers, D document, S text) {
-    Execute(ListReport(QStringLiteral("Članarine komorama po organizacionim jedinicama"), chambers, document, text));
+    ExecuteTables(ListReport(QStringLiteral("Članarine komorama po organizacionim jedinicama"), chambers, document, text),
+                  {ChambersTable(chambers, TUnitGrouping::OrgUnit)});
 }
 
 void TReportEngine::ExecuteSalaryChambersPerSubOrgUnitReport(D chambers, D document, S text) {
-    Execute(
-        ListReport(QStringLiteral("Članarine komorama po podorganizacionim jedinicama"), chambers, document, text));
+    ExecuteTables(
+        ListReport(QStringLiteral("Članarine komorama po podorganizacionim jedinicama"), chambers, document, text),
+        {ChambersTable(chambers, TUnitGrouping::SubOrgUnit)});
 }
 
 void TReportEngine::ExecuteSalaryPaymentErrands(D document, D errands, S paymentDate, bool a4Errands) {

@@ -2,19 +2,25 @@
 
 #include "Report.h"
 #include "ReportError.h"
+#include "ReportTable.h"
 
 #include <QObject>
 #include <QString>
 
+#include <vector>
+
 class Connection;
 class QWidget;
 class TDataSet;
+class TPrintout;
+struct TCompanyInfo;
 
 // The host's report engine. A print creates one, calls one operation with
-// datasets it has prepared in full, and frees it. Every operation lays its
-// datasets out as tables under a title and a header with the company (from
-// the settings store of `connection`), the document's month and payment date
-// and the texts passed, and shows the result in a print preview.
+// datasets it has prepared in full, and frees it. The company comes from the
+// settings store of `connection`, the month and payment date from the
+// document. The payment lists have their own layouts (pay slips, lists with
+// subtotals, recapitulations); the other operations lay their datasets out
+// as generic tables. The result goes to a print preview, or to a PDF file.
 class TReportEngine : public QObject {
     Q_OBJECT
 public:
@@ -28,9 +34,19 @@ public:
     // From now on reports are written to this PDF file instead of the
     // preview; a file that cannot be written throws EReportError.
     void renderToPdf(const QString& path) { pdfPath_ = path; }
+    // Where the pay slips sent by mail are written, one PDF per employee;
+    // without it the user is asked for a folder (when there is a window).
+    void setPaySlipFolder(const QString& dir) { paySlipFolder_ = dir; }
     // What the last operation printed, and on how many pages (PDF only).
     const TReport& LastReport() const { return last_; }
     int LastPageCount() const { return lastPages_; }
+    // The pay slip files the last operation wrote.
+    int LastPaySlipFiles() const { return lastFiles_; }
+
+    // Writes the pay slips of the rows to `dir`, one PDF per employee named
+    // "<code>-<yyyy>-<mm>.pdf"; returns how many. Throws EReportError when
+    // the folder or a file cannot be written.
+    int WritePaySlips(D rows, D credits, D differences, D coefficients, D document, const QString& dir);
 
     // The host's print of a viewer's grid: the dataset with the grid's columns.
     void ExecuteDataSetReport(const QString& title, D dataSet, const QStringList& fields);
@@ -75,10 +91,16 @@ public:
 
 private:
     void Execute(TReport report);
+    // A laid-out list under the company and the document.
+    void ExecuteTables(TReport report, std::vector<TTable> tables);
+    void Output(const TPrintout& printout);
+    TCompanyInfo Company() const;
 
     Connection* connection_;
     QWidget* parentWidget_;
     QString pdfPath_;
+    QString paySlipFolder_;
     TReport last_;
     int lastPages_ = 0;
+    int lastFiles_ = 0;
 };

@@ -2,27 +2,20 @@
 
 #include <QString>
 
+class QPagedPaintDevice;
 class QPrinter;
 class QWidget;
+class TPrintout;
 
-// A laid-out report: its rich text, its title for the page footer and
-// whether the pages are turned.
-struct TReportLayout {
-    QString html;
-    QString title;
-    bool landscape = false;
-};
+// A4, the printout's orientation, 15 mm margins.
+void SetUpPage(QPagedPaintDevice& device, const TPrintout& printout);
 
-// Sets the printer up for the report: A4, its orientation, 15 mm margins.
-void SetUpPrinter(QPrinter& printer, const TReportLayout& layout);
-
-// Paints the report on the printer's pages, with the title, the page number
-// and the print date at the foot of every page. Returns the pages painted
+// Paints the printout on the printer's pages. Returns the pages painted
 // (0 when the printer could not be started).
-int PrintReport(const TReportLayout& layout, QPrinter& printer);
+int PrintReport(const TPrintout& printout, QPrinter& printer);
 
-// Writes the report to a PDF file; returns the page count, 0 on failure.
-int RenderReportToPdf(const TReportLayout& layout, const QString& path);
+// Writes the printout to a PDF file; returns the page count, 0 on failure.
+int RenderReportToPdf(const TPrintout& printout, const QString& path);
 
 // The print preview: print, or save as PDF.
-void ShowReportPreview(const TReportLayout& layout, QWidget* parent);
+void ShowReportPreview(const TPrintout& printout, QWidget* parent);
