@@ -33,18 +33,28 @@ std::vector<ColumnDef> paymentListColumns() {
     return columns;
 }
 
-std::vector<ColumnDef> recapitulationColumns() {
+struct ShownColumns {
+    std::vector<ColumnDef> columns;
+    std::vector<bool> shown;
+};
+
+ShownColumns recapitulationColumns() {
     std::vector<ColumnDef> columns{column("count", ColumnType::Integer, "Broj zaposlenih")};
 #define ZARADE_MONEY(name, label) columns.push_back(column(#name, ColumnType::Float, label));
 #define ZARADE_HOURS(name, label) columns.push_back(column(#name, ColumnType::Float, label));
     ZARADE_RECAPITULATION_MONEY(ZARADE_MONEY)
     ZARADE_RECAPITULATION_HOURS(ZARADE_HOURS)
+    const size_t printed = columns.size();
     ZARADE_RECAPITULATION_OTHER_SUMS(ZARADE_MONEY)
 #undef ZARADE_HOURS
 #undef ZARADE_MONEY
     for (ColumnDef& c : columns)
         if (c.name.endsWith(QLatin1String("hours")))
             c.displayFormat = QStringLiteral("0.##");
+    // The money lines and the hours are printed; the other sums serve the payment orders.
+    std::vector<bool> shown(columns.size(), false);
+    for (size_t i = 0; i < printed; ++i)
+        shown[i] = true;
     for (const char* counter : {"countsub2basesub2", "countparttime", "countovertime"})
         columns.push_back(column(counter, ColumnType::Integer, ""));
     for (const char* code : {"sub11paymentcode", "sub12paymentcode", "sub13paymentcode", "sub11paymentcode2",
@@ -52,7 +62,8 @@ std::vector<ColumnDef> recapitulationColumns() {
         columns.push_back(column(code, ColumnType::String, ""));
     columns.push_back(column("organizationunit", ColumnType::String, "Organizaciona jedinica"));
     columns.push_back(column("suborganizationunit", ColumnType::String, "Pod org. jed."));
-    return columns;
+    shown.resize(columns.size(), false);
+    return {columns, shown};
 }
 
 std::vector<ColumnDef> zipFormColumns() {
@@ -97,7 +108,12 @@ void DefinePaymentSets(TSalaryDM& dm) {
             column("overtimehours", T::Float, "Prekovremeni sati"),
             column("holidayworkinghours", T::Float, "Rad praznikom sati"),
             column("nightholidayworkinghours", T::Float, "Noćni rad praznikom sati")});
-    define(*dm.RecapitulationCDS, recapitulationColumns());
+    const ShownColumns recapitulation = recapitulationColumns();
+    if (dm.RecapitulationCDS->fieldCount() == 0) {
+        define(*dm.RecapitulationCDS, recapitulation.columns);
+        for (size_t i = 0; i < recapitulation.shown.size(); ++i)
+            dm.RecapitulationCDS->field(int(i))->setVisible(recapitulation.shown[i]);
+    }
     std::vector<ColumnDef> chambers{column("taxname", T::String, "Komora"), column("taxpercent", T::Float, "Procenat"),
                                     column("paycode", T::String, "Šifra plaćanja"),
                                     column("taxbankaccount", T::String, "Račun"),

@@ -15,7 +15,8 @@ bool IsKey(const QString& name) {
 
 TLineKind KindOf(const TField& field) {
     const QString& name = field.fieldName();
-    if (IsKey(name))
+    // Sums kept for the payment orders are hidden from the reader.
+    if (IsKey(name) || !field.visible())
         return TLineKind::Skip;
     const QString label = field.displayLabel();
     if (label.compare(QLatin1String("Broj zaposlenih"), Qt::CaseInsensitive) == 0)
@@ -79,6 +80,9 @@ TTable RecapitulationTable(const TDataSet* recapitulation, TUnitGrouping groupin
                 table.rows.push_back({TRowStyle::Plain, {field.displayLabel(), WholeText(value)}});
                 break;
             case TLineKind::Money:
+                // A kind of pay nobody earned is left out; totals always show.
+                if (IsZeroAmount(value) && !IsResult(field.displayLabel()))
+                    break;
                 table.rows.push_back({IsResult(field.displayLabel()) ? TRowStyle::Subtotal : TRowStyle::Plain,
                                       {field.displayLabel(), MoneyText(value)}});
                 break;
