@@ -44,6 +44,7 @@ const char* const Usage =
     "  zipform ID [--format json|csv]       statistički obrazac zarada\n"
     "  print AKCIJA ID --out DATOTEKA       štampa u PDF (npr. SalaryPrintRecapitulation),\n"
     "                                       SalaryPrintRecapitulationToExcel u .xlsx\n"
+    "  payslips ID --dir FASCIKLA           obračunski listići, po jedan PDF za svakog zaposlenog\n"
     "  demo       upiši demo preduzeće u praznu bazu\n"
     "  demo-month obračun meseca demo preduzeća bez prozora\n"
     "\n"
@@ -109,6 +110,8 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
             return CommandZipForm(context);
         if (command == QLatin1String("print"))
             return CommandPrint(context);
+        if (command == QLatin1String("payslips"))
+            return CommandPaySlips(context);
         if (command == QLatin1String("demo"))
             return CommandDemo(context);
         if (command == QLatin1String("demo-month"))

@@ -120,6 +120,24 @@ int CommandZipForm(CliContext& context) {
     return 0;
 }
 
+int CommandPaySlips(CliContext& context) {
+    QStringList args = context.arguments;
+    const QString dir = TakeOption(args, QStringLiteral("--dir"));
+    if (dir.isEmpty())
+        throw EDatabaseError(QStringLiteral("Treba navesti fasciklu: --dir FASCIKLA."));
+    CliSession session(context);
+    OpenNamedDocument(session, args);
+    RefuseLeftovers(args);
+    TSalaryDM& dm = session.dm();
+    PreparePaymentLists(dm, dm.SalaryZQ->fieldByName(QStringLiteral("netdecreasepercent"))->asFloat() > 0, 0);
+    TReportEngine engine(nullptr, &session.connection());
+    const int files = engine.WritePaySlips(dm.PaymentListsItemCDS, dm.PaymentListsItemCreditItemCDS,
+                                           dm.PaymentListsItemDifferenceCDS, dm.PaymentListsItemCoefficientCDS,
+                                           dm.SalaryZQ, dir);
+    context.out << "Obračunskih listića: " << files << " u " << dir << "\n";
+    return 0;
+}
+
 int CommandPrint(CliContext& context) {
     QStringList args = context.arguments;
     const QString out = TakeOption(args, QStringLiteral("--out"));

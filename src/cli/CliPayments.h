@@ -10,3 +10,5 @@ int CommandRecapitulation(CliContext& context);
 int CommandChambers(CliContext& context);
 int CommandZipForm(CliContext& context);
 int CommandPrint(CliContext& context);
+// zarade-cli payslips ID --dir DIR: one PDF pay slip per employee.
+int CommandPaySlips(CliContext& context);
