@@ -8,19 +8,25 @@
 #include "CompanyGenerator.h"
 #include "DatabaseSchema.h"
 #include "MonthSteps.h"
+#include "PaymentLists.h"
+#include "Recapitulation.h"
+#include "ReportEngine.h"
 #include "SalaryDM.h"
 #include "ScriptedMessages.h"
 #include "StorageFloor.h"
 #include "db/Connection.h"
 #include "db/DbError.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QSqlQuery>
+#include <QSqlRecord>
 #include <QElapsedTimer>
 #include <QSqlDatabase>
 #include <QTemporaryDir>
 #include <QTextStream>
 
 #include <sys/resource.h>
+#include <time.h>
 
 #include <functional>
 #include <optional>
@@ -70,6 +76,27 @@ void print(QTextStream& out, const Step& step, const ScriptedMessages& messages)
     for (const auto& shown : messages.shown)
         out << "  poruka: " << shown.text << "\n";
     out.flush();
+}
+
+double cpuMilliseconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
+
+// The floor of the prints: the document's lines read once with one query,
+// every column of every row.
+double readLinesMilliseconds(Connection& connection, qint64 salaryId) {
+    QElapsedTimer timer;
+    timer.start();
+    QSqlQuery lines = connection.exec(SalaryItemSql(), QVariantMap{{QStringLiteral("IDSalary"), salaryId}});
+    const int columns = lines.record().count();
+    qint64 cells = 0;
+    while (lines.next())
+        for (int c = 0; c < columns; ++c)
+            cells += lines.value(c).isNull() ? 0 : 1;
+    const double milliseconds = double(timer.nsecsElapsed()) / 1e6;
+    return cells >= 0 ? milliseconds : 0;
 }
 
 void emptyDatabase(Connection& connection) {
@@ -126,6 +153,34 @@ void runMonth(QTextStream& out, const QString& url, const Options& options) {
     post.floorMilliseconds = oneRow.updateMilliseconds(1);
     print(out, post, messages);
     out << "širina reda: " << oneRow.width() << " kolona\n";
+
+    // What is printed about the posted month: the payment lists and the
+    // recapitulation that sums them, against reading the lines once.
+    const qint64 salaryId = dm.SalaryZQ->fieldByName(QStringLiteral("salaryid"))->asLargeInt();
+    Step lists = measure(connection, QStringLiteral("5. platni spisak i rekapitulacija"), [&] {
+        PrepareRecapitulation(dm, RecapitulationAll, true);
+        return dm.PaymentListsItemCDS->recordCount();
+    });
+    lists.floorMilliseconds = readLinesMilliseconds(connection, salaryId);
+    print(out, lists, messages);
+
+    // Pay slips of the whole month into one PDF.
+    QTemporaryDir pdfDir;
+    TReportEngine engine(nullptr, &connection);
+    engine.renderToPdf(pdfDir.filePath(QStringLiteral("listici.pdf")));
+    QElapsedTimer slipTimer;
+    slipTimer.start();
+    const double cpuBefore = cpuMilliseconds();
+    engine.ExecuteSalaryPaymentListsReport(dm.PaymentListsItemCDS, dm.PaymentListsItemCreditItemCDS,
+                                           dm.PaymentListsItemDifferenceCDS, dm.PaymentListsItemCoefficientCDS,
+                                           dm.SalaryZQ, QString(), QString(), QString(), false);
+    const double slipCpu = cpuMilliseconds() - cpuBefore;
+    const double slipWall = double(slipTimer.nsecsElapsed()) / 1e6;
+    const int pages = engine.LastPageCount();
+    out << "6. obračunski listići u PDF: " << pages << " strana, " << number(slipWall, 0) << " ms ("
+        << number(pages / slipWall * 1000, 0) << " strana u sekundi; procesor " << number(slipCpu, 0) << " ms, "
+        << number(pages / slipCpu * 1000, 0) << " strana u sekundi jednog jezgra)\n";
+    out.flush();
 }
 
 std::optional<Options> parse(const QStringList& args) {
@@ -159,7 +214,10 @@ std::optional<Options> parse(const QStringList& args) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    // The pay slips are drawn with the GUI's fonts, never on a screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     QTextStream out(stdout), err(stderr);
     std::optional<Options> options = parse(QCoreApplication::arguments());
     if (!options) {

@@ -152,7 +152,9 @@ void PrepareRecapitulation(TSalaryDM& dm, int mode, bool decreased) {
         }
         return cost;
     };
-    // Without the decrease first, so that the lists are left as printed.
+    // Without the decrease first, so that the lists are left as printed; a
+    // document that decreases nothing is the same both ways.
+    decreased = decreased && dm.SalaryZQ->fieldByName(QStringLiteral("netdecreasepercent"))->asFloat() > 0;
     std::vector<long double> notDecreased;
     if (decreased) {
         PreparePaymentLists(dm, false, 0);

@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMenu>
 #include <QPixmap>
 
 namespace {
@@ -56,6 +57,10 @@ TEST(EditorScreenshots, EveryFormOnTheGivenDatabase) {
         form.ShowTaxRates = [](QWidget*) {};
         form.UpdateActions();
         Shoot(form, QStringLiteral("detail"));
+        form.PrintMenu->popup(form.mapToGlobal(QPoint(0, 0)));
+        QApplication::processEvents();
+        form.PrintMenu->grab().save(QDir(qEnvironmentVariable("ZARADE_SHOT_DIR")).filePath(QStringLiteral("print-menu.png")));
+        form.PrintMenu->hide();
         dm.SalaryItemZQ->first();
         const qint64 line = dm.SalaryItemZQ->fieldByName(QStringLiteral("salaryitemid"))->asLargeInt();
         TSalaryEmployeeForm panel(dm, console.messages, true);
