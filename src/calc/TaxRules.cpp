@@ -73,46 +73,38 @@ long double absenceWithheld(const TLineValues& l, const TRateItems& items) {
     return l.absencevalue - taxes;
 }
 
-void employeeShare(TLineComponents& c, const TRateItem& item, long double amount) {
-    switch (item.role) {
-    case TRateRole::EmployeePension:
-        c.employeePension = amount;
-        c.employeePensionRate = item.percent;
-        break;
-    case TRateRole::EmployeeHealth:
-        c.employeeHealth = amount;
-        c.employeeHealthRate = item.percent;
-        break;
-    case TRateRole::EmployeeUnemployment:
-        c.employeeUnemployment = amount;
-        c.employeeUnemploymentRate = item.percent;
-        break;
-    case TRateRole::IncomeTax:
+// Where the amount and the rate of each contribution go.
+struct RoleSlot {
+    TRateRole role;
+    long double TLineComponents::*amount;
+    double TLineComponents::*rate;
+};
+
+constexpr RoleSlot RoleSlots[] = {
+    {TRateRole::EmployeePension, &TLineComponents::employeePension, &TLineComponents::employeePensionRate},
+    {TRateRole::EmployeeHealth, &TLineComponents::employeeHealth, &TLineComponents::employeeHealthRate},
+    {TRateRole::EmployeeUnemployment, &TLineComponents::employeeUnemployment,
+     &TLineComponents::employeeUnemploymentRate},
+    {TRateRole::EmployerPension, &TLineComponents::employerPension, &TLineComponents::employerPensionRate},
+    {TRateRole::EmployerHealth, &TLineComponents::employerHealth, &TLineComponents::employerHealthRate},
+    {TRateRole::EmployerUnemployment, &TLineComponents::employerUnemployment,
+     &TLineComponents::employerUnemploymentRate},
+};
+
+// Books an item's amount under its role; a contribution without one counts
+// only in its side's total.
+void share(TLineComponents& c, const TRateItem& item, long double amount) {
+    if (item.role == TRateRole::IncomeTax) {
         c.incomeTax += amount;
         c.taxRate = item.percent;
         return;
-    default: break;
     }
-    c.employeeContributions += amount;
-}
-
-void employerShare(TLineComponents& c, const TRateItem& item, long double amount) {
-    switch (item.role) {
-    case TRateRole::EmployerPension:
-        c.employerPension = amount;
-        c.employerPensionRate = item.percent;
-        break;
-    case TRateRole::EmployerHealth:
-        c.employerHealth = amount;
-        c.employerHealthRate = item.percent;
-        break;
-    case TRateRole::EmployerUnemployment:
-        c.employerUnemployment = amount;
-        c.employerUnemploymentRate = item.percent;
-        break;
-    default: break;
-    }
-    c.employerContributions += amount;
+    for (const RoleSlot& slot : RoleSlots)
+        if (slot.role == item.role) {
+            c.*slot.amount = amount;
+            c.*slot.rate = item.percent;
+        }
+    (item.employee ? c.employeeContributions : c.employerContributions) += amount;
 }
 
 }  // namespace
@@ -162,7 +154,7 @@ TLineComponents LineComponents(const TDocumentValues& document, const TLineValue
         const long double base = ContributionBase(item, c.status, gross, document, paidHours);
         if (!item.employee) {
             if (item.hasContributionBase())
-                employerShare(c, item, RND(base * item.percent / 100));
+                share(c, item, RND(base * item.percent / 100));
             continue;
         }
         if (item.hasContributionBase() && !baseTaken) {
@@ -198,7 +190,7 @@ TLineComponents LineComponents(const TDocumentValues& document, const TLineValue
             c.taxRelief += free + relief;
             c.pensionRelief += relief;
         }
-        employeeShare(c, item, total - before);
+        share(c, item, total - before);
     }
     if (const double rate = IncreasedServiceRate(line.workingstateid); rate > 0)
         c.increasedService = RND(rate / 100 * (c.contributionBase - line.sickvalue));

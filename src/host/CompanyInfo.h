@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class TDBIniFile;
 
@@ -24,6 +25,11 @@ struct TCompanyInfo {
 };
 
 inline const QString CompanyInfoSection = QStringLiteral("CompanyInfo");
+
+// What a printed page says of the company under its name: the address, the
+// tax and registration numbers and, with `account`, the bank account; lines
+// without content are left out.
+QStringList CompanyAddressLines(const TCompanyInfo& company, bool account);
 
 // Missing keys read as empty.
 TCompanyInfo ReadCompanyInfo(const TDBIniFile& store);

@@ -93,21 +93,44 @@ long double decreasedGross(const TLineValues& l, const TRateItems& items) {
     return RND(l.salaryvalue - decrease / (1 - c.percent / 100.0L));
 }
 
-void putComponents(std::vector<QVariant>& row, const TPaymentListIndex& x, const TLineComponents& c) {
-    row[size_t(x.sub1base)] = money(c.contributionBase);
-    row[size_t(x.sub11)] = money(c.employeeContributions);
-    row[size_t(x.sub111)] = money(c.employeePension);
-    row[size_t(x.sub112)] = money(c.employeeHealth);
-    row[size_t(x.sub113)] = money(c.employeeUnemployment);
-    row[size_t(x.sub12)] = money(c.employerContributions);
-    row[size_t(x.sub121)] = money(c.employerPension);
-    row[size_t(x.sub122)] = money(c.employerHealth);
-    row[size_t(x.sub123)] = money(c.employerUnemployment);
-    row[size_t(x.sub124)] = money(c.increasedService);
-    row[size_t(x.sub2basesub)] = money(c.taxRelief);
-    row[size_t(x.sub2basesub2)] = money(c.pensionRelief);
-    row[size_t(x.sub2)] = money(c.incomeTax);
-    row[size_t(x.sub2grosscorrection)] = money(RND(c.taxRate / 100 * (c.taxRelief - c.pensionRelief)));
+// The columns a line's components go to: its own, or those of the earlier
+// payment of the month ("prev...").
+struct ComponentColumns {
+    int base, employee, employeePension, employeeHealth, employeeUnemployment, employer, employerPension,
+        employerHealth, employerUnemployment, increasedService, taxRelief, pensionRelief, tax, taxSaved;
+};
+
+ComponentColumns ownColumns(const TPaymentListIndex& x) {
+    return {x.sub1base, x.sub11,  x.sub111, x.sub112,      x.sub113,       x.sub12, x.sub121,
+            x.sub122,   x.sub123, x.sub124, x.sub2basesub, x.sub2basesub2, x.sub2,  x.sub2grosscorrection};
+}
+
+ComponentColumns previousColumns(const TPaymentListIndex& x) {
+    return {x.prevsub1base, x.prevsub11,  x.prevsub111, x.prevsub112,      x.prevsub113,       x.prevsub12, x.prevsub121,
+            x.prevsub122,   x.prevsub123, x.prevsub124, x.prevsub2basesub, x.prevsub2basesub2, x.prevsub2,
+            x.prevsub2grosscorrection};
+}
+
+void putComponents(std::vector<QVariant>& row, const ComponentColumns& to, const TLineComponents& c) {
+    const auto put = [&row](int column, long double value) { row[size_t(column)] = money(value); };
+    put(to.base, c.contributionBase);
+    put(to.employee, c.employeeContributions);
+    put(to.employeePension, c.employeePension);
+    put(to.employeeHealth, c.employeeHealth);
+    put(to.employeeUnemployment, c.employeeUnemployment);
+    put(to.employer, c.employerContributions);
+    put(to.employerPension, c.employerPension);
+    put(to.employerHealth, c.employerHealth);
+    put(to.employerUnemployment, c.employerUnemployment);
+    put(to.increasedService, c.increasedService);
+    put(to.taxRelief, c.taxRelief);
+    put(to.pensionRelief, c.pensionRelief);
+    put(to.tax, c.incomeTax);
+    // The tax that the tax-free amount saves.
+    put(to.taxSaved, c.taxRate / 100 * (c.taxRelief - c.pensionRelief));
+}
+
+void putRates(std::vector<QVariant>& row, const TPaymentListIndex& x, const TLineComponents& c) {
     row[size_t(x.contributioncoef11)] = c.employeePensionRate;
     row[size_t(x.contributioncoef12)] = c.employeeHealthRate;
     row[size_t(x.contributioncoef13)] = c.employeeUnemploymentRate;
@@ -128,21 +151,8 @@ void putPrevious(TSalaryDM& dm, std::vector<QVariant>& row, const TPaymentListIn
     row[size_t(x.prevpaymentnetvalue)] = money(l.paymentnetvalue);
     const TLineComponents c = LineComponents(p.document, l, RateItemsOfSet(dm, p.document.salarytaxid), l.salaryvalue,
                                              dm.Options.RoundTaxes, p.document.salarytype == QLatin1Char('B'));
-    row[size_t(x.prevsub1base)] = money(c.contributionBase);
+    putComponents(row, previousColumns(x), c);
     row[size_t(x.prevsub124base)] = money(c.increasedService != 0 ? c.contributionBase - l.sickvalue : 0);
-    row[size_t(x.prevsub11)] = money(c.employeeContributions);
-    row[size_t(x.prevsub111)] = money(c.employeePension);
-    row[size_t(x.prevsub112)] = money(c.employeeHealth);
-    row[size_t(x.prevsub113)] = money(c.employeeUnemployment);
-    row[size_t(x.prevsub12)] = money(c.employerContributions);
-    row[size_t(x.prevsub121)] = money(c.employerPension);
-    row[size_t(x.prevsub122)] = money(c.employerHealth);
-    row[size_t(x.prevsub123)] = money(c.employerUnemployment);
-    row[size_t(x.prevsub124)] = money(c.increasedService);
-    row[size_t(x.prevsub2)] = money(c.incomeTax);
-    row[size_t(x.prevsub2basesub)] = money(c.taxRelief);
-    row[size_t(x.prevsub2basesub2)] = money(c.pensionRelief);
-    row[size_t(x.prevsub2grosscorrection)] = money(RND(c.taxRate / 100 * (c.taxRelief - c.pensionRelief)));
 }
 
 // Restricts a detail query to the document, or to one of its lines.
@@ -219,6 +229,7 @@ void PreparePaymentLists(TSalaryDM& dm, bool decreased, int count) {
         return;
     TDataSet& rows = *dm.PaymentListsItemCDS;
     const TPaymentListIndex x(rows);
+    const ComponentColumns own = ownColumns(x);
     const TLineFields& f = dm.CalcState().fields.line;
     const TDocumentValues d = CurrentDocument(dm);
     const int year = dm.SalaryZQ->fieldByName(QStringLiteral("year"))->asInteger();
@@ -279,7 +290,10 @@ void PreparePaymentLists(TSalaryDM& dm, bool decreased, int count) {
         const long double credits = l.paymentdecreasedvalue - l.paymentnetvalue;
         const long double net = decreased ? l.paymentdecreasedvalue : l.paymentvalue;
         const long double gross = decreased ? decreasedGross(l, items) : l.salaryvalue;
-        putComponents(row, x, LineComponents(d, l, items, gross, dm.Options.RoundTaxes, d.salarytype == QLatin1Char('B')));
+        const TLineComponents components =
+            LineComponents(d, l, items, gross, dm.Options.RoundTaxes, d.salarytype == QLatin1Char('B'));
+        putComponents(row, own, components);
+        putRates(row, x, components);
         row[size_t(x.salaryvalue)] = money(gross);
         row[size_t(x.comparegross)] = money(l.salaryvalue);
         row[size_t(x.comparedecreasedgross)] = money(decreasedGross(l, items));

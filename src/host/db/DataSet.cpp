@@ -154,15 +154,7 @@ void TDataSet::open() {
     records_ = std::move(loaded);
     deleted_.clear();
     state_ = DataSetState::Browse;
-    applySort();
-    current_ = records_.empty() ? -1 : 0;
-    bof_ = true;
-    eof_ = records_.empty();
-    notifyReset();
-    if (AfterOpen)
-        AfterOpen(*this);
-    if (AfterScroll)
-        AfterScroll(*this);
+    standOnFirst(AfterOpen);
 }
 
 void TDataSet::close() {
@@ -603,11 +595,17 @@ void TDataSet::appendRecords(std::vector<std::vector<QVariant>> rows) {
         record->values = std::move(values);
         records_.push_back(std::move(record));
     }
+    standOnFirst(nullptr);
+}
+
+void TDataSet::standOnFirst(const Event& filled) {
     applySort();
     current_ = records_.empty() ? -1 : 0;
     bof_ = true;
     eof_ = records_.empty();
     notifyReset();
+    if (filled)
+        filled(*this);
     if (AfterScroll)
         AfterScroll(*this);
 }

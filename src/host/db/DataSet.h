@@ -241,6 +241,9 @@ private:
     static const QVariant& noValue();
     void requireActive() const;
     void scrollTo(int index);
+    // After the records were filled: sorted, on the first one, grids told;
+    // `filled` (an open's AfterOpen) runs before AfterScroll.
+    void standOnFirst(const Event& filled);
     void applySort();
     void placeSorted(int index);
     int compareRecords(const TRecord& a, const TRecord& b) const;

@@ -13,24 +13,6 @@ constexpr double BodyPoints = 7.5;
 constexpr double TitlePoints = 11;
 constexpr double FootPoints = 6.5;
 
-QStringList CompanyLines(const TCompanyInfo& company) {
-    QStringList lines;
-    QStringList place;
-    for (const QString& part : {company.Address, company.City})
-        if (!part.isEmpty())
-            place << part;
-    if (!place.isEmpty())
-        lines << place.join(QStringLiteral(", "));
-    QStringList ids;
-    if (!company.Code.isEmpty())
-        ids << QStringLiteral("PIB: ") + company.Code;
-    if (!company.Number.isEmpty())
-        ids << QStringLiteral("MB: ") + company.Number;
-    if (!ids.isEmpty())
-        lines << ids.join(QStringLiteral("   "));
-    return lines;
-}
-
 }  // namespace
 
 TPageGeometry::TPageGeometry(const QPaintDevice& device)
@@ -56,7 +38,7 @@ double PaintPageHeading(QPainter* painter, const QPaintDevice& device, const TPa
     left += heading.company.Name.isEmpty() ? 0 : boldMetrics.lineSpacing();
     if (painter)
         painter->setFont(body);
-    for (const QString& line : CompanyLines(heading.company)) {
+    for (const QString& line : CompanyAddressLines(heading.company, false)) {
         if (painter)
             painter->drawText(QPointF(0, left + bodyMetrics.ascent()), line);
         left += bodyMetrics.lineSpacing();

@@ -72,20 +72,7 @@ private:
         painter_.setPen(Qt::black);
         text(fonts_.name, fonts_.nameMetrics, 0, left, company.Name);
         left += fonts_.nameMetrics.lineSpacing();
-        QStringList lines;
-        QStringList place;
-        for (const QString& part : {company.Address, company.City})
-            if (!part.isEmpty())
-                place << part;
-        lines << place.join(QStringLiteral(", "));
-        QStringList ids;
-        if (!company.Code.isEmpty())
-            ids << QStringLiteral("PIB: ") + company.Code;
-        if (!company.Number.isEmpty())
-            ids << QStringLiteral("MB: ") + company.Number;
-        lines << ids.join(QStringLiteral("   "));
-        if (!company.BankAccount.isEmpty())
-            lines << QStringLiteral("Tekući račun: ") + company.BankAccount;
+        const QStringList lines = CompanyAddressLines(company, true);
         for (const QString& line : lines) {
             if (line.isEmpty())
                 continue;

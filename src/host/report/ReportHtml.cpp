@@ -67,21 +67,8 @@ QString CompanyBlock(const TCompanyInfo& company) {
     QStringList lines;
     if (!company.Name.isEmpty())
         lines << QStringLiteral("<b>%1</b>").arg(Escaped(company.Name));
-    QStringList place;
-    for (const QString& part : {company.Address, company.City})
-        if (!part.isEmpty())
-            place << part;
-    if (!place.isEmpty())
-        lines << Escaped(place.join(QStringLiteral(", ")));
-    QStringList ids;
-    if (!company.Code.isEmpty())
-        ids << QStringLiteral("PIB: ") + company.Code;
-    if (!company.Number.isEmpty())
-        ids << QStringLiteral("MB: ") + company.Number;
-    if (!ids.isEmpty())
-        lines << Escaped(ids.join(QStringLiteral("   ")));
-    if (!company.BankAccount.isEmpty())
-        lines << Escaped(QStringLiteral("Tekući račun: ") + company.BankAccount);
+    for (const QString& line : CompanyAddressLines(company, true))
+        lines << Escaped(line);
     return lines.join(QStringLiteral("<br/>"));
 }
 
