@@ -106,9 +106,11 @@ struct Unit {
 const Unit Units[] = {
     {"Uprava", "01", -1},     {"Proizvodnja", "02", -1}, {"Magacin", "03", -1},
     {"Prodaja", "04", -1},    {"Krojačnica", "0201", 1}, {"Šivara", "0202", 1},
-    {"Dorada", "0203", 1},
+    {"Dorada", "0203", 1},    {"Poslovodstvo", "0101", 0},
 };
-enum { Uprava, Proizvodnja, Magacin, Prodaja, Krojacnica, Sivara, Dorada };
+// The management is a sub-unit of its own, the category of the statistical
+// form of earnings that goes by that name.
+enum { Uprava, Proizvodnja, Magacin, Prodaja, Krojacnica, Sivara, Dorada, Poslovodstvo };
 
 struct Zone {
     const char* name;
@@ -148,8 +150,8 @@ struct Employee {
 using enum Basis;
 
 const Employee Employees[] = {
-    {"Marko", "Petrović", false, "1978-03-14", 80, Uprava, "Direktor", "1120", "7", Gross, 285000, 1, "2012-02-01", 6, 3, Intesa, 0, NoviSad},
-    {"Jelena", "Đorđević", true, "1985-07-22", 80, Uprava, "Šef računovodstva", "2411", "7", Gross, 168000, 1, "2014-09-01", 4, 0, UniCredit, 0, NoviSad},
+    {"Marko", "Petrović", false, "1978-03-14", 80, Poslovodstvo, "Direktor", "1120", "7", Gross, 285000, 1, "2012-02-01", 6, 3, Intesa, 0, NoviSad},
+    {"Jelena", "Đorđević", true, "1985-07-22", 80, Poslovodstvo, "Šef računovodstva", "2411", "7", Gross, 168000, 1, "2014-09-01", 4, 0, UniCredit, 0, NoviSad},
     {"Dragana", "Jovanović", true, "1990-11-05", 80, Uprava, "Referent za obračun zarada", "4313", "6", Net, 92000, 1, "2018-03-01", 2, 5, Nlb, 1, Petrovaradin},
     {"Nikola", "Stanković", false, "1982-01-30", 71, Uprava, "Pravnik", "2611", "7", Net, 125000, 1, "2016-06-15", 5, 0, Raiffeisen, 0, NoviSad},
     {"Ivana", "Kovačević", true, "1993-04-18", 80, Prodaja, "Komercijalista", "3322", "6", Points, 24.5, 1, "2019-10-01", 1, 0, Intesa, 0, NoviSad},

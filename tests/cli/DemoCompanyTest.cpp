@@ -94,7 +94,7 @@ TEST(DemoCompany, FillsAnEmptyDatabaseWithACompanyOnEveryPayBasis) {
                               "coefficient > 1", "netcoefficient > 1", "workingstateid = 7", "workingstateid = 8"})
         EXPECT_GT(Count(connection, QStringLiteral("SELECT COUNT(*) FROM employee WHERE ") + QLatin1String(basis)), 0)
             << basis;
-    EXPECT_EQ(7, Count(connection, QStringLiteral("SELECT COUNT(*) FROM organizationunit")));
+    EXPECT_EQ(8, Count(connection, QStringLiteral("SELECT COUNT(*) FROM organizationunit")));
     EXPECT_EQ(3, Count(connection, QStringLiteral("SELECT COUNT(*) FROM employeetransportzone")));
     EXPECT_EQ(30, Count(connection, QStringLiteral("SELECT COUNT(*) FROM employee WHERE employeetransportzoneid IS NOT NULL")));
     EXPECT_GE(Count(connection, QStringLiteral("SELECT COUNT(*) FROM salarycredit WHERE defaultcredit = 'y'")), 3);
