@@ -47,8 +47,6 @@ void CliSession::Assign(TDataSet& dataSet, const QStringList& assignments) {
         if (eq <= 0)
             throw EDatabaseError(QStringLiteral("Očekivano polje=vrednost, a ne \"%1\".").arg(assignment));
         TField* field = dataSet.fieldByName(assignment.left(eq).trimmed());
-        if (field->readOnly())
-            throw EDatabaseError(QStringLiteral("Polje \"%1\" se ne može menjati.").arg(field->fieldName()));
         dataSet.edit();
         field->setText(assignment.mid(eq + 1));
     }

@@ -3,13 +3,18 @@
 #include "HostSchema.h"
 #include "SalarySchema.h"
 #include "db/SchemaMigrator.h"
+#include "db/SchemaReconcile.h"
 
 namespace {
 
 std::vector<SchemaComponent> components() {
     return {
-        SchemaComponent{QStringLiteral("host"), {CreateTablesStep(HostTables())}},
-        SchemaComponent{QStringLiteral("salary"), {CreateTablesStep(SalaryTables())}},
+        // Step 2: versions of documents and employees, unique codes, numbers
+        // and lines, and references between tables kept by the database.
+        SchemaComponent{QStringLiteral("host"),
+                        {CreateTablesStep(HostTables()), ReconcileTablesStep(HostTables())}},
+        SchemaComponent{QStringLiteral("salary"),
+                        {CreateTablesStep(SalaryTables()), ReconcileTablesStep(SalaryTables())}},
     };
 }
 

@@ -1,4 +1,5 @@
 #include "SalaryDM.h"
+#include "SalaryResourceString.h"
 
 #include "DBIniFile.h"
 #include "HostResourceStrings.h"
@@ -61,6 +62,13 @@ TSalaryDM::TSalaryDM(QObject* parent) : TCustomDM(parent) {
         SalaryItemZQ->addField(column, false)->setReadOnly(true);
     for (const ColumnDef& column : SalaryItemEmployeeColumns())
         SalaryItemZQ->addField(column, false)->setReadOnly(true);
+    // Keys, the status, the type, the order and the version change only
+    // through their operations (new document, posting, moving a line).
+    for (const char* column : {"salaryid", "salarytaxid", "status", "salarytype", "version"})
+        SalaryZQ->fieldByName(QLatin1String(column))->setReadOnly(true);
+    for (const char* column : {"salaryitemid", "salaryid", "employeeid", "sort", "salarycreditid"})
+        SalaryItemZQ->fieldByName(QLatin1String(column))->setReadOnly(true);
+    SalaryZQ->setConflictMessage(QString::fromUtf8(_SAL_CHANGED_BY_OTHER));
     SalaryTaxZQ = makeQuery(QStringLiteral("SalaryTaxZQ"), QStringLiteral("salarytax"),
                             QStringLiteral("SELECT * FROM salarytax WHERE defaulttax = 'y'"), false);
     SalaryTaxItemZQ = makeQuery(QStringLiteral("SalaryTaxItemZQ"), QStringLiteral("salarytaxitem"),
@@ -193,14 +201,28 @@ void TSalaryDM::CreateFieldValidations() {
     add(SalaryZQ, TestMoneyNoZero, {"maxsalaryvalue"});
     add(SalaryZQ, TestTaxRate, {"partcoefficient"});
     add(SalaryZQ, TestDate, {"paymentdate", "accountingdate"});
-    add(SalaryZQ, none, {"month", "year", "salarynumber"});
+    const auto between = [](int low, int high) {
+        return [low, high](const TField& field) {
+            const double value = field.asFloat();
+            return value >= low && value <= high;
+        };
+    };
+    // No month has more hours than 31 days of 24.
+    constexpr int MonthHours = 744;
+    add(SalaryZQ, between(1, 12), {"month"});
+    add(SalaryZQ, between(1990, 2100), {"year"});
+    add(SalaryZQ, between(1, 32767), {"salarynumber"});
+    add(SalaryZQ, [](const TField& field) {
+        const QString type = field.asString();
+        return type == QLatin1String("Z") || type == QLatin1String("B") || type == QLatin1String("P");
+    }, {"salarytype"});
     add(SalaryZQ, TestMoney, {"minnetsalaryprice", "minnetsalaryvalue"});
-    add(SalaryZQ, none, {"workinghours"});
+    add(SalaryZQ, between(0, MonthHours), {"workinghours"});
     add(SalaryZQ, TestTaxRate, {"workingyearsincrementpercent"});
     add(SalaryZQ, TestID, {"salarytaxid"});
 
     add(SalaryItemZQ, TestID, {"employeeid"});
-    add(SalaryItemZQ, none,
+    add(SalaryItemZQ, between(0, MonthHours),
         {"workinghours", "vacationhours", "sickhours", "longsickhours", "nightworkinghours", "overtimehours",
          "holidayworkinghours", "nightholidayworkinghours", "paidleavehours", "publicholidayhours",
          "maternityleavehours", "childcareleavehours"});

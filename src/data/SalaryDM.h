@@ -122,6 +122,13 @@ public:
     void SalaryCancel();
     // Posts ("p") or unposts ("n") the current, applied document.
     void RegisterSalary(bool post);
+    // Inside the transaction of a write of the current document's lines or
+    // detail rows: raises the stored document's version if it is still the
+    // one read and the document is not posted, so that such a write never
+    // lands in a posted document or on top of another user's change. Throws
+    // EVersionConflict (or, for a posted document, EDatabaseError) otherwise;
+    // a document not stored yet has nothing to claim.
+    void ClaimDocument();
     bool SalaryPosted() const;
 
     // The list's search: reopens SalaryZQ with the documents the keys select,
@@ -134,6 +141,8 @@ public:
 
 private:
     void ConnectLifecycleHandlers();
+    // Posts the header; a new one first takes a number still free.
+    void PostHeaderWithFreeNumber();
     // Refuses (with a warning) a change to a document stored as posted.
     void refuseWhenPosted() const;
     TSqlQuery* makeQuery(const QString& name, const QString& table, const QString& sql, bool cached);

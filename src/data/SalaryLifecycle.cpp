@@ -88,8 +88,9 @@ bool TSalaryDM::GetLastSalary(const QString& salaryType, TLastSalaryDesc& desc) 
 }
 
 int TSalaryDM::GetSalaryIndex(int year, int month, const QString& salaryType) {
+    // The next number after the highest: a deleted document leaves a gap, not a repeat.
     return ZConnection()
-               ->scalar(QStringLiteral("SELECT COUNT(salaryid) AS salarynumber FROM salary "
+               ->scalar(QStringLiteral("SELECT COALESCE(MAX(salarynumber), 0) FROM salary "
                                        "WHERE year = ? AND month = ? AND salarytype = ?"),
                         {year, month, salaryType})
                .toInt()
@@ -208,7 +209,7 @@ void TSalaryDM::SalaryApply() {
         TSqlQuery::WrittenKeys written;
         {
             Transaction transaction(*ZConnection());
-            SalaryZQ->post();
+            PostHeaderWithFreeNumber();
             const qint64 salaryid = SalaryZQ->fieldByName(QStringLiteral("salaryid"))->asLargeInt();
             TField* lineSalary = SalaryItemZQ->fieldByName(QStringLiteral("salaryid"));
             SalaryItemZQ->checkBrowseMode();
@@ -238,6 +239,40 @@ void TSalaryDM::SalaryApply() {
     }
 }
 
+void TSalaryDM::PostHeaderWithFreeNumber() {
+    if (SalaryZQ->state() != DataSetState::Insert) {
+        SalaryZQ->post();
+        return;
+    }
+    // A new document takes its number inside the transaction that stores it:
+    // the number shown when it was made may have been taken since, by
+    // another workstation too, and the database keeps numbers unique.
+    TField* number = SalaryZQ->fieldByName(QStringLiteral("salarynumber"));
+    const int year = SalaryZQ->fieldByName(QStringLiteral("year"))->asInteger();
+    const int month = SalaryZQ->fieldByName(QStringLiteral("month"))->asInteger();
+    const QString type = SalaryZQ->fieldByName(QStringLiteral("salarytype"))->asString();
+    const auto taken = [&] {
+        return ZConnection()
+                   ->scalar(QStringLiteral("SELECT COUNT(*) FROM salary WHERE year = ? AND month = ? "
+                                           "AND salarytype = ? AND salarynumber = ?"),
+                            {year, month, type, number->asInteger()})
+                   .toInt()
+            > 0;
+    };
+    for (int attempt = 0;; ++attempt) {
+        if (taken())
+            number->setAsInteger(GetSalaryIndex(year, month, type));
+        try {
+            SalaryZQ->post();
+            return;
+        } catch (const EDatabaseError&) {
+            // Another workstation stored the same number in the meantime.
+            if (attempt >= 2 || !taken())
+                throw;
+        }
+    }
+}
+
 void TSalaryDM::SalaryCancel() {
     SalaryItemZQ->cancelUpdates();
     SalaryZQ->cancel();
@@ -252,6 +287,35 @@ void TSalaryDM::RegisterSalary(bool post) {
     SalaryZQ->edit();
     SalaryZQ->fieldByName(QStringLiteral("status"))->setAsString(post ? QStringLiteral("p") : QStringLiteral("n"));
     SalaryZQ->post();
+}
+
+void TSalaryDM::ClaimDocument() {
+    if (!SalaryZQ->active() || SalaryZQ->isEmpty())
+        return;
+    const int key = SalaryZQ->fieldByName(QStringLiteral("salaryid"))->index();
+    const int version = SalaryZQ->fieldByName(QStringLiteral("version"))->index();
+    const qint64 salaryid = SalaryZQ->storedValue(key).toLongLong();
+    if (salaryid <= 0)
+        return;
+    Connection& connection = *ZConnection();
+    const qint64 read = SalaryZQ->storedValue(version).toLongLong();
+    QSqlQuery claim = connection.exec(
+        QStringLiteral("UPDATE salary SET version = COALESCE(version, 0) + 1 WHERE salaryid = ? "
+                       "AND COALESCE(version, 0) = ? AND status = 'n'"),
+        {salaryid, read});
+    if (claim.numRowsAffected() != 1) {
+        const QVariant status = connection.scalar(QStringLiteral("SELECT status FROM salary WHERE salaryid = ?"),
+                                                  {salaryid});
+        if (status.isNull())
+            throw EVersionConflict(QString::fromUtf8(_SAL_DELETED_BY_OTHER));
+        if (status.toString() == QLatin1String("p"))
+            throw EDatabaseError(QString::fromUtf8(_SAL_POSTED_READ_ONLY));
+        throw EVersionConflict(QString::fromUtf8(_SAL_CHANGED_BY_OTHER));
+    }
+    const int row = SalaryZQ->currentIndex();
+    SalaryZQ->setStoredValue(row, version, qlonglong(read + 1));
+    // Should the write fail after all, memory keeps the version the database kept.
+    connection.atRollback([this, row, version, read] { SalaryZQ->setStoredValue(row, version, qlonglong(read)); });
 }
 
 void TSalaryDM::SalarySearch(const QList<QPair<QString, QString>>& keys) {
@@ -302,6 +366,10 @@ void TSalaryDM::ConnectLifecycleHandlers() {
         CommonBeforePost(ds);
     };
     SalaryItemZQ->BeforeDelete = [this](TDataSet& ds) { SalaryItemZQBeforeDelete(ds); };
+    // Lines and their detail rows are written only into the document as it
+    // was read, and never into a posted one: whatever the path.
+    for (TSqlQuery* rows : {SalaryItemZQ, SalaryItemDifferenceZQ, SalaryItemCoefficientZQ})
+        rows->BeforeWrite = [this] { ClaimDocument(); };
     SalaryItemZQ->DeleteDependents = [](Connection& c, const QVariant& salaryitemid) {
         c.exec(QStringLiteral("DELETE FROM salaryitemdifference WHERE salaryitemid = ?"), {salaryitemid});
         c.exec(QStringLiteral("DELETE FROM salaryitemcoefficient WHERE salaryitemid = ?"), {salaryitemid});

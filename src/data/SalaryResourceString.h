@@ -11,3 +11,8 @@ inline constexpr char _SAL_REG_CONFIRM[] = "Da li ste sigurni da želite da prok
 inline constexpr char _SAL_UNREG_CONFIRM[] = "Da li ste sigurni da želite da otknjižite ovu zaradu?";
 inline constexpr char _SALARY_COPIED[] = "Nova zarada je kreirana.";
 inline constexpr char _SAL_POSTED_READ_ONLY[] = "Proknjižena zarada se ne može menjati.";
+inline constexpr char _SAL_CHANGED_BY_OTHER[] =
+    "Zaradu je u međuvremenu izmenio drugi korisnik; osvežite je i ponovite izmenu.";
+inline constexpr char _SAL_DELETED_BY_OTHER[] = "Zaradu je u međuvremenu izbrisao drugi korisnik.";
+inline constexpr char _SAL_NUMBER_TAKEN[] =
+    "Zarada sa istim mesecom, godinom, tipom i brojem već postoji; izaberite drugi broj.";

@@ -35,7 +35,7 @@ TableDef SalaryDef()
                 {"salarynumber", SmallInt, 0, "Broj", "", Required},
                 // "n" not posted, "p" posted: a new document is not posted.
                 {"status", String, 1, "Status", "", Required, "'n'"},
-                {"salarytaxid", LargeInt, 0, "", "", Required},
+                {"salarytaxid", LargeInt, 0, "", "", Required, "", "salarytax"},
                 {"workinghours", SmallInt, 0, "Sati", "", Required},
                 {"minnetsalaryprice", Float, 0, "Min. neto cena rada", "0.00", Required},
                 {"minnetsalaryvalue", Float, 0, "Min. neto zarada", "0.00", Required},
@@ -49,10 +49,15 @@ TableDef SalaryDef()
                 {"netdecreaseminvalue", Float, 0, "Min. vred. neto umanj.", "0.00", Required},
                 {"taxpercent", Float, 0, "Procenat poreza", "0.00", Required},
                 {"taxfreevalue", Float, 0, "Neoporeziva vred.", "0.00", Required},
+                // Grows with every write of the document or of its lines, so
+                // that a write based on an older reading is refused.
+                {"version", Integer, 0, "", ""},
             },
             {
                 {"salary_year_month_salarytype", {"year", "month", "salarytype"}},
                 {"salary_paymentdate", {"paymentdate"}},
+                // One document per period, type and number.
+                {"salary_period_number", {"year", "month", "salarytype", "salarynumber"}, true},
             }};
 }
 
@@ -61,8 +66,8 @@ TableDef SalaryItemDef()
     return {"salaryitem",
             {
                 {"salaryitemid", Key, 0, "", ""},
-                {"salaryid", LargeInt, 0, "", ""},
-                {"employeeid", LargeInt, 0, "Zaposleni", "", Required},
+                {"salaryid", LargeInt, 0, "", "", false, "", "salary"},
+                {"employeeid", LargeInt, 0, "Zaposleni", "", Required, "", "employee"},
                 {"coefficient", Float, 0, "Koeficient", "0.##", Required},
                 {"netcoefficient", Float, 0, "Neto koeficient", "0.##", Required},
                 {"regularwork", Float, 0, "Redovan rad", "0.00", Required},
@@ -112,6 +117,8 @@ TableDef SalaryItemDef()
             {
                 {"salaryitem_salaryid", {"salaryid"}},
                 {"salaryitem_employeeid", {"employeeid"}},
+                // An employee has one line in a document.
+                {"salaryitem_salaryid_employeeid", {"salaryid", "employeeid"}, true},
             }};
 }
 
@@ -129,7 +136,7 @@ TableDef SalaryTaxItemDef()
     return {"salarytaxitem",
             {
                 {"salarytaxitemid", Key, 0, "", ""},
-                {"salarytaxid", LargeInt, 0, "", "", Required},
+                {"salarytaxid", LargeInt, 0, "", "", Required, "", "salarytax"},
                 {"taxname", String, 30, "Ime", "", Required},
                 {"taxpercent", Float, 0, "Procenat", "0.00 %", Required},
                 {"taxfreevalue", Float, 0, "Neoporeziva vred.", "", Required},
@@ -187,7 +194,7 @@ TableDef SalaryCreditItemDef()
             Joined({
                 {
                     {"salarycredititemid", Key, 0, "", ""},
-                    {"salarycreditid", LargeInt, 0, "", "", Required},
+                    {"salarycreditid", LargeInt, 0, "", "", Required, "", "salarycredit"},
                 },
                 DeductionColumns(),
             }),
@@ -206,7 +213,7 @@ TableDef SalaryItemDifferenceDef()
     return {"salaryitemdifference",
             {
                 {"salaryitemdifferenceid", Key, 0, "", ""},
-                {"salaryitemid", LargeInt, 0, "", "", Required},
+                {"salaryitemid", LargeInt, 0, "", "", Required, "", "salaryitem"},
                 {"differencename", String, 100, "Naziv razlike", "", Required},
                 {"differencevalue", Float, 0, "Vrednost", "0.00", Required},
             },
@@ -220,7 +227,7 @@ TableDef SalaryItemCoefficientDef()
     return {"salaryitemcoefficient",
             {
                 {"salaryitemcoefficientid", Key, 0, "", ""},
-                {"salaryitemid", LargeInt, 0, "", "", Required},
+                {"salaryitemid", LargeInt, 0, "", "", Required, "", "salaryitem"},
                 {"coefficient", Float, 0, "Koeficient", "0.##", Required},
                 {"regularwork", Float, 0, "Redovan rad", "0.00", Required},
                 {"workinghours", Float, 0, "Radni sati", "0.##", Required},

@@ -55,9 +55,12 @@ TableDef EmployeeDef()
                 {"sex", String, 1, "Pol", ""},
                 {"citizenship", String, 20, "Državljanstvo", ""},
                 {"employmenttype", String, 10, "Vrsta zaposlenja", ""},
+                // Grows with every write, so that a write based on an older reading is refused.
+                {"version", Integer, 0, "", ""},
             },
             {
-                {"employee_code", {"code"}},
+                // An employee is known by the code.
+                {"employee_unique_code", {"code"}, true},
                 {"employee_active", {"active"}},
             }};
 }

@@ -24,6 +24,8 @@ protected:
         employee = AddLine(OnPoints(), {{QStringLiteral("workinghours"), 160}});
     }
 
+    int numbered = 0;  // documents made so far: each has its own number
+
     // A posted regular document paid on `paid`, with `changes` to its columns; its key.
     qint64 Posted(const QDate& paid, const QVariantMap& changes = {}) {
         QVariantMap columns{{QStringLiteral("salarytype"), QStringLiteral("Z")},
@@ -31,7 +33,7 @@ protected:
                             {QStringLiteral("month"), paid.addMonths(-1).month()},
                             {QStringLiteral("paymentdate"), paid.toString(Qt::ISODate)},
                             {QStringLiteral("accountingdate"), paid.toString(Qt::ISODate)},
-                            {QStringLiteral("salarynumber"), 1},
+                            {QStringLiteral("salarynumber"), ++numbered},
                             {QStringLiteral("status"), QStringLiteral("p")},
                             {QStringLiteral("salarytaxid"), rateSet},
                             {QStringLiteral("partcoefficient"), 100},

@@ -124,7 +124,7 @@ void PayrollFixture::OpenNewDocument(const Values& changes) {
         {QStringLiteral("salarytype"), QStringLiteral("Z")},
         {QStringLiteral("month"), 3},
         {QStringLiteral("year"), 2025},
-        {QStringLiteral("salarynumber"), 1},
+        {QStringLiteral("salarynumber"), dm.GetSalaryIndex(2025, 3, QStringLiteral("Z"))},
         {QStringLiteral("paymentdate"), QDate(2025, 4, 10)},
         {QStringLiteral("accountingdate"), QDate(2025, 4, 10)},
         {QStringLiteral("partcoefficient"), 100},

@@ -24,7 +24,8 @@ struct CliDocuments : ::testing::Test {
         // Last month's document: a new one takes its parameters.
         c->exec(QStringLiteral("INSERT INTO salary (salarytype, year, month, paymentdate, accountingdate, salarynumber, "
                                "baudvalue, maxsalaryvalue, minsalaryvalue, workinghours, partcoefficient, status, salarytaxid) "
-                               "VALUES ('Z', 2025, 2, '2025-03-10', '2025-03-10', 1, 10, 656425, 45950, 160, 100, 'p', 1)"));
+                               "VALUES ('Z', 2025, 2, '2025-03-10', '2025-03-10', 1, 10, 656425, 45950, 160, 100, 'p', ?)"),
+                {c->lastInsertId()});
         c->exec(QStringLiteral("INSERT INTO employee (code, firstname, lastname, active) VALUES "
                                "('001', 'Ana', 'Ilić', 'y'), ('002', 'Đorđe', 'Šarić', 'y')"));
     }

@@ -135,6 +135,7 @@ TEST(DemoCompany, RefusesADatabaseThatAlreadyHasData) {
     REQUIRE_TEST_DATABASE();
     TestDatabase db;
     Connection& connection = db.open();
+    connection.exec(QStringLiteral("INSERT INTO salarytax (salarytaxid, defaulttax) VALUES (1, 'y')"));
     connection.exec(QStringLiteral(
         "INSERT INTO salary (baudvalue, maxsalaryvalue, minsalaryvalue, month, year, paymentdate, accountingdate, "
         "partcoefficient, salarynumber, status, salarytaxid, workinghours, minnetsalaryprice, minnetsalaryvalue, "

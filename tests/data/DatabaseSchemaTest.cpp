@@ -49,9 +49,9 @@ TEST(DatabaseSchema, KeysAreAssignedByTheDatabaseAndDefaultsMakeANewRowValid) {
     REQUIRE_TEST_DATABASE();
     TestDatabase db;
     Connection& c = db.open();
-    c.exec(QStringLiteral("INSERT INTO salary (salarytype) VALUES ('Z')"));
+    c.exec(QStringLiteral("INSERT INTO salary (salarytype, salarynumber) VALUES ('Z', 1)"));
     const qint64 first = c.lastInsertId();
-    c.exec(QStringLiteral("INSERT INTO salary (salarytype) VALUES ('Z')"));
+    c.exec(QStringLiteral("INSERT INTO salary (salarytype, salarynumber) VALUES ('Z', 2)"));
     EXPECT_EQ(first + 1, c.lastInsertId());
     QSqlQuery q = c.exec(QStringLiteral("SELECT status, baudvalue, partcoefficient FROM salary WHERE salaryid = ?"), {first});
     ASSERT_TRUE(q.next());

@@ -55,6 +55,8 @@ TEST(SalaryDM, LineDatasetComputesItsShareColumnsAndCarriesTheEmployee) {
     REQUIRE_TEST_DATABASE();
     Module m;
     const qint64 employee = m.addEmployee(QStringLiteral("007"), QStringLiteral("Đurić"));
+    const qint64 second = m.addEmployee(QStringLiteral("008"), QStringLiteral("Đurić"));
+    m.c.exec(QStringLiteral("INSERT INTO salary (salaryid, salarynumber) VALUES (9, 1)"));
     // 160 regular hours and 16 night hours: the regular-work share is 160/176.
     m.c.exec(QStringLiteral("INSERT INTO salaryitem (salaryid, employeeid, regularwork, decrement, increment, "
                             "workinghours, nightworkinghours, paymentdecreasedvalue, paymentnetvalue, sort) "
@@ -62,7 +64,7 @@ TEST(SalaryDM, LineDatasetComputesItsShareColumnsAndCarriesTheEmployee) {
              {employee});
     m.c.exec(QStringLiteral("INSERT INTO salaryitem (salaryid, employeeid, regularwork, decrement, sort) "
                             "VALUES (9, ?, 0, 5000, 2)"),
-             {employee});
+             {second});
     m.dm.SalaryItemZQ->setParam(QStringLiteral("IDSalary"), 9);
     m.dm.SalaryItemZQ->open();
     ASSERT_EQ(2, m.dm.SalaryItemZQ->recordCount());
@@ -92,6 +94,7 @@ TEST(SalaryDM, LineEditsAreCachedUntilAppliedAndEmployeeColumnsAreNeverWritten) 
     REQUIRE_TEST_DATABASE();
     Module m;
     const qint64 employee = m.addEmployee(QStringLiteral("1"), QStringLiteral("Petrović"));
+    m.c.exec(QStringLiteral("INSERT INTO salary (salaryid, salarynumber) VALUES (3, 1)"));
     TSqlQuery* items = m.dm.SalaryItemZQ;
     items->setParam(QStringLiteral("IDSalary"), 3);
     items->open();
@@ -119,7 +122,7 @@ TEST(SalaryDM, LineEditsAreCachedUntilAppliedAndEmployeeColumnsAreNeverWritten) 
 TEST(SalaryDM, APostWithAnEmptyRequiredValueIsRefusedAndStaysInEdit) {
     REQUIRE_TEST_DATABASE();
     Module m;
-    EXPECT_EQ(67u, m.dm.Validator().size());
+    EXPECT_EQ(68u, m.dm.Validator().size());
     TSqlQuery* salary = m.dm.SalaryZQ;
     salary->open();
     salary->append();

@@ -23,13 +23,16 @@ struct Lifecycle : ::testing::Test {
         dm.SetMessages(&messages);
         dm.SetZConnection(c);
         c->exec(QStringLiteral("INSERT INTO salarytax (defaulttax) VALUES ('y')"));
+        // The employees the lines name (keys 1, 2, 7 and 101 to 104).
+        c->exec(QStringLiteral("INSERT INTO employee (employeeid, code) VALUES (1, 'E1'), (2, 'E2'), (101, 'E101'), "
+                               "(102, 'E102'), (103, 'E103'), (104, 'E104'), (7, 'E7')"));
     }
 
     qint64 insertDocument(const QString& type, int year, int month, const QString& paid, double baud = 100) {
         c->exec(QStringLiteral("INSERT INTO salary (salarytype, year, month, paymentdate, baudvalue, taxpercent, "
                                "taxfreevalue, netdecreasepercent, workinghours, salarynumber) "
-                               "VALUES (?, ?, ?, ?, ?, 10, 28423, 5, 168, 1)"),
-                {type, year, month, paid, baud});
+                               "VALUES (?, ?, ?, ?, ?, 10, 28423, 5, 168, ?)"),
+                {type, year, month, paid, baud, dm.GetSalaryIndex(year, month, type)});
         return c->lastInsertId();
     }
 
@@ -70,11 +73,14 @@ struct Lifecycle : ::testing::Test {
 
 }  // namespace
 
-TEST_F(Lifecycle, NumbersCountDocumentsOfTheSameMonthAndType) {
+TEST_F(Lifecycle, NumbersFollowTheHighestOfTheSameMonthAndType) {
     EXPECT_EQ(1, dm.GetSalaryIndex(2025, 3, QStringLiteral("Z")));
     insertDocument(QStringLiteral("Z"), 2025, 3, QStringLiteral("2025-04-10"));
-    insertDocument(QStringLiteral("Z"), 2025, 3, QStringLiteral("2025-04-20"));
-    EXPECT_EQ(3, dm.GetSalaryIndex(2025, 3, QStringLiteral("Z")));
+    const qint64 second = insertDocument(QStringLiteral("Z"), 2025, 3, QStringLiteral("2025-04-20"));
+    insertDocument(QStringLiteral("Z"), 2025, 3, QStringLiteral("2025-04-25"));
+    // A deleted document leaves a gap, never a number used twice.
+    c->exec(QStringLiteral("DELETE FROM salary WHERE salaryid = ?"), {second});
+    EXPECT_EQ(4, dm.GetSalaryIndex(2025, 3, QStringLiteral("Z")));
     EXPECT_EQ(1, dm.GetSalaryIndex(2025, 3, QStringLiteral("B")));
     EXPECT_EQ(1, dm.GetSalaryIndex(2025, 4, QStringLiteral("Z")));
 }

@@ -22,7 +22,7 @@ const TableDef& HostTable(const QString& name)
 TEST(HostSchema, HasTheTablesThePayrollReads)
 {
     const std::map<QString, std::size_t> expected = {
-        {"employee", 42},
+        {"employee", 43},
         {"organizationunit", 4},
         {"employeetransportzone", 3},
         {"employeepreviousaveragevalue", 6},

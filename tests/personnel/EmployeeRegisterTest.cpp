@@ -89,6 +89,7 @@ TEST(EmployeeRegister, DeletingAnEmployeeTakesHisEarlierAveragesButNeverPaidHist
     f.connection.exec(QStringLiteral("INSERT INTO employeepreviousaveragevalue (employeeid, year, month, workingvalue, "
                                      "workinghours) VALUES (?, 2024, 11, 90000, 168), (?, 2024, 12, 95000, 176)"),
                       {ana, ana});
+    f.connection.exec(QStringLiteral("INSERT INTO salary (salaryid, salarynumber) VALUES (1, 1)"));
     f.connection.exec(QStringLiteral("INSERT INTO salaryitem (salaryid, employeeid) VALUES (1, ?)"), {bora});
 
     ASSERT_TRUE(f.employees->LocateCode(QStringLiteral("B2")));

@@ -38,8 +38,11 @@ Connection& TestDatabase::open(bool prepared) {
             QStringList tables;
             while (query.next())
                 tables << query.value(0).toString();
+            // References between the tables do not order the emptying of a test database.
+            connection_->execDirect(QStringLiteral("SET FOREIGN_KEY_CHECKS = 0"));
             for (const QString& table : tables)
                 connection_->execDirect(QStringLiteral("DELETE FROM `%1`").arg(table));
+            connection_->execDirect(QStringLiteral("SET FOREIGN_KEY_CHECKS = 1"));
             return *connection_;
         }
         QStringList tables;
@@ -47,8 +50,10 @@ Connection& TestDatabase::open(bool prepared) {
             QStringLiteral("SELECT table_name FROM information_schema.tables WHERE table_schema = DATABASE()"));
         while (query.next())
             tables << query.value(0).toString();
+        connection_->execDirect(QStringLiteral("SET FOREIGN_KEY_CHECKS = 0"));
         for (const QString& table : tables)
             connection_->execDirect(QStringLiteral("DROP TABLE IF EXISTS `%1`").arg(table));
+        connection_->execDirect(QStringLiteral("SET FOREIGN_KEY_CHECKS = 1"));
     }
     if (prepared)
         PrepareDatabase(*connection_);

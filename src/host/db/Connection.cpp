@@ -88,7 +88,8 @@ void Connection::prepareSession() {
         scalar(QStringLiteral("SELECT COUNT(*) FROM sqlite_master"));
         execDirect(QStringLiteral("PRAGMA journal_mode=WAL"));
         execDirect(QStringLiteral("PRAGMA synchronous=NORMAL"));
-        execDirect(QStringLiteral("PRAGMA foreign_keys=OFF"));
+        // References between tables are kept by the database on every connection.
+        execDirect(QStringLiteral("PRAGMA foreign_keys=ON"));
     } else {
         execDirect(QStringLiteral("SET NAMES utf8mb4 COLLATE utf8mb4_unicode_ci"));
     }
@@ -189,6 +190,18 @@ void Connection::beginTransaction() {
     ++depth_;
 }
 
+void Connection::atRollback(std::function<void()> undo) {
+    if (depth_ > 0)
+        undo_.push_back(std::move(undo));
+}
+
+void Connection::undoMemory() {
+    std::vector<std::function<void()>> undo;
+    undo.swap(undo_);
+    for (auto it = undo.rbegin(); it != undo.rend(); ++it)
+        (*it)();
+}
+
 void Connection::commitTransaction() {
     if (depth_ <= 0)
         return;
@@ -199,13 +212,16 @@ void Connection::commitTransaction() {
     if (rollbackOnly_) {
         db.rollback();
         rollbackOnly_ = false;
+        undoMemory();
         throw EDatabaseError(QStringLiteral("Transakcija je poništena; izmene nisu sačuvane."));
     }
     if (!db.commit()) {
         const QString reason = errorText(db.lastError());
         db.rollback();
+        undoMemory();
         throw EDatabaseError(QStringLiteral("Izmene nisu sačuvane: %1").arg(reason));
     }
+    undo_.clear();
 }
 
 void Connection::rollbackTransaction() {
@@ -220,6 +236,7 @@ void Connection::rollbackTransaction() {
         ++statements_;
         database().rollback();
     }
+    undoMemory();
 }
 
 Transaction::Transaction(Connection& connection) : connection_(connection) {

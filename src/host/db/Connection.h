@@ -8,6 +8,9 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
+#include <vector>
+
 // One open database. Every statement goes through prepared queries with
 // bound values; failures surface as EDatabaseError with a Serbian message.
 class Connection {
@@ -45,6 +48,10 @@ public:
     void commitTransaction();
     void rollbackTransaction();
     bool inTransaction() const { return depth_ > 0; }
+    // Memory that follows a write of the running transaction registers how
+    // to be put back, should the transaction be rolled back; nothing is kept
+    // after a commit, or outside a transaction.
+    void atRollback(std::function<void()> undo);
 
     // Counts every statement sent; benchmarks report statements per line.
     quint64 statementCount() const { return statements_; }
@@ -54,12 +61,14 @@ public:
 
 private:
     void prepareSession();
+    void undoMemory();
 
     QString name_;
     DbUrl url_;
     int depth_ = 0;
     bool rollbackOnly_ = false;
     quint64 statements_ = 0;
+    std::vector<std::function<void()>> undo_;
 };
 
 // A write transaction as an object: rolled back on destruction unless committed.

@@ -610,6 +610,18 @@ void TDataSet::standOnFirst(const Event& filled) {
         AfterScroll(*this);
 }
 
+void TDataSet::setStoredValue(int row, int fieldIndex, const QVariant& value) {
+    if (row < 0 || row >= int(records_.size()))
+        return;
+    TRecord& record = *records_[size_t(row)];
+    record.values[size_t(fieldIndex)] = value;
+    if (!record.original.empty())
+        record.original[size_t(fieldIndex)] = value;
+    if (row == current_ && isEditing())
+        buffer_[size_t(fieldIndex)] = value;
+    ++changeCount_;
+}
+
 void TDataSet::disableControls() { ++controlsDisabled_; }
 
 void TDataSet::enableControls() {

@@ -202,6 +202,11 @@ public:
         return &records_[size_t(row)]->values;
     }
 
+    // Puts a value the database gave a record (a key, a version) into the
+    // record and its edit buffer, without events and without making the
+    // record modified: memory following a write, not an edit.
+    void setStoredValue(int row, int fieldIndex, const QVariant& value);
+
     // Used by TField; not for general use. Inline: the calculation reads
     // fields in its inner loops.
     const QVariant& currentValue(int fieldIndex) const {

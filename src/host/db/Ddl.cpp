@@ -56,10 +56,16 @@ QString ColumnDefinition(const ColumnDef& column, SqlDialect dialect)
 {
     QString sql = SqlIdentifier(column.name, dialect) + u' ' + SqlType(column, dialect);
     if (column.type != ColumnType::Key) {
-        const QString defaultValue =
-            column.defaultValue.isEmpty() ? NaturalDefault(column.type) : column.defaultValue;
+        // A reference to no row is NULL, never 0.
+        const QString defaultValue = !column.references.isEmpty() ? QStringLiteral("NULL")
+            : column.defaultValue.isEmpty()                        ? NaturalDefault(column.type)
+                                                                   : column.defaultValue;
         sql += QStringLiteral(" NULL DEFAULT ") + defaultValue;
     }
+    // MySQL gets its foreign keys as constraints once every table exists.
+    if (!column.references.isEmpty() && dialect == SqlDialect::SQLite)
+        sql += QStringLiteral(" REFERENCES %1(%2)")
+                   .arg(SqlIdentifier(column.references, dialect), SqlIdentifier(KeyColumnOf(column.references), dialect));
     return sql;
 }
 
@@ -75,6 +81,24 @@ QString CreateIndexStatement(const TableDef& table, const IndexDef& index, SqlDi
 }
 
 }  // namespace
+
+QString AddColumnStatement(const TableDef& table, const ColumnDef& column, SqlDialect dialect) {
+    return QStringLiteral("ALTER TABLE %1 ADD COLUMN %2")
+        .arg(SqlIdentifier(table.name, dialect), ColumnDefinition(column, dialect));
+}
+
+QString IndexStatement(const TableDef& table, const IndexDef& index, SqlDialect dialect) {
+    return CreateIndexStatement(table, index, dialect);
+}
+
+QString ForeignKeyName(const TableDef& table, const ColumnDef& column) {
+    return QStringLiteral("fk_%1_%2").arg(table.name, column.name);
+}
+
+QString AddForeignKeyStatement(const TableDef& table, const ColumnDef& column) {
+    return QStringLiteral("ALTER TABLE %1 ADD CONSTRAINT %2 FOREIGN KEY (%3) REFERENCES %4 (%5)")
+        .arg(table.name, ForeignKeyName(table, column), column.name, column.references, KeyColumnOf(column.references));
+}
 
 QStringList CreateTableStatements(const TableDef& table, SqlDialect dialect)
 {

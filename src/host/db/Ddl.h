@@ -10,3 +10,10 @@
 // Every column but the key is nullable with a default, so that a row
 // inserted with only some columns is complete.
 QStringList CreateTableStatements(const TableDef& table, SqlDialect dialect);
+
+// The name of a column's foreign key constraint, and the statement that adds
+// it to an existing table (MySQL; SQLite declares it with the column).
+QString ForeignKeyName(const TableDef& table, const ColumnDef& column);
+QString AddForeignKeyStatement(const TableDef& table, const ColumnDef& column);
+QString AddColumnStatement(const TableDef& table, const ColumnDef& column, SqlDialect dialect);
+QString IndexStatement(const TableDef& table, const IndexDef& index, SqlDialect dialect);

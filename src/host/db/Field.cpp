@@ -7,6 +7,7 @@
 #include <QDateTime>
 
 #include <cmath>
+#include <limits>
 
 FieldType FieldTypeOf(ColumnType type) {
     switch (type) {
@@ -125,9 +126,39 @@ bool TField::asBoolean() const {
     return !v.isNull() && v.toLongLong() != 0;
 }
 
+namespace {
+
+// The whole numbers a column of the type holds.
+std::pair<qlonglong, qlonglong> integerRange(FieldType type) {
+    switch (type) {
+    case FieldType::SmallInt: return {-32768, 32767};
+    case FieldType::Integer: return {std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max()};
+    default: return {std::numeric_limits<qlonglong>::min(), std::numeric_limits<qlonglong>::max()};
+    }
+}
+
+}  // namespace
+
 QVariant TField::canonical(const QVariant& v) const {
     if (v.isNull() || !v.isValid())
         return {};
+    const auto outOfRange = [&](const QString& shown) {
+        const auto [low, high] = integerRange(type_);
+        return EDatabaseError(QStringLiteral("\"%1\" je izvan opsega polja %2 (od %3 do %4).")
+                                  .arg(shown, displayLabel())
+                                  .arg(low)
+                                  .arg(high));
+    };
+    // A whole number in range of the column, or a refusal: nothing wraps.
+    const auto whole = [&](double value, const QString& shown) {
+        const auto [low, high] = integerRange(type_);
+        const double rounded = std::round(value);
+        // 2^63 is the first double past the largest qlonglong.
+        if (!std::isfinite(rounded) || rounded < double(low) || rounded >= 9223372036854775808.0
+            || rounded > double(high))
+            throw outOfRange(shown);
+        return qlonglong(std::llround(rounded));
+    };
     switch (type_) {
     case FieldType::Float: {
         if (v.typeId() == QMetaType::Double)
@@ -136,7 +167,7 @@ QVariant TField::canonical(const QVariant& v) const {
             if (v.toString().trimmed().isEmpty())
                 return {};
             double parsed = 0;
-            if (!parseNumber(v.toString(), parsed))
+            if (!parseNumber(v.toString(), parsed) || !std::isfinite(parsed))
                 throw EDatabaseError(
                     QStringLiteral("\"%1\" nije ispravan broj (%2).").arg(v.toString(), displayLabel()));
             return parsed;
@@ -146,10 +177,15 @@ QVariant TField::canonical(const QVariant& v) const {
     case FieldType::LargeInt:
     case FieldType::Integer:
     case FieldType::SmallInt: {
-        if (v.typeId() == QMetaType::LongLong)
+        if (v.typeId() == QMetaType::LongLong) {
+            const qlonglong value = *static_cast<const qlonglong*>(v.constData());
+            const auto [low, high] = integerRange(type_);
+            if (value < low || value > high)
+                throw outOfRange(QString::number(value));
             return v;
+        }
         if (v.typeId() == QMetaType::Double)
-            return qlonglong(std::llround(v.toDouble()));
+            return whole(v.toDouble(), QString::number(v.toDouble(), 'g', 17));
         if (v.typeId() == QMetaType::QString) {
             if (v.toString().trimmed().isEmpty())
                 return {};
@@ -157,7 +193,7 @@ QVariant TField::canonical(const QVariant& v) const {
             if (!parseNumber(v.toString(), parsed))
                 throw EDatabaseError(
                     QStringLiteral("\"%1\" nije ispravan ceo broj (%2).").arg(v.toString(), displayLabel()));
-            return qlonglong(std::llround(parsed));
+            return whole(parsed, v.toString().trimmed());
         }
         if (v.typeId() == QMetaType::Bool)
             return qlonglong(v.toBool() ? 1 : 0);
@@ -237,4 +273,10 @@ QString TField::text() const {
     return OnGetText ? OnGetText(*this, value(), false) : formatValue(value(), false);
 }
 
-void TField::setText(const QString& text) { setValue(text); }
+void TField::setText(const QString& text) {
+    // What a user types never reaches a field that only operations change
+    // (keys, status, versions): the grid, the forms and scripts alike.
+    if (readOnly_)
+        throw EDatabaseError(QStringLiteral("Polje \"%1\" se ne može menjati.").arg(displayLabel()));
+    setValue(text);
+}

@@ -29,7 +29,13 @@ struct ColumnDef {
     QString displayFormat = {}; // e.g. "0.00", "0.##"
     bool required = false;      // must not be empty when a row is posted
     QString defaultValue = {};  // SQL literal; empty = the type's natural default
+    // The table whose key ("<table>id") this column holds: a foreign key,
+    // empty (NULL) where there is no row to point at. Deletes do not cascade.
+    QString references = {};
 };
+
+// The key column of a table, named after it.
+inline QString KeyColumnOf(const QString& table) { return table + QStringLiteral("id"); }
 
 struct IndexDef {
     QString name;

@@ -41,6 +41,11 @@ void TSqlQuery::setUpdateTable(const QString& table, const QString& keyField) {
 
 TField* TSqlQuery::keyField() const { return keyName_.isEmpty() ? nullptr : findField(keyName_); }
 
+TField* TSqlQuery::versionField() const {
+    TField* version = findField(QStringLiteral("version"));
+    return version && version->stored() ? version : nullptr;
+}
+
 Connection& TSqlQuery::requireConnection() const {
     if (!connection_ || !connection_->isConnected())
         throw EDatabaseError(QStringLiteral("Skup \"%1\" nema vezu sa bazom podataka.").arg(name()));
@@ -142,6 +147,10 @@ QSqlQuery& TSqlQuery::preparedShape(const std::vector<int>& columns, bool insert
         sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                   .arg(updateTable_, names.join(QLatin1Char(',')),
                        QStringList(names.size(), QStringLiteral("?")).join(QLatin1Char(',')));
+    else if (versionField())
+        sql = QStringLiteral("UPDATE %1 SET %2 = ?, version = COALESCE(version, 0) + 1 WHERE %3 = ? "
+                             "AND COALESCE(version, 0) = ?")
+                  .arg(updateTable_, names.join(QStringLiteral(" = ?, ")), key);
     else
         sql = QStringLiteral("UPDATE %1 SET %2 = ? WHERE %3 = ?")
                   .arg(updateTable_, names.join(QStringLiteral(" = ?, ")), key);
@@ -151,13 +160,18 @@ QSqlQuery& TSqlQuery::preparedShape(const std::vector<int>& columns, bool insert
     return *writes_.insert(shape, query);
 }
 
-qint64 TSqlQuery::writeRecord(const TRecord& record, const std::vector<QVariant>& values, bool inserting) {
+qint64 TSqlQuery::writeRecord(const TRecord& record, std::vector<QVariant>& values, bool inserting,
+                              qint64& version) {
     TField* key = keyField();
+    TField* versioned = versionField();
+    version = -1;
+    if (versioned && inserting && values[size_t(versioned->index())].isNull())
+        values[size_t(versioned->index())] = qlonglong(0);
     const std::vector<QVariant>& before = record.status == UpdateStatus::Modified ? record.original : record.values;
     columns_.clear();
     for (int i = 0; i < fieldCount(); ++i) {
         TField* f = field(i);
-        if (!f->stored() || f == key)
+        if (!f->stored() || f == key || (f == versioned && !inserting))
             continue;
         const QVariant& value = values[size_t(i)];
         if (inserting) {
@@ -176,43 +190,70 @@ qint64 TSqlQuery::writeRecord(const TRecord& record, const std::vector<QVariant>
     int position = 0;
     for (int column : columns_)
         query.bindValue(position++, values[size_t(column)]);
-    if (!inserting)
-        query.bindValue(position, before[size_t(key->index())]);
+    const qint64 readVersion = versioned ? before[size_t(versioned->index())].toLongLong() : 0;
+    if (!inserting) {
+        query.bindValue(position++, before[size_t(key->index())]);
+        if (versioned)
+            query.bindValue(position, readVersion);
+    }
     connection_->countStatement();
     if (!query.exec())
         throw EDatabaseError(QStringLiteral("Zapis nije sačuvan (%1): %2")
                                  .arg(updateTable_, Connection::errorText(query.lastError())));
+    if (versioned) {
+        if (!inserting && query.numRowsAffected() != 1)
+            throw EVersionConflict(conflictMessage_);
+        version = inserting ? readVersion : readVersion + 1;
+    }
     if (!inserting)
         return 0;
     const QVariant id = query.lastInsertId();
     return id.isValid() ? id.toLongLong() : connection_->lastInsertId();
 }
 
-void TSqlQuery::deleteRow(const QVariant& key) {
+void TSqlQuery::deleteRow(const TRecord& record) {
+    const QVariant key = record.values[size_t(keyField()->index())];
+    TField* versioned = versionField();
     Transaction transaction(*connection_);
     if (DeleteDependents)
         DeleteDependents(*connection_, key);
-    QSqlQuery& query = prepared(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(updateTable_, keyName_));
+    QSqlQuery& query = prepared(versioned ? QStringLiteral("DELETE FROM %1 WHERE %2 = ? AND COALESCE(version, 0) = ?")
+                                                .arg(updateTable_, keyName_)
+                                          : QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(updateTable_, keyName_));
     query.bindValue(0, key);
+    const std::vector<QVariant>& read = record.status == UpdateStatus::Modified ? record.original : record.values;
+    if (versioned)
+        query.bindValue(1, read[size_t(versioned->index())].toLongLong());
     connection_->countStatement();
     if (!query.exec())
         throw EDatabaseError(QStringLiteral("Zapis nije izbrisan (%1): %2")
                                  .arg(updateTable_, Connection::errorText(query.lastError())));
+    if (versioned && query.numRowsAffected() != 1)
+        throw EVersionConflict(conflictMessage_);
     transaction.commit();
 }
 
 void TSqlQuery::doPost(TRecord& record, std::vector<QVariant>& values, bool inserting) {
-    requireConnection();
     requireUpdateTable();
-    const qint64 newKey = writeRecord(record, values, inserting);
+    Transaction transaction(requireConnection());
+    if (BeforeWrite)
+        BeforeWrite();
+    qint64 version = -1;
+    const qint64 newKey = writeRecord(record, values, inserting, version);
+    transaction.commit();
     if (inserting)
         values[size_t(keyField()->index())] = qlonglong(newKey);
+    if (version >= 0)
+        values[size_t(versionField()->index())] = qlonglong(version);
 }
 
 void TSqlQuery::doDelete(TRecord& record) {
-    requireConnection();
     requireUpdateTable();
-    deleteRow(record.values[size_t(keyField()->index())]);
+    Transaction transaction(requireConnection());
+    if (BeforeWrite)
+        BeforeWrite();
+    deleteRow(record);
+    transaction.commit();
 }
 
 void TSqlQuery::applyUpdates() {
@@ -237,14 +278,20 @@ TSqlQuery::WrittenKeys TSqlQuery::writeUpdates() {
     Connection& connection = requireConnection();
     requireUpdateTable();
     Transaction transaction(connection);
-    const int keyIndex = keyField()->index();
+    if (BeforeWrite)
+        BeforeWrite();
     for (const auto& record : deletedRecords())
-        deleteRow(record->values[size_t(keyIndex)]);
+        deleteRow(*record);
     for (const auto& record : records()) {
-        if (record->status == UpdateStatus::Modified)
-            writeRecord(*record, record->values, false);
-        else if (record->status == UpdateStatus::Inserted)
-            newKeys.emplace_back(record.get(), writeRecord(*record, record->values, true));
+        qint64 version = -1;
+        if (record->status == UpdateStatus::Modified) {
+            writeRecord(*record, record->values, false, version);
+            if (version >= 0)
+                newKeys.push_back({record.get(), 0, version});
+        } else if (record->status == UpdateStatus::Inserted) {
+            const qint64 key = writeRecord(*record, record->values, true, version);
+            newKeys.push_back({record.get(), key, version});
+        }
     }
     transaction.commit();
     return newKeys;
@@ -254,8 +301,13 @@ void TSqlQuery::acceptUpdates(const WrittenKeys& keys) {
     if (!updatesPending())
         return;
     const int keyIndex = keyField()->index();
-    for (const auto& [record, key] : keys)
-        record->values[size_t(keyIndex)] = qlonglong(key);
+    const TField* versioned = versionField();
+    for (const WrittenRow& row : keys) {
+        if (row.key != 0)
+            row.record->values[size_t(keyIndex)] = qlonglong(row.key);
+        if (versioned && row.version >= 0)
+            row.record->values[size_t(versioned->index())] = qlonglong(row.version);
+    }
     commitUpdates();
     notifyReset();
 }

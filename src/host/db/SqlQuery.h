@@ -34,6 +34,18 @@ public:
     // The database does not cascade: rows that depend on a deleted row are
     // removed by this hook, in the same transaction as the row itself.
     std::function<void(Connection&, const QVariant& key)> DeleteDependents;
+    // Runs inside the transaction of every write, before the first row is
+    // written: where rows belong to a parent row, the parent is claimed here
+    // (its version checked and raised), so that a write based on an older
+    // reading of the parent, or into a parent that may no longer change, is
+    // refused as a whole.
+    std::function<void()> BeforeWrite;
+
+    // An update table with a "version" column is written optimistically:
+    // every update and delete names the version it read and raises it; a
+    // row changed or deleted since is refused with this message
+    // (EVersionConflict) and nothing is written.
+    void setConflictMessage(const QString& message) { conflictMessage_ = message; }
 
     // Writes every cached change (deletes, updates, inserts in record order)
     // in one transaction; inserted records receive their new keys. When the
@@ -44,7 +56,12 @@ public:
     // than this dataset: writeUpdates() writes inside it and changes nothing
     // in memory; once it has committed, acceptUpdates() gives the inserted
     // records their keys and marks every change written.
-    using WrittenKeys = std::vector<std::pair<TRecord*, qint64>>;
+    struct WrittenRow {
+        TRecord* record;
+        qint64 key;      // the new key of an inserted record, 0 for an update
+        qint64 version;  // the row's version after the write, -1 without one
+    };
+    using WrittenKeys = std::vector<WrittenRow>;
     WrittenKeys writeUpdates();
     void acceptUpdates(const WrittenKeys& keys);
 
@@ -56,9 +73,12 @@ protected:
 private:
     Connection& requireConnection() const;
     void requireUpdateTable() const;
-    // Writes one record; returns the new key for an insert, 0 otherwise.
-    qint64 writeRecord(const TRecord& record, const std::vector<QVariant>& values, bool inserting);
-    void deleteRow(const QVariant& key);
+    // Writes one record; returns the new key for an insert, 0 otherwise, and
+    // the row's version after the write (-1 without a version column).
+    qint64 writeRecord(const TRecord& record, std::vector<QVariant>& values, bool inserting, qint64& version);
+    void deleteRow(const TRecord& record);
+    // The stored "version" field of the update table, or null.
+    TField* versionField() const;
     QSqlQuery& prepared(const QString& sql);
     // The statement writing exactly these columns (field indexes), prepared
     // once: rows of the same shape share it, and no SQL is built per row.
@@ -77,4 +97,6 @@ private:
     QSqlQuery* lastWrite_ = nullptr;
     std::vector<int> lastColumns_;
     bool lastInserting_ = false;
+    QString conflictMessage_ =
+        QStringLiteral("Podatke je u međuvremenu izmenio drugi korisnik; osvežite ih i ponovite izmenu.");
 };

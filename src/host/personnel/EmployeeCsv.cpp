@@ -162,7 +162,8 @@ EmployeeImportResult ImportEmployeesCsv(EmployeeRegister& employees, const QByte
     for (int cell = 0; cell < header.size(); ++cell) {
         const QString name = header.at(cell).trimmed();
         TField* field = query.findField(name);
-        if (!field || !field->stored() || field == query.keyField()) {
+        // The key and the version are the database's, not the employee's data.
+        if (!field || !field->stored() || field->readOnly()) {
             result.ignoredColumns << name;
             continue;
         }
@@ -253,7 +254,7 @@ QByteArray ExportEmployeesCsv(EmployeeRegister& employees, QChar delimiter) {
     QStringList header;
     for (int i = 0; i < query.fieldCount(); ++i) {
         const TField* field = query.field(i);
-        if (!field->stored() || field == query.keyField())
+        if (!field->stored() || field->readOnly())
             continue;
         fields.push_back(field);
         header << field->fieldName();

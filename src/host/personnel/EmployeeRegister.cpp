@@ -130,6 +130,11 @@ EmployeeRegister::EmployeeRegister(Connection& connection, IMessages& messages, 
     EmployeeZQ = makeQuery(QStringLiteral("EmployeeZQ"), QStringLiteral("employee"),
                            QStringLiteral("SELECT * FROM employee ORDER BY code"));
     EmployeeZQ->setSortFields(QStringLiteral("code"));
+    EmployeeZQ->setConflictMessage(
+        QStringLiteral("Zaposlenog je u međuvremenu izmenio drugi korisnik; osvežite podatke i ponovite izmenu."));
+    // The key and the version change only through the database.
+    for (const char* column : {"employeeid", "version"})
+        EmployeeZQ->fieldByName(QLatin1String(column))->setReadOnly(true);
     EmployeeTransportZoneZQ = makeQuery(QStringLiteral("EmployeeTransportZoneZQ"), QStringLiteral("employeetransportzone"),
                                         QStringLiteral("SELECT * FROM employeetransportzone ORDER BY name"));
     EmployeeTransportZoneZQ->setSortFields(QStringLiteral("name"));

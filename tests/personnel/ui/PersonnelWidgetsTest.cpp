@@ -89,7 +89,7 @@ TEST(EmployeeEditDialog, EditsEveryColumnOfTheEmployee) {
     bound.insert(QStringLiteral("organizationunitid"));  // set with the unit's name
     std::set<QString> columns;
     for (const ColumnDef& column : EmployeeRegister::HostTable(QStringLiteral("employee")).columns)
-        if (column.type != ColumnType::Key)
+        if (column.type != ColumnType::Key && column.name != QLatin1String("version"))
             columns.insert(column.name);
     EXPECT_EQ(columns, bound);
 }
