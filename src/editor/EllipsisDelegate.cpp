@@ -1,12 +1,15 @@
 #include "EllipsisDelegate.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
+#include <QToolTip>
 
-EllipsisDelegate::EllipsisDelegate(std::function<bool()> available, QObject* parent)
-    : QStyledItemDelegate(parent), available_(std::move(available)) {}
+EllipsisDelegate::EllipsisDelegate(std::function<bool()> available, const QString& toolTip, QObject* parent)
+    : QStyledItemDelegate(parent), available_(std::move(available)), toolTip_(toolTip) {}
 
 QRect EllipsisDelegate::ButtonRect(const QRect& cell) {
     const int width = std::min(cell.height() + 2, cell.width() / 2);
@@ -38,4 +41,15 @@ bool EllipsisDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, con
         }
     }
     return QStyledItemDelegate::editorEvent(event, model, option, index);
+}
+
+bool EllipsisDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                                 const QModelIndex& index) {
+    // The button is drawn on the current cell only; so is its tooltip.
+    if (event->type() == QEvent::ToolTip && available_() && !toolTip_.isEmpty() && view
+        && index == view->currentIndex() && ButtonRect(option.rect).contains(event->pos())) {
+        QToolTip::showText(event->globalPos(), toolTip_, view->viewport(), ButtonRect(option.rect));
+        return true;
+    }
+    return QStyledItemDelegate::helpEvent(event, view, option, index);
 }
