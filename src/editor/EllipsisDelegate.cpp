@@ -17,9 +17,14 @@ QRect EllipsisDelegate::ButtonRect(const QRect& cell) {
 }
 
 void EllipsisDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
-    QStyledItemDelegate::paint(painter, option, index);
-    if (!available_() || !(option.state & QStyle::State_HasFocus))
+    if (!available_() || !(option.state & QStyle::State_HasFocus)) {
+        QStyledItemDelegate::paint(painter, option, index);
         return;
+    }
+    // The value keeps its whole width beside the button, not under it.
+    QStyleOptionViewItem value = option;
+    value.rect.setRight(ButtonRect(option.rect).left() - 1);
+    QStyledItemDelegate::paint(painter, value, index);
     QStyleOptionButton button;
     button.rect = ButtonRect(option.rect);
     button.text = QStringLiteral("...");

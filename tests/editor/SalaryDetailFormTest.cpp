@@ -117,8 +117,10 @@ TEST_F(DetailForm, PostingMakesTheDocumentReadOnlyEverywhereAndUnpostingReturnsI
     EXPECT_EQ(form.SalaryUnregister, form.RegisterButton->defaultAction());
     EXPECT_TRUE(form.SalaryUnregister->isEnabled());
     EXPECT_EQ(QString::fromUtf8("Proknjižen"), form.StatusPanel->text());
-    for (TDBEdit* edit : std::as_const(form.HeaderEdits))
+    for (TDBEdit* edit : std::as_const(form.HeaderEdits)) {
         EXPECT_TRUE(edit->isReadOnly()) << edit->objectName().toStdString();
+        EXPECT_NE(QApplication::palette().color(QPalette::Base), edit->palette().color(QPalette::Base));
+    }
     EXPECT_FALSE(form.MonthCB->isEnabled());
     EXPECT_FALSE(form.YearCB->isEnabled());
     EXPECT_EQ(QAbstractItemView::NoEditTriggers, form.SalaryItemDBG->editTriggers());
@@ -135,6 +137,10 @@ TEST_F(DetailForm, PostingMakesTheDocumentReadOnlyEverywhereAndUnpostingReturnsI
     EXPECT_EQ(QStringLiteral("n"), Status(salaryid));
     EXPECT_EQ(form.SalaryRegister, form.RegisterButton->defaultAction());
     EXPECT_TRUE(ColumnEditable(*form.LineModel, "workinghours"));
+    TDBEdit* baud = form.HeaderEdits.value(QStringLiteral("baudvalue"));
+    EXPECT_FALSE(baud->isReadOnly());
+    EXPECT_EQ(QApplication::palette().color(QPalette::Base), baud->palette().color(QPalette::Base))
+        << "typed into again, it looks so again";
     EXPECT_TRUE(form.AddAllEmployees->isEnabled());
 
     messages.answerNo();

@@ -69,10 +69,12 @@ TEST_F(Panels, TheEmployeePanelEditsTheLineAndFollowsItsRecalculation) {
     panel.reject();
     EXPECT_NEAR(fullMonth, Line("regularwork"), 0.01) << "closing without OK drops the edit";
 
-    // Computed from other fields: shown, never typed into.
+    // Computed from other fields: shown, never typed into, and looking so.
+    const QColor typed = hours->palette().color(QPalette::Base);
     for (const char* column : {"incrementperc", "decrementperc", "credits"}) {
         TDBEdit* edit = panel.Edits.value(QLatin1String(column));
         EXPECT_TRUE(edit->isReadOnly()) << column;
+        EXPECT_NE(typed, edit->palette().color(QPalette::Base)) << column;
         const double before = Line(column);
         edit->setText(QStringLiteral("10"));
         edit->setModified(true);
