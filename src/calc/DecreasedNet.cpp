@@ -202,3 +202,23 @@ void TSalaryDM::CalculateDeductions() {
     writeAmountForPayment(*this, CurrentDocument(*this), l, DeductionsOfSet(*this, l.salarycreditid),
                           l.paymentdecreasedvalue);
 }
+
+void TSalaryDM::AssignLineDeductionSet(qint64 salaryCreditId) {
+    if (SalaryItemZQ->isEmpty())
+        return;
+    EditLine(*this);
+    CalcState().fields.line.salarycreditid->setAsLargeInt(salaryCreditId);
+    CalculateDeductions();
+    SalaryItemZQ->post();
+}
+
+void TSalaryDM::RemoveLineDeductionSet() {
+    if (SalaryItemZQ->isEmpty())
+        return;
+    EditLine(*this);
+    const TLineFields& f = CalcState().fields.line;
+    f.salarycreditid->setAsLargeInt(0);
+    SetAmount(f.paymentnetvalue, f.paymentdecreasedvalue->asFloat());
+    SetAmount(f.credits, 0);
+    SalaryItemZQ->post();
+}

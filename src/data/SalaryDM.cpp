@@ -57,6 +57,7 @@ QString SalaryItemDifferenceSql() {
 TSalaryDM::TSalaryDM(QObject* parent) : TCustomDM(parent) {
     SalaryZQ = makeQuery(QStringLiteral("SalaryZQ"), QStringLiteral("salary"),
                          QStringLiteral("SELECT DISTINCT s.* FROM salary AS s WHERE s.salaryid = -1"), false);
+    salaryListSql_ = SalaryZQ->sql();
     SalaryItemZQ = makeQuery(QStringLiteral("SalaryItemZQ"), QStringLiteral("salaryitem"), SalaryItemSql(), true);
     for (const ColumnDef& column : SalaryItemComputedColumns())
         SalaryItemZQ->addField(column, false)->setReadOnly(true);

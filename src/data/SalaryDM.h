@@ -134,12 +134,17 @@ public:
     // The list's search: reopens SalaryZQ with the documents the keys select,
     // newest payment date first, on the first row.
     void SalarySearch(const QList<QPair<QString, QString>>& keys);
+    // Reopens the list on its query after a document was made outside it (a
+    // copy): the documents it showed stay, the new one joins them, current.
+    void SalaryListShow(qint64 salaryid);
 
     // Every dataset by name (for scripted access and generic views).
     TDataSet* DataSetByName(const QString& name) const;
     QList<TDataSet*> DataSets() const;
 
 private:
+    // The list's query: the last search's, or the initial one that selects nothing.
+    QString salaryListSql_;
     void ConnectLifecycleHandlers();
     // Posts the header; a new one first takes a number still free.
     void PostHeaderWithFreeNumber();
@@ -187,6 +192,11 @@ public:
     // Takes the voluntary pension and the line's deductions from the decreased
     // net: writes paymentnetvalue and credits.
     void CalculateDeductions();
+    // The deduction set of the current line: the line takes the set and its
+    // deductions; without a set nothing is deducted, not even the voluntary
+    // pension, and the whole decreased net is paid. Both post the line.
+    void AssignLineDeductionSet(qint64 salaryCreditId);
+    void RemoveLineDeductionSet();
 
     double CalculateNightWorking(double Price, double Hours, double Base);
     double CalculateHolidayWorking(double Price, double Base, int Hours);

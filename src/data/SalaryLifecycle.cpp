@@ -321,12 +321,31 @@ void TSalaryDM::ClaimDocument() {
 void TSalaryDM::SalarySearch(const QList<QPair<QString, QString>>& keys) {
     const SalarySearchQuery query = ParseSQL(keys);
     SalaryZQ->close();
+    salaryListSql_ = query.sql;
     SalaryZQ->setSQL(query.sql);
     for (auto it = query.params.cbegin(); it != query.params.cend(); ++it)
         SalaryZQ->setParam(it.key(), it.value());
     SalaryZQ->setSortFields(QStringLiteral("paymentdate DESC, salaryid DESC"));
     SalaryZQ->open();
     SalaryZQ->first();
+}
+
+void TSalaryDM::SalaryListShow(qint64 salaryid) {
+    // What the list shows is named by key: documents added since its search
+    // (before any, all of them) are not what its query selects.
+    QStringList keys{QString::number(salaryid)};
+    if (SalaryZQ->active()) {
+        const int key = SalaryZQ->fieldByName(QStringLiteral("salaryid"))->index();
+        for (int row = 0; row < SalaryZQ->recordCount(); ++row)
+            keys << QString::number(SalaryZQ->valueAt(row, key).toLongLong());
+    }
+    SalaryZQ->close();
+    SalaryZQ->setSQL(salaryListSql_ + QStringLiteral(" UNION SELECT s.* FROM salary AS s WHERE s.salaryid IN (%1)")
+                                          .arg(keys.join(QLatin1Char(','))));
+    SalaryZQ->setSortFields(QStringLiteral("paymentdate DESC, salaryid DESC"));
+    SalaryZQ->open();
+    if (!SalaryZQ->locate(QStringLiteral("salaryid"), salaryid))
+        SalaryZQ->first();
 }
 
 void TSalaryDM::refuseWhenPosted() const {

@@ -42,6 +42,12 @@ void SalaryItemMove(TSalaryDM& dm, int step) {
         lines.gotoBookmark(neighbour);
 }
 
+void SalaryItemDelete(TSalaryDM& dm) {
+    TDataSet& lines = *dm.SalaryItemZQ;
+    if (lines.active() && !lines.isEmpty())
+        lines.remove();  // the line's before-delete handler asks and renumbers
+}
+
 void SalaryItemsDeleteAll(TSalaryDM& dm) {
     TDataSet& lines = *dm.SalaryItemZQ;
     if (!lines.active())

@@ -10,6 +10,8 @@ inline constexpr char _SAL_CANT_DEL_REG_WRN[] = "Ne možete izbrisati proknjiže
 inline constexpr char _SAL_REG_CONFIRM[] = "Da li ste sigurni da želite da proknjižite ovu zaradu?";
 inline constexpr char _SAL_UNREG_CONFIRM[] = "Da li ste sigurni da želite da otknjižite ovu zaradu?";
 inline constexpr char _SALARY_COPIED[] = "Nova zarada je kreirana.";
+inline constexpr char _SAL_SEARCH_DATE_INVALID[] =
+    "\"%1\" nije ispravan datum isplate. Upišite ga kao dd.mm.gggg. (npr. 06.12.2026.) ili ga izaberite dugmetom \"...\".";
 inline constexpr char _SAL_POSTED_READ_ONLY[] = "Proknjižena zarada se ne može menjati.";
 inline constexpr char _SAL_CHANGED_BY_OTHER[] =
     "Zaradu je u međuvremenu izmenio drugi korisnik; osvežite je i ponovite izmenu.";

@@ -2,8 +2,24 @@
 
 #include "HostResourceStrings.h"
 #include "Kconstutils.h"
+#include "SalaryResourceString.h"
+#include "db/DbError.h"
+#include "db/Field.h"
 
 #include <QStringList>
+
+namespace {
+
+// A date key's value as a date; a text that is no date is refused, never
+// compared as text.
+QDate searchDate(const QString& text) {
+    const QDate date = ParseDateText(text);
+    if (!date.isValid())
+        throw EDatabaseError(QString::fromUtf8(_SAL_SEARCH_DATE_INVALID).arg(text));
+    return date;
+}
+
+}  // namespace
 
 SalarySearchQuery ParseSQL(const SalarySearchKeys& keys) {
     QHash<QString, QString> values;
@@ -22,8 +38,13 @@ SalarySearchQuery ParseSQL(const SalarySearchKeys& keys) {
     add("salarytype", QStringLiteral("s.salarytype = :salarytype"), GetSalaryType(values.value(QStringLiteral("salarytype"))));
     add("year", QStringLiteral("s.year = :year"), values.value(QStringLiteral("year")));
     add("month", QStringLiteral("s.month = :month"), values.value(QStringLiteral("month")));
-    add("datefrom", QStringLiteral("s.paymentdate >= :datefrom"), values.value(QStringLiteral("datefrom")));
-    add("dateto", QStringLiteral("s.paymentdate <= :dateto"), values.value(QStringLiteral("dateto")));
+    if (values.contains(QStringLiteral("datefrom")))
+        add("datefrom", QStringLiteral("s.paymentdate >= :datefrom"),
+            searchDate(values.value(QStringLiteral("datefrom"))));
+    // Up to the end of the day: before the next one.
+    if (values.contains(QStringLiteral("dateto")))
+        add("dateto", QStringLiteral("s.paymentdate < :dateto"),
+            searchDate(values.value(QStringLiteral("dateto"))).addDays(1));
     if (values.contains(QStringLiteral("status")))
         conditions << (values.value(QStringLiteral("status")) == QString::fromUtf8(_DOC_REG_STATUS_CAPTION)
                            ? QStringLiteral("s.status = 'p'")

@@ -7,8 +7,9 @@
 
 // The salary list's search: one condition per key with a value, values bound
 // as parameters. Keys: "salarytype" (a caption), "year", "month", "datefrom",
-// "dateto" (yyyy-mm-dd), "status" (a caption), "employeefirstname",
-// "employeelastname" (prefixes).
+// "dateto" (dates as typed: 06.12.2026. or 2026-12-06; one that cannot be
+// read is refused with EDatabaseError), "status" (a caption),
+// "employeefirstname", "employeelastname" (prefixes).
 struct SalarySearchQuery {
     QString sql;
     QVariantMap params;

@@ -4,6 +4,8 @@
 #include "db/DataSet.h"
 #include "db/DbError.h"
 
+#include <QEvent>
+
 bool WriteFieldText(TField& field, const QString& text, IMessages& messages) {
     try {
         field.dataSet()->edit();
@@ -40,6 +42,20 @@ TDBEdit::TDBEdit(TField& field, IMessages& messages, QWidget* parent)
     followDataSet(this, *field.dataSet());
     connect(this, &QLineEdit::editingFinished, this, &TDBEdit::StoreValue);
     LoadValue();
+}
+
+void TDBEdit::changeEvent(QEvent* event) {
+    QLineEdit::changeEvent(event);
+    if (event->type() != QEvent::ReadOnlyChange)
+        return;
+    // A field that takes no typing does not look like one that does.
+    if (isReadOnly()) {
+        QPalette shown = palette();
+        shown.setColor(QPalette::Base, shown.color(QPalette::Window));
+        setPalette(shown);
+    } else {
+        setPalette(QPalette());
+    }
 }
 
 void TDBEdit::LoadValue() {

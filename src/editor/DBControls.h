@@ -21,6 +21,9 @@ public:
     // Shows the field's value unless the user is typing into it.
     void LoadValue();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void StoreValue();
 

@@ -1,12 +1,15 @@
 #include "EllipsisDelegate.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
+#include <QToolTip>
 
-EllipsisDelegate::EllipsisDelegate(std::function<bool()> available, QObject* parent)
-    : QStyledItemDelegate(parent), available_(std::move(available)) {}
+EllipsisDelegate::EllipsisDelegate(std::function<bool()> available, const QString& toolTip, QObject* parent)
+    : QStyledItemDelegate(parent), available_(std::move(available)), toolTip_(toolTip) {}
 
 QRect EllipsisDelegate::ButtonRect(const QRect& cell) {
     const int width = std::min(cell.height() + 2, cell.width() / 2);
@@ -14,9 +17,14 @@ QRect EllipsisDelegate::ButtonRect(const QRect& cell) {
 }
 
 void EllipsisDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
-    QStyledItemDelegate::paint(painter, option, index);
-    if (!available_() || !(option.state & QStyle::State_HasFocus))
+    if (!available_() || !(option.state & QStyle::State_HasFocus)) {
+        QStyledItemDelegate::paint(painter, option, index);
         return;
+    }
+    // The value keeps its whole width beside the button, not under it.
+    QStyleOptionViewItem value = option;
+    value.rect.setRight(ButtonRect(option.rect).left() - 1);
+    QStyledItemDelegate::paint(painter, value, index);
     QStyleOptionButton button;
     button.rect = ButtonRect(option.rect);
     button.text = QStringLiteral("...");
@@ -38,4 +46,15 @@ bool EllipsisDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, con
         }
     }
     return QStyledItemDelegate::editorEvent(event, model, option, index);
+}
+
+bool EllipsisDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                                 const QModelIndex& index) {
+    // The button is drawn on the current cell only; so is its tooltip.
+    if (event->type() == QEvent::ToolTip && available_() && !toolTip_.isEmpty() && view
+        && index == view->currentIndex() && ButtonRect(option.rect).contains(event->pos())) {
+        QToolTip::showText(event->globalPos(), toolTip_, view->viewport(), ButtonRect(option.rect));
+        return true;
+    }
+    return QStyledItemDelegate::helpEvent(event, view, option, index);
 }

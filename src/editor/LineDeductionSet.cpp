@@ -5,19 +5,6 @@
 #include "Messages.h"
 #include "SalaryDM.h"
 
-namespace {
-
-// Gives the line the set (0: none) and takes its deductions from the decreased net.
-void assignSet(TSalaryDM& dm, qint64 salaryCreditId) {
-    TDataSet& lines = *dm.SalaryItemZQ;
-    lines.edit();
-    lines.fieldByName(QStringLiteral("salarycreditid"))->setAsLargeInt(salaryCreditId);
-    dm.CalculateDeductions();
-    lines.post();
-}
-
-}  // namespace
-
 bool ChooseLineDeductionSet(TSalaryDM& dm, IMessages& messages, QWidget* owner) {
     TDataSet& lines = *dm.SalaryItemZQ;
     if (!lines.active() || lines.isEmpty())
@@ -26,7 +13,7 @@ bool ChooseLineDeductionSet(TSalaryDM& dm, IMessages& messages, QWidget* owner) 
     const int choice = current == 0 ? ChangeOption::Change
                                     : messages.changeOptions(QString::fromUtf8(_SAL_CHANGE_CREDITS_QUESTION));
     if (choice == ChangeOption::Remove) {
-        assignSet(dm, 0);
+        dm.RemoveLineDeductionSet();
         return true;
     }
     if (choice != ChangeOption::Change)
@@ -35,6 +22,6 @@ bool ChooseLineDeductionSet(TSalaryDM& dm, IMessages& messages, QWidget* owner) 
     const qint64 employee = lines.fieldByName(QStringLiteral("employeeid"))->asLargeInt();
     if (!GetCreditRates(dm, messages, chosen, employee, owner) || chosen <= 0)
         return false;
-    assignSet(dm, chosen);
+    dm.AssignLineDeductionSet(chosen);
     return true;
 }

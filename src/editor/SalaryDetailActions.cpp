@@ -89,6 +89,18 @@ void TSalaryDetailForm::DeleteAllEmployeesExecute() {
     Guarded([this] { SalaryItemsDeleteAll(dm_); });
 }
 
+void TSalaryDetailForm::ItemDeleteExecute() {
+    if (!Editable())
+        return;
+    const int column = std::max(0, SalaryItemDBG->currentIndex().column());
+    const int row = dm_.SalaryItemZQ->currentIndex();
+    if (!Guarded([this] { SalaryItemDelete(dm_); }))
+        return;
+    // The line that took the deleted one's place, in the same column.
+    if (const int next = std::min(row, dm_.SalaryItemZQ->recordCount() - 1); next >= 0)
+        SalaryItemDBG->setCurrentIndex(LineModel->index(next, column));
+}
+
 void TSalaryDetailForm::SalaryHoursExecute() {
     if (Editable() && Apply())
         Guarded([this] { SalaryItemsTakeDocumentValue(dm_, "workinghours"); });
@@ -174,18 +186,18 @@ void TSalaryDetailForm::SalaryPrintExecute() {
         DropDown(SalaryPrint);
 }
 
+void TSalaryDetailForm::FillDeductionsMenu() {
+    DeductionsMenu->addAction(QStringLiteral("Zbirno"), this,
+                              [this] { SalaryDeductionsSummaryExecute(dm_, Messages(), this); });
+    DeductionsMenu->addAction(QString::fromUtf8("Analitički"), this,
+                              [this] { SalaryDeductionsAnalyticExecute(dm_, Messages(), this); });
+    DeductionsMenu->addAction(QString::fromUtf8("Analitički po zaposlenom"), this,
+                              [this] { SalaryDeductionsAnalyticEmployeeExecute(dm_, Messages(), this); });
+}
+
 void TSalaryDetailForm::SalaryDeductionsExecute() {
-    if (!Apply())
-        return;
-    if (DeductionsMenu->isEmpty()) {
-        DeductionsMenu->addAction(QStringLiteral("Zbirno"), this,
-                                  [this] { SalaryDeductionsSummaryExecute(dm_, Messages(), this); });
-        DeductionsMenu->addAction(QString::fromUtf8("Analitički"), this,
-                                  [this] { SalaryDeductionsAnalyticExecute(dm_, Messages(), this); });
-        DeductionsMenu->addAction(QString::fromUtf8("Analitički po zaposlenom"), this,
-                                  [this] { SalaryDeductionsAnalyticEmployeeExecute(dm_, Messages(), this); });
-    }
-    DropDown(SalaryDeductions);
+    if (Apply())
+        DropDown(SalaryDeductions);
 }
 
 void TSalaryDetailForm::RunLinePanel(const std::function<void(qint64 salaryItemId)>& panel) {
@@ -193,10 +205,12 @@ void TSalaryDetailForm::RunLinePanel(const std::function<void(qint64 salaryItemI
     if (!Editable() || !lines.active() || lines.isEmpty())
         return;
     const qint64 employee = lines.fieldByName(LineEmployee)->asLargeInt();
-    // The panels keep their rows by the line's key: a new line is stored first.
-    if (!Apply())
+    // The panels keep their rows by the line's key: a new line is stored
+    // first, and never without asking. A discarded new line has no panel.
+    const bool settled = SettleUnsavedChanges();
+    SetActivity();
+    if (!settled || !lines.locate(LineEmployee, employee))
         return;
-    lines.locate(LineEmployee, employee);
     Guarded([&] { panel(lines.fieldByName(LineKey)->asLargeInt()); });
     lines.locate(LineEmployee, employee);
     Apply();
@@ -214,16 +228,25 @@ void TSalaryDetailForm::EllipsisClick(const QModelIndex& index) {
         return;
     const QString column = field->fieldName();
     IMessages& messages = Messages();
-    if (column == QLatin1String("code")) {
+    if (column == QLatin1String("lastname")) {
         RunLinePanel([&](qint64) { EmployeeShow(dm_, messages, LineTitle(), true, this); });
-    } else if (column == QLatin1String("overtimehours")) {
+    } else if (column == QLatin1String("coefficient")) {
         RunLinePanel([&](qint64 line) { CoefficientShow(dm_, messages, line, this); });
-    } else if (column == QLatin1String("decrement")) {
+    } else if (column == QLatin1String("difference")) {
         RunLinePanel([&](qint64 line) { DifferenceShow(dm_, messages, line, this); });
-    } else if (column == QLatin1String("paymentdecreasedvalue")) {
+    } else if (column == QLatin1String("credits")) {
         RunLinePanel([&](qint64) { ChooseLineDeductionSet(dm_, messages, this); });
     }
     const int row = dm_.SalaryItemZQ->currentIndex();
     if (row >= 0)
         SalaryItemDBG->setCurrentIndex(LineModel->index(row, index.column()));
+}
+
+QString TSalaryDetailForm::EllipsisToolTip(const QString& column) {
+    const char* hint = column == QLatin1String("lastname")      ? _SAL_ELLIPSIS_EMPLOYEE_HINT
+                       : column == QLatin1String("coefficient") ? _SAL_ELLIPSIS_COEFFICIENT_HINT
+                       : column == QLatin1String("difference")  ? _SAL_ELLIPSIS_DIFFERENCE_HINT
+                       : column == QLatin1String("credits")     ? _SAL_ELLIPSIS_CREDITS_HINT
+                                                                : nullptr;
+    return hint ? QString::fromUtf8(hint) : QString();
 }

@@ -101,10 +101,9 @@ TSalaryDetailVariant TSalaryDetailForm::RegularVariant() {
              QStringLiteral("paymentnetvalue")},
             {},
             {},
-            // code: the employee's panel, overtimehours: the coefficient parts,
-            // decrement: the differences, paymentdecreasedvalue: the deduction set.
-            {QStringLiteral("code"), QStringLiteral("overtimehours"), QStringLiteral("decrement"),
-             QStringLiteral("paymentdecreasedvalue")},
+            // Each on the column it opens (see EllipsisToolTip).
+            {QStringLiteral("lastname"), QStringLiteral("coefficient"), QStringLiteral("difference"),
+             QStringLiteral("credits")},
             true,
             false};
 }
@@ -136,6 +135,7 @@ TSalaryDetailForm::TSalaryDetailForm(TSalaryDM& dm, IConsole& console, const TSa
     CreateGrid();
     CreateButtons();
     FormCreate();
+    FillDeductionsMenu();
     resize(1200, 680);
 }
 
@@ -170,6 +170,11 @@ void TSalaryDetailForm::CreateActions() {
     AddEmplyee = NewAction(QStringLiteral("AddEmplyee"), cap("Dodaj"), &F::AddEmplyeeExecute);
     DeleteAllEmployees =
         NewAction(QStringLiteral("DeleteAllEmployees"), cap("Izbriši sve"), &F::DeleteAllEmployeesExecute);
+    ItemDelete = NewAction(QStringLiteral("ItemDelete"), cap("Izbriši"), &F::ItemDeleteExecute);
+    ItemDelete->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    // Only from the grid: in a header field Ctrl+Del deletes a word.
+    ItemDelete->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    ItemDelete->setToolTip(cap(_SAL_DELETE_ITEM_HINT));
     SalaryHours = NewAction(QStringLiteral("SalaryHours"), cap(_SAL_APPLY_TO_ALL), &F::SalaryHoursExecute);
     SalaryMeal = NewAction(QStringLiteral("SalaryMeal"), cap(_SAL_APPLY_TO_ALL), &F::SalaryMealExecute);
     SalaryVacation = NewAction(QStringLiteral("SalaryVacation"), cap(_SAL_APPLY_TO_ALL), &F::SalaryVacationExecute);
@@ -303,7 +308,7 @@ void TSalaryDetailForm::CreateHeader() {
 }
 
 void TSalaryDetailForm::CreateGrid() {
-    ActionTB->addActions({AddAllEmployees, AddEmplyee, DeleteAllEmployees});
+    ActionTB->addActions({AddAllEmployees, AddEmplyee, ItemDelete, DeleteAllEmployees});
     ActionTB->addSeparator();
     ActionTB->addActions({ItemMoveUp, ItemMoveDown});
     ActionTB->addSeparator();
@@ -326,6 +331,7 @@ void TSalaryDetailForm::CreateGrid() {
 
     SalaryItemDBG = new QTableView(this);
     SalaryItemDBG->setObjectName(QStringLiteral("SalaryItemDBG"));
+    SalaryItemDBG->addAction(ItemDelete);
     LineModel = new SalaryLineModel(dm_.SalaryItemZQ, variant_.columns, variant_.readOnlyColumns, this);
     SalaryItemDBG->setModel(LineModel);
     SalaryItemDBG->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -354,7 +360,7 @@ void TSalaryDetailForm::CreateGrid() {
         const int at = LineModel->columnOf(column);
         if (at < 0)
             continue;
-        auto* delegate = new EllipsisDelegate([this] { return Editable(); }, SalaryItemDBG);
+        auto* delegate = new EllipsisDelegate([this] { return Editable(); }, EllipsisToolTip(column), SalaryItemDBG);
         connect(delegate, &EllipsisDelegate::clicked, this, &TSalaryDetailForm::EllipsisClick);
         SalaryItemDBG->setItemDelegateForColumn(at, delegate);
     }
@@ -478,6 +484,7 @@ void TSalaryDetailForm::UpdateActions() {
                             SalaryHours, SalaryMeal, SalaryVacation})
         action->setEnabled(editable);
     DeleteAllEmployees->setEnabled(editable && hasLines);
+    ItemDelete->setEnabled(editable && hasLines);
     SalaryRegister->setEnabled(editable);
     SalaryUnregister->setEnabled(!editable);
     ItemMoveUp->setEnabled(editable && SalaryItemMayMove(dm_, -1));

@@ -75,6 +75,7 @@ public:
     QAction* AddAllEmployees;
     QAction* AddEmplyee;
     QAction* DeleteAllEmployees;
+    QAction* ItemDelete;  // the current line (Ctrl+Del in the grid)
     QAction* SalaryHours;
     QAction* SalaryMeal;
     QAction* SalaryVacation;
@@ -119,6 +120,8 @@ public:
     qint64 CopiedSalaryID() const { return copiedSalaryId_; }
     // Runs the "..." button of a grid cell (also Ctrl+Enter in the cell).
     void EllipsisClick(const QModelIndex& index);
+    // What the "..." button of a grid column opens; empty for a column without one.
+    static QString EllipsisToolTip(const QString& column);
 
 protected:
     TSalaryDetailForm(TSalaryDM& dm, IConsole& console, const TSalaryDetailVariant& variant, QWidget* parent);
@@ -150,6 +153,7 @@ private:
     void AddAllEmployeesExecute();
     void AddEmplyeeExecute();
     void DeleteAllEmployeesExecute();
+    void ItemDeleteExecute();
     void SalaryHoursExecute();
     void SalaryMealExecute();
     void SalaryVacationExecute();
@@ -162,12 +166,16 @@ private:
     void SalaryCopyExecute();
     void SalaryPrintExecute();
     void SalaryDeductionsExecute();
+    // The entries of the deductions menu, there from the start so that the
+    // button's arrow never drops down an empty menu.
+    void FillDeductionsMenu();
     // The date dialog from today; the chosen date goes into every column.
     void AskDate(const QStringList& columns);
     // The hours check and the apply that adding employees starts with.
     bool ReadyToAddEmployees();
-    // Applies, then runs `panel` on the current line and applies again; the
-    // line stays current.
+    // Runs `panel` on the current line and applies after it; the line stays
+    // current. Pending edits are first settled by the question of closing
+    // (apply, discard or stay), since the panels keep rows by the line's key.
     void RunLinePanel(const std::function<void(qint64 salaryItemId)>& panel);
     void DropDown(QAction* action);
     // "Last First" of the current line, the title of its panel.

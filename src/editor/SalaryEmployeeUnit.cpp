@@ -54,6 +54,14 @@ QList<QPair<QString, QString>> TSalaryEmployeeForm::Fields() {
             f("Za isplatu", "paymentnetvalue")};
 }
 
+QStringList TSalaryEmployeeForm::ReadOnlyFields() {
+    // The percentages follow from the increment and the decrement, the
+    // deductions from the deduction set (the "..." beside "Za isplatu"):
+    // shown here, typed there.
+    return {QStringLiteral("code"),          QStringLiteral("lastname"),      QStringLiteral("firstname"),
+            QStringLiteral("incrementperc"), QStringLiteral("decrementperc"), QStringLiteral("credits")};
+}
+
 TSalaryEmployeeForm::TSalaryEmployeeForm(TSalaryDM& dm, IMessages& messages, bool editable, QWidget* parent)
     : QDialog(parent), dm_(dm), messages_(messages) {
     setObjectName(QStringLiteral("SalaryEmployeeForm"));
@@ -80,9 +88,7 @@ TSalaryEmployeeForm::TSalaryEmployeeForm(TSalaryDM& dm, IMessages& messages, boo
     for (int i = 0; i < fields.size(); ++i) {
         const auto& [caption, column] = fields.at(i);
         auto* edit = new TDBEdit(*dm_.SalaryItemZQ->fieldByName(column), messages_, this);
-        const bool fixed = column == QLatin1String("code") || column == QLatin1String("lastname")
-            || column == QLatin1String("firstname");
-        edit->setReadOnly(fixed || !editable);
+        edit->setReadOnly(!editable || ReadOnlyFields().contains(column));
         edit->setMinimumWidth(110);
         Edits.insert(column, edit);
         auto* label = new QLabel(caption + QLatin1Char(':'), this);

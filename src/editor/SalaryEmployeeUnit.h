@@ -23,6 +23,8 @@ public:
 
     // Caption and column of every field, in the order shown (two columns).
     static QList<QPair<QString, QString>> Fields();
+    // The fields shown but never typed into.
+    static QStringList ReadOnlyFields();
 
     QHash<QString, TDBEdit*> Edits;  // by column
     QToolButton* CoefficientButton;

@@ -30,8 +30,10 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
+    // QRgb is 0xRRGGBB: the light red is F9 red, 69 green, 63 blue (written
+    // the other way round it is a blue that reads as a selection).
     static constexpr QRgb ShortLineColor = 0xC0C0C0;
-    static constexpr QRgb NegativeLineColor = 0x6369F9;
+    static constexpr QRgb NegativeLineColor = 0xF96963;
 
 private:
     void dataSetReset();

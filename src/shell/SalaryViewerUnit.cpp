@@ -215,10 +215,8 @@ void TSalaryViewerForm::SalaryEditExecute() {
         dm_, console_, [this](QWidget* owner) { TaxRatesManage(dm_, console_.Messages(), true, owner); }, this);
     if (copy <= 0)
         return;
-    // The copy is listed when the list's search selects it.
     try {
-        dm_.SalaryZQ->refresh();
-        dm_.SalaryZQ->locate(QStringLiteral("salaryid"), copy);
+        dm_.SalaryListShow(copy);
     } catch (const EDatabaseError& error) {
         console_.Messages().error(error.message());
     }

@@ -2,6 +2,7 @@
 #include "SalaryDM.h"
 #include "SalarySearch.h"
 #include "TestDatabase.h"
+#include "db/DbError.h"
 
 #include <gtest/gtest.h>
 
@@ -69,6 +70,11 @@ TEST_F(Search, EachKeyNarrowsTheList) {
     EXPECT_EQ(QList<int>({21, 20}), months({{QStringLiteral("month"), QStringLiteral("2")}}));
     EXPECT_EQ(QList<int>({10}), months({{QStringLiteral("dateto"), QStringLiteral("2025-02-28")}}));
     EXPECT_EQ(QList<int>({21, 20}), months({{QStringLiteral("datefrom"), QStringLiteral("2025-03-10")}}));
+    // Dates as the list shows them are dates, the limits' own days included.
+    EXPECT_EQ(QList<int>({21, 20}), months({{QStringLiteral("datefrom"), QStringLiteral("10.03.2025.")},
+                                            {QStringLiteral("dateto"), QStringLiteral("10.3.2025")}}));
+    EXPECT_EQ(QList<int>({10}), months({{QStringLiteral("datefrom"), QStringLiteral("01.02.2025.")},
+                                        {QStringLiteral("dateto"), QStringLiteral("09.03.2025.")}}));
     EXPECT_EQ(QList<int>({10}), months({{QStringLiteral("status"), caption(_DOC_REG_STATUS_CAPTION)}}));
     EXPECT_EQ(QList<int>({21, 20}), months({{QStringLiteral("status"), QStringLiteral("bilo šta")}}));
     EXPECT_EQ(QList<int>({20, 10}), months({{QStringLiteral("employeefirstname"), QStringLiteral("Mil")}}));
@@ -79,4 +85,19 @@ TEST_F(Search, AnEmployeePrefixFindsEachDocumentOnce) {
     EXPECT_EQ(QList<int>({10}), months({{QStringLiteral("employeelastname"), QStringLiteral("O'B")}}));
     EXPECT_EQ(QList<int>({20, 10}), months({{QStringLiteral("employeelastname"), QStringLiteral("Jov")}}));
     EXPECT_EQ(QList<int>(), months({{QStringLiteral("employeelastname"), QStringLiteral("Zz")}}));
+}
+
+TEST_F(Search, ADateThatCannotBeReadIsRefusedAndTheListStays) {
+    ASSERT_EQ(QList<int>({21, 20, 10}), months({}));
+    for (const char* text : {"31.02.2025.", "06/12/2026", "juče"}) {
+        try {
+            dm.SalarySearch({{QStringLiteral("dateto"), QLatin1String(text)}});
+            ADD_FAILURE() << text << " was taken for a date";
+        } catch (const EDatabaseError& error) {
+            EXPECT_TRUE(error.message().startsWith(QLatin1Char('"') + QLatin1String(text) + QLatin1Char('"')))
+                << error.message().toStdString();
+            EXPECT_TRUE(error.message().contains(QStringLiteral("dd.mm.gggg."))) << error.message().toStdString();
+        }
+        EXPECT_EQ(3, dm.SalaryZQ->recordCount()) << "the list keeps what it showed";
+    }
 }

@@ -3,6 +3,25 @@
 #include "db/Connection.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+
+QString ModalOpenedBy(const std::function<void()>& action) {
+    QString opened;
+    bool looked = false;
+    QTimer::singleShot(0, [&] {
+        looked = true;
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            opened = QString::fromLatin1(dialog->metaObject()->className());
+            dialog->reject();
+        }
+    });
+    action();
+    if (!looked)
+        QApplication::processEvents();
+    return opened;
+}
 
 void EditorFixture::SetUp() {
     REQUIRE_TEST_DATABASE();

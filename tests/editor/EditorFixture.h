@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 // The host as the editor needs it: recorded messages, modules by hand.
@@ -21,6 +22,10 @@ public:
     QHash<QString, IModule*> modules;
     ScriptedMessages messages{ScriptedMessages::AnswerPolicy::Fail};
 };
+
+// Runs `action` and returns the class name of the modal dialog it opened,
+// which is rejected at once; empty when it opened none.
+QString ModalOpenedBy(const std::function<void()>& action);
 
 // A company with the statutory rates of 2025 and three employees on a point
 // coefficient (codes 001 to 003), and a regular document of May 2025 with

@@ -1,5 +1,6 @@
 #include "DBControls.h"
 #include "EditorFixture.h"
+#include "EllipsisDelegate.h"
 #include "SalaryDetailUnit.h"
 #include "SalaryLineModel.h"
 #include "SalarySickDetailUnit.h"
@@ -11,6 +12,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -115,13 +117,16 @@ TEST_F(DetailForm, PostingMakesTheDocumentReadOnlyEverywhereAndUnpostingReturnsI
     EXPECT_EQ(form.SalaryUnregister, form.RegisterButton->defaultAction());
     EXPECT_TRUE(form.SalaryUnregister->isEnabled());
     EXPECT_EQ(QString::fromUtf8("Proknjižen"), form.StatusPanel->text());
-    for (TDBEdit* edit : std::as_const(form.HeaderEdits))
+    for (TDBEdit* edit : std::as_const(form.HeaderEdits)) {
         EXPECT_TRUE(edit->isReadOnly()) << edit->objectName().toStdString();
+        EXPECT_NE(QApplication::palette().color(QPalette::Base), edit->palette().color(QPalette::Base));
+    }
     EXPECT_FALSE(form.MonthCB->isEnabled());
     EXPECT_FALSE(form.YearCB->isEnabled());
     EXPECT_EQ(QAbstractItemView::NoEditTriggers, form.SalaryItemDBG->editTriggers());
     EXPECT_FALSE(ColumnEditable(*form.LineModel, "workinghours"));
-    for (QAction* action : {form.AddAllEmployees, form.AddEmplyee, form.DeleteAllEmployees, form.SalaryPaymentDate,
+    for (QAction* action : {form.AddAllEmployees, form.AddEmplyee, form.ItemDelete, form.DeleteAllEmployees,
+                            form.SalaryPaymentDate,
                             form.SalaryAccountingDate, form.SalaryHours, form.SalaryMeal, form.SalaryVacation,
                             form.ItemMoveUp, form.ItemMoveDown, form.SalaryRegister})
         EXPECT_FALSE(action->isEnabled()) << action->objectName().toStdString();
@@ -132,6 +137,10 @@ TEST_F(DetailForm, PostingMakesTheDocumentReadOnlyEverywhereAndUnpostingReturnsI
     EXPECT_EQ(QStringLiteral("n"), Status(salaryid));
     EXPECT_EQ(form.SalaryRegister, form.RegisterButton->defaultAction());
     EXPECT_TRUE(ColumnEditable(*form.LineModel, "workinghours"));
+    TDBEdit* baud = form.HeaderEdits.value(QStringLiteral("baudvalue"));
+    EXPECT_FALSE(baud->isReadOnly());
+    EXPECT_EQ(QApplication::palette().color(QPalette::Base), baud->palette().color(QPalette::Base))
+        << "typed into again, it looks so again";
     EXPECT_TRUE(form.AddAllEmployees->isEnabled());
 
     messages.answerNo();
@@ -269,4 +278,93 @@ TEST_F(DetailForm, AThousandLinesOpen) {
     form.show();
     QApplication::processEvents();
     EXPECT_EQ(1024, form.LineModel->rowCount());
+}
+
+TEST_F(DetailForm, TheLinePanelOpensOnlyOncePendingEditsAreAppliedOrDiscardedAsTheUserSays) {
+    OpenWithAllEmployees();
+    TSalaryDetailForm& form = *this->form;
+    form.show();
+    const auto typeHours = [&](const char* hours) {
+        dm.SalaryItemZQ->first();
+        dm.SalaryItemZQ->edit();
+        dm.SalaryItemZQ->fieldByName(QStringLiteral("workinghours"))->setText(QLatin1String(hours));
+        dm.SalaryItemZQ->post();
+    };
+    const auto storedHours = [&] {
+        return c->scalar(QStringLiteral("SELECT workinghours FROM salaryitem WHERE salaryid = ? ORDER BY sort"),
+                         {salaryid}).toDouble();
+    };
+    const QString panel = QStringLiteral("TSalaryEmployeeForm");
+
+    typeHours("100");
+    messages.answerCancel();
+    EXPECT_EQ(QString(), ModalOpenedBy([&] { form.EmployeeDetails->trigger(); }));
+    EXPECT_EQ(QString::fromUtf8("Da li želite da sačuvate izmene?"), messages.shown.back().text);
+    EXPECT_EQ(168.0, storedHours()) << "nothing written without asking";
+    EXPECT_EQ(100.0, Line("workinghours")) << "Cancel keeps the edit pending";
+    EXPECT_TRUE(form.HasUnsavedChanges());
+
+    // The grid's double click asks the same.
+    messages.answerNo();
+    const QModelIndex name = form.LineModel->index(0, form.LineModel->columnOf(QStringLiteral("lastname")));
+    EXPECT_EQ(panel, ModalOpenedBy([&] { emit form.SalaryItemDBG->doubleClicked(name); }));
+    EXPECT_EQ(168.0, storedHours());
+    EXPECT_EQ(168.0, Line("workinghours")) << "No dropped the edit";
+
+    typeHours("120");
+    messages.answerYes();
+    EXPECT_EQ(panel, ModalOpenedBy([&] { form.EmployeeDetails->trigger(); }));
+    EXPECT_EQ(120.0, storedHours());
+
+    const size_t asked = messages.shown.size();
+    EXPECT_EQ(panel, ModalOpenedBy([&] { form.EmployeeDetails->trigger(); }));
+    EXPECT_EQ(asked, messages.shown.size()) << "nothing pending: no question";
+    EXPECT_EQ(QStringLiteral("001"), dm.SalaryItemZQ->fieldByName(QStringLiteral("code"))->asString());
+}
+
+TEST_F(DetailForm, EachEllipsisButtonStandsOnTheColumnItOpensAndSaysWhat) {
+    OpenWithAllEmployees();
+    TSalaryDetailForm& form = *this->form;
+    const auto delegateOf = [&](const char* column) {
+        return qobject_cast<EllipsisDelegate*>(
+            form.SalaryItemDBG->itemDelegateForColumn(form.LineModel->columnOf(QLatin1String(column))));
+    };
+    const auto click = [&](const char* column) {
+        return ModalOpenedBy([&] {
+            form.EllipsisClick(form.LineModel->index(0, form.LineModel->columnOf(QLatin1String(column))));
+        });
+    };
+    const struct {
+        const char* column;
+        const char* opens;
+        const char* toolTip;
+    } buttons[] = {{"lastname", "TSalaryEmployeeForm", "Stavka zaposlenog"},
+                   {"coefficient", "TSalaryCoefficientForm", "Delovi koeficijenta"},
+                   {"difference", "TSalaryDifferenceForm", "Razlike"},
+                   {"credits", "TCreditRatesForm", "Obustave: izbor ili uklanjanje"}};
+    for (const auto& button : buttons) {
+        EllipsisDelegate* delegate = delegateOf(button.column);
+        ASSERT_NE(nullptr, delegate) << button.column;
+        EXPECT_EQ(QString::fromUtf8(button.toolTip), delegate->toolTip()) << button.column;
+        EXPECT_EQ(QLatin1String(button.opens), click(button.column)) << button.column;
+    }
+    for (const char* column : {"code", "overtimehours", "decrement", "paymentdecreasedvalue"}) {
+        EXPECT_EQ(nullptr, delegateOf(column)) << column;
+        EXPECT_EQ(QString(), click(column)) << column;
+    }
+}
+
+TEST_F(DetailForm, TheDeductionsMenuHasItsEntriesFromTheStart) {
+    TSalaryDetailForm form(dm, console);
+    const auto captions = [&] {
+        QStringList entries;
+        for (QAction* action : form.DeductionsMenu->actions())
+            entries << action->text();
+        return entries;
+    };
+    const QStringList entries{QStringLiteral("Zbirno"), QString::fromUtf8("Analitički"),
+                              QString::fromUtf8("Analitički po zaposlenom")};
+    EXPECT_EQ(entries, captions());
+    form.SalaryDeductions->trigger();
+    EXPECT_EQ(entries, captions()) << "the main part adds nothing";
 }

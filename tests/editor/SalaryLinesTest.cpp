@@ -4,9 +4,15 @@
 #include "SalaryLineBulkEdits.h"
 #include "SalaryLineModel.h"
 #include "SalaryLineOrder.h"
+#include "db/Connection.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QColor>
+#include <QTableView>
+#include <QSqlQuery>
+#include <QTest>
+#include <QToolBar>
 
 namespace {
 
@@ -47,6 +53,45 @@ TEST_F(Lines, MovingSwapsNeighboursAndStopsAtTheEnds) {
     ASSERT_TRUE(form->Apply());
     EXPECT_EQ(3, c->scalar(QStringLiteral("SELECT sort FROM salaryitem AS si JOIN employee AS e "
                                           "ON e.employeeid = si.employeeid WHERE e.code = '001'")).toInt());
+}
+
+TEST_F(Lines, OneLineIsDeletedFromTheGridAfterTheHostsQuestionAndTheOrderClosesUp) {
+    ASSERT_NE(nullptr, form->ActionTB->widgetForAction(form->ItemDelete)) << "a toolbar button";
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    QTableView* grid = form->SalaryItemDBG;
+    grid->setFocus();
+    const int hours = form->LineModel->columnOf(QStringLiteral("workinghours"));
+    grid->setCurrentIndex(form->LineModel->index(1, hours));
+    ASSERT_EQ(QStringLiteral("002"), Code());
+
+    messages.answerNo();
+    QTest::keyClick(grid, Qt::Key_Delete, Qt::ControlModifier);
+    ASSERT_EQ(1u, messages.shown.size()) << "Ctrl+Del in the grid asks";
+    EXPECT_EQ(QStringLiteral("Da li ste sigurni da želite da izbrišete zapis?"), messages.shown[0].text);
+    EXPECT_EQ((QStringList{"001", "002", "003"}), CodesInOrder());
+
+    messages.answerYes();
+    QTest::keyClick(grid, Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ((QStringList{"001", "003"}), CodesInOrder());
+    EXPECT_EQ(QStringLiteral("003"), Code()) << "the next line is current";
+    EXPECT_EQ(form->LineModel->index(1, hours), grid->currentIndex());
+    EXPECT_EQ(3, StoredLines(salaryid)) << "cached until applied";
+    ASSERT_TRUE(form->Apply());
+    const QString order = QStringLiteral("SELECT e.code, si.sort FROM salaryitem AS si JOIN employee AS e "
+                                         "ON e.employeeid = si.employeeid WHERE si.salaryid = ? ORDER BY si.sort");
+    QSqlQuery stored = c->exec(order, {salaryid});
+    QStringList rows;
+    while (stored.next())
+        rows << stored.value(0).toString() + QLatin1Char(':') + stored.value(1).toString();
+    EXPECT_EQ((QStringList{"001:1", "003:2"}), rows) << "sort stays 1, 2, ...";
+
+    messages.answerYes();
+    messages.answerYes();
+    form->ItemDelete->trigger();
+    form->ItemDelete->trigger();
+    EXPECT_EQ(0, dm.SalaryItemZQ->recordCount());
+    EXPECT_FALSE(form->ItemDelete->isEnabled()) << "nothing left to delete";
 }
 
 TEST_F(Lines, DeletingAllAsksOnceAndTakesEffectOnApply) {
@@ -97,21 +142,24 @@ TEST_F(Lines, RemovingTheDeductionSetGivesTheWholeDecreasedNet) {
                            "creditgrosspercent, creditvalue) VALUES (?, 'Kredit', 0, 0, 3000)"),
             {set});
     dm.SalaryItemZQ->first();
-    SetLine("salarycreditid", double(set));
-    dm.SalaryItemZQ->edit();
-    dm.CalculateDeductions();
-    dm.SalaryItemZQ->post();
-    ASSERT_EQ(3000.0, Line("credits"));
+    // The voluntary pension is taken with the set's deductions.
+    SetLine("voluntarypension", 1500);
+    dm.AssignLineDeductionSet(set);
+    ASSERT_EQ(4500.0, Line("credits"));
 
     messages.answerChoice(ChangeOption::Nothing);
     EXPECT_FALSE(ChooseLineDeductionSet(dm, messages, nullptr));
-    EXPECT_EQ(3000.0, Line("credits"));
+    EXPECT_EQ(4500.0, Line("credits"));
 
     messages.answerChoice(ChangeOption::Remove);
     EXPECT_TRUE(ChooseLineDeductionSet(dm, messages, nullptr));
     EXPECT_EQ(0.0, Line("salarycreditid"));
-    EXPECT_EQ(0.0, Line("credits"));
+    EXPECT_EQ(0.0, Line("credits")) << "the voluntary pension goes with the set";
     EXPECT_EQ(Line("paymentdecreasedvalue"), Line("paymentnetvalue"));
+    ASSERT_TRUE(form->Apply());
+    EXPECT_EQ(0.0, c->scalar(QStringLiteral("SELECT paymentdecreasedvalue - paymentnetvalue FROM salaryitem "
+                                            "WHERE salaryid = ? ORDER BY sort"),
+                             {salaryid}).toDouble());
 }
 
 TEST_F(Lines, AShortLineIsSilverAndANegativeAmountForPaymentLightRed) {
@@ -128,5 +176,7 @@ TEST_F(Lines, AShortLineIsSilverAndANegativeAmountForPaymentLightRed) {
 
     dm.SalaryItemZQ->fieldByName(QStringLiteral("paymentnetvalue"))->setAsFloat(-0.01);
     EXPECT_EQ(TLineMark::Negative, model.markOf(0));
-    EXPECT_EQ(QColor(0x6369F9), model.index(0, 3).data(Qt::BackgroundRole).value<QColor>());
+    const QColor negative = model.index(0, 3).data(Qt::BackgroundRole).value<QColor>();
+    EXPECT_EQ(QColor(0xF9, 0x69, 0x63), negative) << negative.name().toStdString();
+    EXPECT_GT(negative.red(), negative.blue()) << "red, not the blue of a selection";
 }

@@ -69,6 +69,19 @@ TEST_F(Panels, TheEmployeePanelEditsTheLineAndFollowsItsRecalculation) {
     panel.reject();
     EXPECT_NEAR(fullMonth, Line("regularwork"), 0.01) << "closing without OK drops the edit";
 
+    // Computed from other fields: shown, never typed into, and looking so.
+    const QColor typed = hours->palette().color(QPalette::Base);
+    for (const char* column : {"incrementperc", "decrementperc", "credits"}) {
+        TDBEdit* edit = panel.Edits.value(QLatin1String(column));
+        EXPECT_TRUE(edit->isReadOnly()) << column;
+        EXPECT_NE(typed, edit->palette().color(QPalette::Base)) << column;
+        const double before = Line(column);
+        edit->setText(QStringLiteral("10"));
+        edit->setModified(true);
+        emit edit->editingFinished();
+        EXPECT_EQ(before, Line(column)) << column;
+    }
+
     TSalaryEmployeeForm posted(dm, messages, false);
     EXPECT_TRUE(posted.Edits.value(QStringLiteral("workinghours"))->isReadOnly());
     EXPECT_FALSE(posted.CreditsButton->isEnabled());

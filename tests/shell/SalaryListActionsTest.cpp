@@ -7,9 +7,11 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QTimer>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTableWidget>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -43,6 +45,23 @@ struct SalaryList : ::testing::Test {
     }
 
     int stored() { return c->scalar(QStringLiteral("SELECT COUNT(*) FROM salary")).toInt(); }
+    qint64 shownKey() { return dm.SalaryZQ->fieldByName(QStringLiteral("salaryid"))->asLargeInt(); }
+    // Opens the current document in its editor and copies it there.
+    qint64 copyInTheEditor(TSalaryViewerForm& list) {
+        qint64 copy = 0;
+        QTimer::singleShot(0, [&] {
+            auto* editor = qobject_cast<TSalaryDetailForm*>(QApplication::activeModalWidget());
+            ASSERT_NE(nullptr, editor);
+            editor->SalaryCopy->trigger();
+            copy = editor->CopiedSalaryID();
+            if (editor->isVisible()) {
+                ADD_FAILURE() << console.messages.refusals().toStdString();
+                editor->done(0);
+            }
+        });
+        list.SalaryEdit->trigger();
+        return copy;
+    }
     QString shownMonth() { return dm.SalaryZQ->fieldByName(QStringLiteral("month"))->asString(); }
 };
 
@@ -108,4 +127,73 @@ TEST_F(SalaryList, AddingAndEditingOpenTheEditorOfTheDocumentsTypeAndCancelKeeps
     cancelTheEditor();
     list.SalaryEdit->trigger();
     EXPECT_EQ(QStringLiteral("Detalji zarade"), opened.last());
+}
+
+TEST_F(SalaryList, DatesAreSearchedAsTheListShowsThemAndOneThatCannotBeReadIsRefused) {
+    TSalaryNavigatorForm navigator(dm, console.messages);
+    TSalaryViewerForm list(dm, console);
+    auto* dateto = navigator.SearchEditor->findChild<QWidget*>(QStringLiteral("dateto"))->findChild<QLineEdit*>();
+    ASSERT_NE(nullptr, dateto);
+
+    // Typed as the list shows the payment dates: the January document only.
+    dateto->setText(QStringLiteral("10.02.2025."));
+    navigator.FindButton->click();
+    EXPECT_TRUE(console.messages.shown.empty());
+    ASSERT_EQ(1, dm.SalaryZQ->recordCount());
+    EXPECT_EQ(QStringLiteral("1"), shownMonth());
+    EXPECT_EQ(QStringLiteral("10.02.2025."), list.DBG->model()->index(0, 4).data().toString());
+
+    // A readable date is rewritten in that form once typed.
+    dateto->setText(QStringLiteral("2025-3-10"));
+    emit dateto->editingFinished();
+    EXPECT_EQ(QStringLiteral("2025-3-10"), dateto->text()) << "not a form it reads";
+    dateto->setText(QStringLiteral("10.3.2025"));
+    emit dateto->editingFinished();
+    EXPECT_EQ(QStringLiteral("10.03.2025."), dateto->text());
+
+    dateto->setText(QStringLiteral("30.02.2025."));
+    navigator.FindButton->click();
+    ASSERT_EQ(1u, console.messages.shown.size()) << "refused aloud, not an empty list";
+    EXPECT_EQ(MessageKind::Error, console.messages.shown[0].kind);
+    EXPECT_TRUE(console.messages.shown[0].text.contains(QStringLiteral("30.02.2025.")));
+    EXPECT_EQ(1, dm.SalaryZQ->recordCount()) << "the list keeps what it showed";
+}
+
+TEST_F(SalaryList, ACopyJoinsWhatTheListShowsAndBecomesCurrent) {
+    // A new document takes its parameters from the last one: make them whole.
+    c->exec(QStringLiteral("INSERT INTO salarytax (defaulttax) VALUES ('y')"));
+    c->exec(QStringLiteral("UPDATE salary SET accountingdate = paymentdate, baudvalue = 100, maxsalaryvalue = 656425, "
+                           "minsalaryvalue = 51297, partcoefficient = 100, salarynumber = 1, workinghours = 168, "
+                           "minnetsalaryprice = 271.07, minnetsalaryvalue = 45539.76, "
+                           "salarytaxid = (SELECT MAX(salarytaxid) FROM salarytax)"));
+    TSalaryViewerForm list(dm, console);
+    // Never searched: the list shows only the document just added.
+    console.messages.setPolicy(ScriptedMessages::AnswerPolicy::Yes);
+    QTimer::singleShot(0, [&] {
+        auto* editor = qobject_cast<TSalaryDetailForm*>(QApplication::activeModalWidget());
+        ASSERT_NE(nullptr, editor);
+        editor->CustomOK->trigger();
+        if (editor->isVisible()) {
+            ADD_FAILURE() << console.messages.refusals().toStdString();
+            editor->done(0);
+        }
+    });
+    list.SalaryRegularAdd->trigger();
+    ASSERT_EQ(1, dm.SalaryZQ->recordCount());
+    const qint64 added = shownKey();
+
+    const qint64 copy = copyInTheEditor(list);
+    ASSERT_GT(copy, added);
+    EXPECT_EQ(2, dm.SalaryZQ->recordCount()) << "the added document and its copy";
+    EXPECT_EQ(copy, shownKey());
+    EXPECT_TRUE(dm.SalaryZQ->locate(QStringLiteral("salaryid"), added));
+
+    // Searched: the search's documents and the copy.
+    dm.SalarySearch({{QStringLiteral("month"), QStringLiteral("2")}});
+    ASSERT_EQ(1, dm.SalaryZQ->recordCount());
+    const qint64 february = shownKey();
+    const qint64 second = copyInTheEditor(list);
+    EXPECT_EQ(2, dm.SalaryZQ->recordCount());
+    EXPECT_EQ(second, shownKey());
+    EXPECT_TRUE(dm.SalaryZQ->locate(QStringLiteral("salaryid"), february));
 }

@@ -135,12 +135,13 @@ TEST(SalarySearchPanel, ListsTheEightKeysWithTheirInputs) {
     ASSERT_NE(nullptr, status);
     EXPECT_EQ(QString::fromUtf8("Proknjižen"), status->itemText(1));
 
-    // Dates come from the date dialog, written as the database compares them.
+    // Dates come from the date dialog, written as the list shows them.
     console.messages.answerDate(QDate(2026, 12, 10));
     auto* ellipsis = form.SearchEditor->cellWidget(3, 1)->findChild<QToolButton*>();
     ASSERT_NE(nullptr, ellipsis);
+    EXPECT_EQ(QStringLiteral("..."), ellipsis->text());
     ellipsis->click();
-    EXPECT_EQ(QStringLiteral("2026-12-10"), form.SearchValue(QStringLiteral("datefrom")));
+    EXPECT_EQ(QStringLiteral("10.12.2026."), form.SearchValue(QStringLiteral("datefrom")));
 
     form.SetSearchValue(QStringLiteral("salarytype"), QStringLiteral("Bolovanje"));
     form.SetSearchValue(QStringLiteral("employeelastname"), QStringLiteral("Đor"));

@@ -48,7 +48,9 @@ bool parseNumber(QString text, double& out) {
     return ok && std::isfinite(out);
 }
 
-QDate parseDate(const QString& raw) {
+}  // namespace
+
+QDate ParseDateText(const QString& raw) {
     const QString text = raw.trimmed();
     for (const char* format : {"yyyy-MM-dd", "d.M.yyyy.", "d.M.yyyy", "dd.MM.yyyy.", "dd.MM.yyyy"}) {
         const QDate date = QDate::fromString(text, QLatin1String(format));
@@ -58,8 +60,6 @@ QDate parseDate(const QString& raw) {
     const QDateTime dateTime = QDateTime::fromString(text, Qt::ISODate);
     return dateTime.isValid() ? dateTime.date() : QDate();
 }
-
-}  // namespace
 
 TField::TField(TDataSet* dataSet, int index, const QString& name, FieldType type)
     : dataSet_(dataSet), index_(index), name_(name), type_(type) {}
@@ -116,7 +116,7 @@ QDate TField::asDate() const {
         return v.toDate();
     if (v.typeId() == QMetaType::QDateTime)
         return v.toDateTime().date();
-    return v.isNull() ? QDate() : parseDate(v.toString());
+    return v.isNull() ? QDate() : ParseDateText(v.toString());
 }
 
 bool TField::asBoolean() const {
@@ -207,7 +207,7 @@ QVariant TField::canonical(const QVariant& v) const {
         const QString text = v.toString();
         if (text.trimmed().isEmpty())
             return {};
-        const QDate date = parseDate(text);
+        const QDate date = ParseDateText(text);
         if (!date.isValid())
             throw EDatabaseError(QStringLiteral("\"%1\" nije ispravan datum (%2).").arg(text, displayLabel()));
         return date;

@@ -32,6 +32,10 @@ inline double NumberOf(const QVariant& value) {
     return NumberOfOther(value);
 }
 
+// A date as users type it: "06.12.2026." (as shown), "6.12.2026" or ISO
+// "2026-12-06"; an invalid date when it cannot be read.
+QDate ParseDateText(const QString& text);
+
 enum class FieldType { LargeInt, Integer, SmallInt, Float, String, Flag, Date, Text };
 
 FieldType FieldTypeOf(ColumnType type);

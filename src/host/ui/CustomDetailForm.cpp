@@ -20,7 +20,7 @@ TCustomDetailForm::TCustomDetailForm(IMessages& messages, QWidget* parent) : QDi
 
 TCustomDetailForm::~TCustomDetailForm() = default;
 
-bool TCustomDetailForm::mayClose() {
+bool TCustomDetailForm::SettleUnsavedChanges() {
     if (!HasUnsavedChanges())
         return true;
     switch (messages_.confirmCancel(QString::fromUtf8(_CMN_SAVE_CHANGES_PROMT))) {
@@ -36,6 +36,6 @@ bool TCustomDetailForm::mayClose() {
 }
 
 void TCustomDetailForm::reject() {
-    if (mayClose())
+    if (SettleUnsavedChanges())
         QDialog::reject();
 }

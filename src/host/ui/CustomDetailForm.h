@@ -31,9 +31,12 @@ protected:
     // Escape, the close button and the window's close all come here.
     void reject() override;
 
+    // The question of closing about unsaved changes, also for work that
+    // needs them settled first: Yes saves, No discards, Cancel stays. True
+    // when the caller may go on (nothing was unsaved, or saved or discarded).
+    bool SettleUnsavedChanges();
+
 private:
-    // Yes saves, No discards, Cancel stays; true when the form may close.
-    bool mayClose();
 
     IMessages& messages_;
 };

@@ -1,6 +1,7 @@
 #include "CustomNavigatorForm.h"
 
 #include "Messages.h"
+#include "db/Field.h"
 
 #include <QComboBox>
 #include <QDate>
@@ -14,6 +15,8 @@
 #include <QVBoxLayout>
 
 namespace {
+
+const QString DateShown = QStringLiteral("dd.MM.yyyy.");
 
 // The line edit that holds a row's value, whatever editor the row has.
 QLineEdit* lineOf(QWidget* editor) {
@@ -81,17 +84,28 @@ QWidget* TCustomNavigatorForm::valueEditor(const TSearchProp& prop) {
         return combo;
     }
     case TSearchInput::Date: {
+        // Dates are typed as the list shows them or chosen in the calendar;
+        // a readable one is rewritten in the list's form, so the user sees
+        // how it was read (the module refuses one that cannot be read).
         auto* box = new QWidget;
         box->setObjectName(prop.key);
         auto* line = new QLineEdit(box);
-        line->setPlaceholderText(QStringLiteral("gggg-mm-dd"));
+        line->setPlaceholderText(tr("dd.mm.gggg."));
+        connect(line, &QLineEdit::editingFinished, line, [line] {
+            const QDate date = ParseDateText(line->text());
+            if (date.isValid())
+                line->setText(date.toString(DateShown));
+        });
         auto* ellipsis = new QToolButton(box);
-        ellipsis->setText(QStringLiteral("…"));
+        ellipsis->setObjectName(prop.key + QStringLiteral("Button"));
+        ellipsis->setText(QStringLiteral("..."));
         ellipsis->setToolTip(tr("Izbor datuma"));
         connect(ellipsis, &QToolButton::clicked, this, [this, line] {
-            QDate date = QDate::currentDate();
+            QDate date = ParseDateText(line->text());
+            if (!date.isValid())
+                date = QDate::currentDate();
             if (messages_.getDate(date))
-                line->setText(date.toString(QStringLiteral("yyyy-MM-dd")));
+                line->setText(date.toString(DateShown));
         });
         auto* row = new QHBoxLayout(box);
         row->setContentsMargins(0, 0, 0, 0);

@@ -13,7 +13,7 @@ class QTableWidget;
 enum class TSearchInput {
     Text,      // free text
     PickList,  // one of the listed values, or nothing
-    Date,      // chosen in the date dialog, written "yyyy-MM-dd"
+    Date,      // typed ("06.12.2026.") or chosen in the date dialog
 };
 
 // One row of the search editor: the key the module reads, the caption shown.
