@@ -1,9 +1,12 @@
 #include "HostApp.h"
 
 #include "ConnectionDialog.h"
+#include "DatabasePasswords.h"
 #include "DatabaseSettings.h"
 #include "MainWindow.h"
 #include "ModuleLibrary.h"
+#include "PasswordPrompt.h"
+#include "PasswordStore.h"
 #include "PersonnelUi.h"
 #include "SecurityModule.h"
 #include "db/DefaultDatabase.h"
@@ -17,12 +20,12 @@ namespace {
 
 // The first run asks where the data lives; a cancelled question uses the
 // embedded file this time and asks again next time.
-QString AskForDatabase(QSettings& settings) {
+QString AskForDatabase(QSettings& settings, TDatabasePasswords& passwords) {
     TConnectionDialog dialog(DefaultDatabaseUrl());
     dialog.setWindowTitle(QObject::tr("Zarade - izbor baze podataka"));
     if (dialog.exec() != QDialog::Accepted)
         return DefaultDatabaseUrl();
-    SaveDatabaseUrl(settings, dialog.Url());
+    RememberDatabaseChoice(settings, passwords, dialog.Url());
     return dialog.Url();
 }
 
@@ -48,13 +51,19 @@ int RunHost(int argc, char** argv) {
     parser.addOption(module);
     parser.process(app);
 
+    TKeychainPasswordStore secrets(QStringLiteral("Zarade"));
+    TMainWindow window;
+    TDatabasePasswords passwords(secrets, [&window](const QString& displayUrl) {
+        return AskDatabasePassword(&window, displayUrl);
+    });
     QSettings settings;
     DatabaseUrlChoice choice = ChooseDatabaseUrl(parser.value(db), settings);
     if (choice.source == DatabaseUrlSource::Default)
-        choice.url = AskForDatabase(settings);
+        choice.url = AskForDatabase(settings, passwords);
+    else if (choice.source == DatabaseUrlSource::Configuration)
+        RememberDatabaseChoice(settings, passwords, choice.url);  // moves an older version's password out
 
-    TMainWindow window;
-    TSecurityModule security(choice.url, window.Messages());
+    TSecurityModule security(choice.url, window.Messages(), &passwords);
     window.SetSecurityModule(&security);
     const auto personnel = CreatePersonnelModule(&window, *security.DatabaseConnection(), window.Messages());
     window.RegisterModule(QString::fromLatin1(IID_IPersonnelModule), personnel.get());
