@@ -13,12 +13,12 @@ namespace {
 
 // zarade-cli itself, as a script or a user runs it: a password given on its
 // command line would be in the process list.
-struct Run {
+struct ProgramRun {
     int code;
     QString output;  // stdout and stderr
 };
 
-Run runProgram(const QString& program, const QStringList& args, const QProcessEnvironment& env,
+ProgramRun runProgram(const QString& program, const QStringList& args, const QProcessEnvironment& env,
                const QByteArray& answer = {}) {
     QProcess process;
     process.setProcessEnvironment(env);
@@ -64,7 +64,7 @@ TEST(CliInput, ThePasswordComesFromTheEnvironmentOrATerminalAndIsNeverShown) {
     env.remove(QStringLiteral("ZARADE_DB_PASSWORD"));
 
     // No password, no terminal: a clear refusal instead of a question nobody sees.
-    Run run = runProgram(cli, {QStringLiteral("--db"), address, QStringLiteral("init")}, env);
+    ProgramRun run = runProgram(cli, {QStringLiteral("--db"), address, QStringLiteral("init")}, env);
     EXPECT_EQ(1, run.code);
     EXPECT_TRUE(run.output.contains(QStringLiteral("ZARADE_DB_PASSWORD"))) << run.output.toStdString();
 

@@ -60,14 +60,16 @@ void Connection::open(const DbUrl& url) {
         QString options = QStringLiteral("MYSQL_OPT_CONNECT_TIMEOUT=10");
         if (!url.socket.isEmpty())
             options += QStringLiteral(";UNIX_SOCKET=") + url.socket;
-        // CLIENT_SSL asks for TLS; requireEncryption() makes sure it was given.
-        if (url.ssl)
-            options += QStringLiteral(";CLIENT_SSL=1");
+        // The driver turns TLS on when it is given certificates; without
+        // files of its own, the address trusts the system's authorities.
+        // requireEncryption() makes sure TLS was in fact agreed.
         const std::pair<const char*, const QString*> files[] = {
             {"SSL_CA", &url.sslCa}, {"SSL_CERT", &url.sslCert}, {"SSL_KEY", &url.sslKey}};
         for (const auto& [option, file] : files)
             if (!file->isEmpty())
                 options += QLatin1Char(';') + QLatin1String(option) + QLatin1Char('=') + *file;
+        if (url.ssl && url.sslCa.isEmpty() && url.sslCert.isEmpty() && url.sslKey.isEmpty())
+            options += QStringLiteral(";SSL_CAPATH=/etc/ssl/certs");
         db.setConnectOptions(options);
     }
     if (!db.open()) {
