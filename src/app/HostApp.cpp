@@ -60,8 +60,9 @@ int RunHost(int argc, char** argv) {
     DatabaseUrlChoice choice = ChooseDatabaseUrl(parser.value(db), settings);
     if (choice.source == DatabaseUrlSource::Default)
         choice.url = AskForDatabase(settings, passwords);
-    else if (choice.source == DatabaseUrlSource::Configuration)
-        RememberDatabaseChoice(settings, passwords, choice.url);  // moves an older version's password out
+    else if (const auto saved = DbUrl::parse(choice.url);
+             choice.source == DatabaseUrlSource::Configuration && saved && !saved->password.isEmpty())
+        RememberDatabaseChoice(settings, passwords, choice.url);  // an older version saved the password here
 
     TSecurityModule security(choice.url, window.Messages(), &passwords);
     window.SetSecurityModule(&security);
