@@ -1,7 +1,7 @@
 #include "Connection.h"
 
-#include "DbError.h"
 #include "DatabaseFile.h"
+#include "DbError.h"
 
 #include <QFile>
 #include <QSqlDriver>
