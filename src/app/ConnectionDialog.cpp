@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -59,12 +60,15 @@ TConnectionDialog::TConnectionDialog(const QString& currentUrl, QWidget* parent)
     PasswordE = new QLineEdit(serverBox_);
     PasswordE->setObjectName(QStringLiteral("PasswordE"));
     PasswordE->setEchoMode(QLineEdit::Password);
+    SslCB = new QCheckBox(tr("Šifrovana &veza (TLS) - obavezna kada server nije na ovom računaru"), serverBox_);
+    SslCB->setObjectName(QStringLiteral("SslCB"));
     auto* serverForm = new QFormLayout(serverBox_);
     serverForm->addRow(tr("Server:"), HostE);
     serverForm->addRow(tr("Port:"), PortSE);
     serverForm->addRow(tr("Baza:"), DatabaseE);
     serverForm->addRow(tr("Korisnik:"), UserE);
     serverForm->addRow(tr("Lozinka:"), PasswordE);
+    serverForm->addRow(QString(), SslCB);
 
     TestButton = new QPushButton(tr("&Proveri vezu"), this);
     TestButton->setObjectName(QStringLiteral("TestButton"));
@@ -109,6 +113,9 @@ void TConnectionDialog::showUrl(const QString& text) {
         DatabaseE->setText(url->database);
         UserE->setText(url->user);
         PasswordE->setText(url->password);
+        SslCB->setChecked(url->ssl);
+        // Certificate files are kept as the address names them.
+        tlsFiles_ = *url;
     } else {
         EmbeddedRB->setChecked(true);
         if (url)
@@ -145,6 +152,12 @@ QString TConnectionDialog::Url() const {
         url.database = DatabaseE->text().trimmed();
         url.user = UserE->text().trimmed();
         url.password = PasswordE->text();
+        url.ssl = SslCB->isChecked();
+        if (url.ssl) {
+            url.sslCa = tlsFiles_.sslCa;
+            url.sslCert = tlsFiles_.sslCert;
+            url.sslKey = tlsFiles_.sslKey;
+        }
     }
     return url.toString();
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "db/DbUrl.h"
+
 #include <QDialog>
 
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -34,6 +37,7 @@ public:
     QLineEdit* DatabaseE;
     QLineEdit* UserE;
     QLineEdit* PasswordE;
+    QCheckBox* SslCB;
     QPushButton* TestButton;
     QLabel* ResultL;
     QPushButton* OKButton;
@@ -48,4 +52,5 @@ private:
     void browse();
 
     QGroupBox* serverBox_;
+    DbUrl tlsFiles_;
 };

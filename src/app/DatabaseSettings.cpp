@@ -1,5 +1,7 @@
 #include "DatabaseSettings.h"
 
+#include "DatabasePasswords.h"
+#include "db/DbUrl.h"
 #include "db/DefaultDatabase.h"
 
 #include <QSettings>
@@ -13,7 +15,10 @@ const QString UrlKey = QStringLiteral("database/url");
 QString SavedDatabaseUrl(const QSettings& settings) { return settings.value(UrlKey).toString().trimmed(); }
 
 void SaveDatabaseUrl(QSettings& settings, const QString& url) {
-    settings.setValue(UrlKey, url);
+    // The settings file is plain text any program of the user reads: the
+    // password goes to the secret store (DatabasePasswords), never here.
+    const auto parsed = DbUrl::parse(url);
+    settings.setValue(UrlKey, parsed ? parsed->withoutPassword().toString() : DbUrl::maskedText(url));
     settings.sync();
 }
 
@@ -24,4 +29,10 @@ DatabaseUrlChoice ChooseDatabaseUrl(const QString& commandLineUrl, const QSettin
     if (!saved.isEmpty())
         return {saved, DatabaseUrlSource::Configuration};
     return {DefaultDatabaseUrl(), DatabaseUrlSource::Default};
+}
+
+void RememberDatabaseChoice(QSettings& settings, TDatabasePasswords& passwords, const QString& url) {
+    if (const auto parsed = DbUrl::parse(url))
+        passwords.Remember(*parsed);
+    SaveDatabaseUrl(settings, url);
 }

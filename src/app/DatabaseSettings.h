@@ -3,6 +3,7 @@
 #include <QString>
 
 class QSettings;
+class TDatabasePasswords;
 
 // Where the application's database URL came from.
 enum class DatabaseUrlSource {
@@ -20,4 +21,9 @@ struct DatabaseUrlChoice {
 DatabaseUrlChoice ChooseDatabaseUrl(const QString& commandLineUrl, const QSettings& settings);
 
 QString SavedDatabaseUrl(const QSettings& settings);
+// Saves the address without its password.
 void SaveDatabaseUrl(QSettings& settings, const QString& url);
+
+// Keeps a chosen address: its password with the passwords (the secret store
+// and this session), the rest in the settings.
+void RememberDatabaseChoice(QSettings& settings, TDatabasePasswords& passwords, const QString& url);

@@ -221,7 +221,10 @@ void TMainWindow::ChangeDatabase() {
     if (dialog.exec() != QDialog::Accepted)
         return;
     QSettings settings;
-    SaveDatabaseUrl(settings, dialog.Url());
+    if (security_ && security_->Passwords())
+        RememberDatabaseChoice(settings, *security_->Passwords(), dialog.Url());
+    else
+        SaveDatabaseUrl(settings, dialog.Url());
     messages_->information(tr("Izabrana baza podataka se koristi od sledećeg pokretanja programa."));
 }
 

@@ -1,16 +1,18 @@
 #include "SecurityModule.h"
 
+#include "DatabasePasswords.h"
 #include "DatabaseSchema.h"
 #include "Messages.h"
 #include "db/DbError.h"
 
-TSecurityModule::TSecurityModule(const QString& url, IMessages& messages) : url_(url), messages_(messages) {}
+TSecurityModule::TSecurityModule(const QString& url, IMessages& messages, TDatabasePasswords* passwords)
+    : url_(url), messages_(messages), passwords_(passwords) {}
 
 TSecurityModule::~TSecurityModule() = default;
 
 QString TSecurityModule::DisplayUrl() const {
     const auto parsed = DbUrl::parse(url_);
-    return parsed ? parsed->displayText() : url_;
+    return parsed ? parsed->displayText() : DbUrl::maskedText(url_);
 }
 
 bool TSecurityModule::Connect() {
@@ -18,10 +20,21 @@ bool TSecurityModule::Connect() {
         return true;
     try {
         QString error;
-        const auto url = DbUrl::parse(url_, &error);
+        auto url = DbUrl::parse(url_, &error);
         if (!url)
             throw EDatabaseError(error);
-        connection_.open(*url);
+        if (passwords_ && url->needsPassword()) {
+            url = passwords_->WithPassword(*url);
+            if (!url)
+                throw EDatabaseError(QStringLiteral("Lozinka nije upisana."));
+        }
+        try {
+            connection_.open(*url);
+        } catch (const EDatabaseError&) {
+            if (passwords_)
+                passwords_->Forget(*url);
+            throw;
+        }
         PrepareDatabase(connection_);
         return true;
     } catch (const EDatabaseError& error) {

@@ -6,12 +6,14 @@
 #include <QString>
 
 class IMessages;
+class TDatabasePasswords;
 
 // The host's security module: it owns the one database connection of the
 // application and hands it to the modules.
 class TSecurityModule : public ISecurityModule {
 public:
-    TSecurityModule(const QString& url, IMessages& messages);
+    // Without `passwords` an address without a password is tried as it is.
+    TSecurityModule(const QString& url, IMessages& messages, TDatabasePasswords* passwords = nullptr);
     ~TSecurityModule() override;
 
     Connection* DatabaseConnection() override { return &connection_; }
@@ -20,11 +22,13 @@ public:
     bool Connect() override;
 
     const QString& Url() const { return url_; }
+    TDatabasePasswords* Passwords() const { return passwords_; }
     // The URL without its password, for the window's status line.
     QString DisplayUrl() const;
 
 private:
     QString url_;
     IMessages& messages_;
+    TDatabasePasswords* passwords_;
     Connection connection_;
 };

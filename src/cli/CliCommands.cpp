@@ -1,5 +1,6 @@
 #include "CliCommands.h"
 
+#include "CliPassword.h"
 #include "DatabaseSchema.h"
 #include "db/Connection.h"
 #include "db/DbError.h"
@@ -8,9 +9,10 @@
 
 std::unique_ptr<Connection> OpenDatabase(const CliContext& context) {
     QString error;
-    const auto url = DbUrl::parse(context.url, &error);
+    auto url = DbUrl::parse(context.url, &error);
     if (!url)
         throw EDatabaseError(error);
+    SupplyDatabasePassword(*url);
     auto connection = std::make_unique<Connection>();
     connection->open(*url);
     return connection;

@@ -81,6 +81,9 @@ QString TakeOption(QStringList& args, const QString& name) {
     if (at + 1 >= args.size())
         throw EDatabaseError(QStringLiteral("Posle %1 treba navesti vrednost.").arg(name));
     const QString value = args.at(at + 1);
+    // An empty value ("--paymentdate \"\"") would read as an option not given.
+    if (value.trimmed().isEmpty())
+        throw EDatabaseError(QStringLiteral("Posle %1 treba navesti vrednost; prazna vrednost nije dozvoljena.").arg(name));
     args.remove(at, 2);
     return value;
 }

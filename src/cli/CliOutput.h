@@ -19,7 +19,8 @@ QJsonArray JsonRows(const TDataSet& dataSet);
 // The header row and every record, separated by ';'.
 void WriteCsv(const TDataSet& dataSet, QTextStream& out);
 
-// Takes "NAME VALUE" out of the arguments; empty when NAME is not there.
+// Takes "NAME VALUE" out of the arguments; empty when NAME is not there,
+// refused when VALUE is empty.
 QString TakeOption(QStringList& args, const QString& name);
 // Takes a flag out of the arguments; whether it was there.
 bool TakeFlag(QStringList& args, const QString& name);

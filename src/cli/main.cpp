@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
+#include <sys/stat.h>
+
 #include <memory>
 
 namespace {
@@ -19,6 +21,9 @@ bool DrawsPrints(int argc, char* argv[]) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // Whatever this program creates (databases, exports, prints, pay slips)
+    // holds personal data: readable by its owner only, from its first byte.
+    umask(077);
     std::unique_ptr<QCoreApplication> app;
     if (DrawsPrints(argc, argv)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -20,7 +20,11 @@ std::vector<SchemaComponent> components() {
 
 }  // namespace
 
-void PrepareDatabase(Connection& connection) { MigrateSchema(connection, components()); }
+void PrepareDatabase(Connection& connection) {
+    RefuseForeignTables(connection, QStringLiteral("host"), HostTables());
+    RefuseForeignTables(connection, QStringLiteral("salary"), SalaryTables());
+    MigrateSchema(connection, components());
+}
 
 bool DatabaseIsCurrent(Connection& connection) {
     for (const SchemaComponent& component : components())

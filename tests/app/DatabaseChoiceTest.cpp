@@ -6,6 +6,7 @@
 #include "TestDatabase.h"
 #include "db/DefaultDatabase.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -27,7 +28,7 @@ TEST(DatabaseChoice, TheCommandLineWinsOverTheSavedChoiceWhichWinsOverTheEmbedde
     SaveDatabaseUrl(settings, QStringLiteral("mysql://zarade:pw@dbserver:3306/zarade"));
     choice = ChooseDatabaseUrl(QStringLiteral("  "), settings);
     EXPECT_EQ(DatabaseUrlSource::Configuration, choice.source);
-    EXPECT_EQ(QStringLiteral("mysql://zarade:pw@dbserver:3306/zarade"), choice.url);
+    EXPECT_EQ(QStringLiteral("mysql://zarade@dbserver:3306/zarade"), choice.url) << "saved without its password";
 
     choice = ChooseDatabaseUrl(QStringLiteral("/tmp/other.db"), settings);
     EXPECT_EQ(DatabaseUrlSource::CommandLine, choice.source);
@@ -66,6 +67,14 @@ TEST(ConnectionDialog, DescribesTheChosenDatabaseAsAUrl) {
     ASSERT_TRUE(url.has_value());
     EXPECT_EQ(QStringLiteral("p@ss"), url->password);
     EXPECT_EQ(QStringLiteral("plate"), url->database);
+    EXPECT_FALSE(server.SslCB->isChecked());
+
+    // TLS and its certificate stay as the address had them.
+    TConnectionDialog tls(QStringLiteral("mysql://zarade@dbserver/plate?ssl-ca=/etc/zarade/ca.pem"));
+    EXPECT_TRUE(tls.SslCB->isChecked());
+    EXPECT_EQ(QStringLiteral("/etc/zarade/ca.pem"), DbUrl::parse(tls.Url())->sslCa);
+    tls.SslCB->setChecked(false);
+    EXPECT_FALSE(DbUrl::parse(tls.Url())->ssl);
 
     TConnectionDialog embedded{QString()};
     EXPECT_TRUE(embedded.EmbeddedRB->isChecked()) << "the first run offers the embedded file";

@@ -3,6 +3,7 @@
 #include "SalarySchema.h"
 #include "TestDatabase.h"
 #include "db/DbError.h"
+#include "db/Ddl.h"
 #include "db/SchemaMigrator.h"
 
 #include <QSqlQuery>
@@ -57,4 +58,30 @@ TEST(DatabaseSchema, KeysAreAssignedByTheDatabaseAndDefaultsMakeANewRowValid) {
     ASSERT_TRUE(q.next());
     EXPECT_EQ(QStringLiteral("n"), q.value(0).toString());
     EXPECT_EQ(0.0, q.value(1).toDouble());
+}
+
+TEST(DatabaseSchema, AnotherProgramsTablesUnderOurNamesAreRefusedBeforeAnythingChanges) {
+    REQUIRE_TEST_DATABASE();
+    TestDatabase db;
+    Connection& c = db.open(false);
+    // A table of ours from a first run that stopped half-way (MySQL commits
+    // each CREATE at once) is taken as it is; one of another program is not.
+    for (const QString& statement : CreateTableStatements(HostTables().front(), c.dialect()))
+        c.execDirect(statement);
+    c.execDirect(QStringLiteral("CREATE TABLE salary (id INTEGER, amount INTEGER)"));
+    c.exec(QStringLiteral("INSERT INTO salary (id, amount) VALUES (1, 100)"));
+    try {
+        PrepareDatabase(c);
+        FAIL() << "prepared a database holding another program's table";
+    } catch (const EDatabaseError& e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("drugog programa"))) << e.message().toStdString();
+        EXPECT_TRUE(e.message().contains(QStringLiteral("salary"))) << e.message().toStdString();
+    }
+    EXPECT_FALSE(c.tableExists(QStringLiteral("schemaversion")));
+    EXPECT_FALSE(c.tableExists(SalaryTables().back().name));
+    EXPECT_EQ(100, c.scalar(QStringLiteral("SELECT amount FROM salary")).toInt());
+
+    c.execDirect(QStringLiteral("DROP TABLE salary"));
+    PrepareDatabase(c);
+    EXPECT_TRUE(DatabaseIsCurrent(c));
 }

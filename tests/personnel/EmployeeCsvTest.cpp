@@ -2,6 +2,9 @@
 #include "PersonnelFixture.h"
 #include "QStringPrinter.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -170,4 +173,80 @@ TEST(EmployeeCsv, RefusesFilesItCannotRead) {
     EXPECT_TRUE(fileError(QByteArrayLiteral("code;code\n1;1\n")).contains(QStringLiteral("ponavlja")));
     EXPECT_TRUE(fileError(QByteArrayLiteral("code;address\n1;\"open\n")).contains(QStringLiteral("Navodnici")));
     EXPECT_EQ(0, f.count(QStringLiteral("SELECT COUNT(*) FROM employee")));
+}
+
+TEST(EmployeeCsv, ControlCharactersAreRefusedWithTheirLineOnEveryPath) {
+    REQUIRE_TEST_DATABASE();
+    PersonnelFixture f;
+    QByteArray file = QByteArrayLiteral("code;firstname;lastname;address\n"
+                                        "001;Ana;Anić;\"Ulica 1\nstan 2\"\n"  // lines 2-3: a line break in an address is fine
+                                        "002;Bo#ra;Borić;\n"                   // 4: NUL in the name
+                                        "0#3;Ceca;Cvetić;\n"                   // 5: escape in the code
+                                        "004;Dara;Darić;\n");
+    file[file.indexOf("Bo#") + 2] = '\0';
+    file[file.indexOf("0#3") + 1] = '\x1b';
+    const EmployeeImportResult result = ImportEmployeesCsv(*f.employees, file, ImportMode::StoreValidRows);
+    ASSERT_EQ(2u, result.rejected.size()) << result.reportLines().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(4, result.rejected[0].line);
+    EXPECT_EQ(5, result.rejected[1].line);
+    EXPECT_TRUE(result.rejected[0].reason.contains(QStringLiteral("kontrolni znak")));
+    EXPECT_TRUE(result.rejected[0].reason.contains(QStringLiteral("Ime"))) << result.rejected[0].reason.toStdString();
+    EXPECT_EQ(2, f.count(QStringLiteral("SELECT COUNT(*) FROM employee")));
+    EXPECT_EQ(QStringLiteral("Ulica 1\nstan 2"), employeeText(f.connection, QStringLiteral("001"), QStringLiteral("address")));
+
+    // The same rule holds for a row typed in the register.
+    EXPECT_FALSE(f.add(Employee(QStringLiteral("005"), QStringLiteral("Eva\x07"), QStringLiteral("Ević"))));
+    EXPECT_TRUE(f.lastMessage().contains(QStringLiteral("kontrolni znak")));
+    EXPECT_EQ(2, f.count(QStringLiteral("SELECT COUNT(*) FROM employee")));
+}
+
+TEST(EmployeeCsv, ImportsFindCodesAmongOldAndNewRowsAndLeaveTheRegisterInCodeOrder) {
+    REQUIRE_TEST_DATABASE();
+    PersonnelFixture f;
+    ASSERT_TRUE(f.add(Employee(QStringLiteral("b"), QStringLiteral("Bora"), QStringLiteral("Borić"))));
+    const QByteArray first = QByteArrayLiteral("code;firstname;lastname\nc;Ceca;Cvetić\na;Ana;Anić\nB;Boško;Borić\nA;Druga;Ana\n");
+    EmployeeImportResult result = ImportEmployeesCsv(*f.employees, first, ImportMode::StoreValidRows);
+    EXPECT_EQ(2, result.inserted);
+    EXPECT_EQ(1, result.updated);
+    ASSERT_EQ(1u, result.rejected.size());
+    EXPECT_EQ(5, result.rejected[0].line);
+
+    // A second import on the same register, whose rows have moved into code order.
+    const QByteArray second = QByteArrayLiteral("code;firstname;lastname\nC;Cveta;Cvetić\nd;Dara;Darić\nb;Bora;Borić\n");
+    result = ImportEmployeesCsv(*f.employees, second, ImportMode::StoreValidRows);
+    ASSERT_TRUE(result.ok()) << result.reportLines().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(1, result.inserted);
+    EXPECT_EQ(2, result.updated);
+    EXPECT_EQ(QStringLiteral("Cveta"), employeeText(f.connection, QStringLiteral("c"), QStringLiteral("firstname")));
+    EXPECT_EQ(QStringLiteral("Bora"), employeeText(f.connection, QStringLiteral("b"), QStringLiteral("firstname")));
+    EXPECT_EQ(4, f.count(QStringLiteral("SELECT COUNT(*) FROM employee")));
+
+    TSqlQuery& q = *f.employees->EmployeeZQ;
+    QStringList codes;
+    for (int row = 0; row < q.recordCount(); ++row)
+        codes << q.valueAt(row, f.field("code")->index()).toString();
+    EXPECT_EQ((QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")}), codes);
+    // The register checks codes by scanning again once the import is over.
+    EXPECT_FALSE(f.add(Employee(QStringLiteral("D"), QStringLiteral("Dana"), QStringLiteral("Danić"))));
+}
+
+TEST(EmployeeCsv, TheExportedFileIsReadableByItsOwnerOnly) {
+    REQUIRE_TEST_DATABASE();
+    PersonnelFixture f;
+    ASSERT_TRUE(f.add(Employee(QStringLiteral("001"), QStringLiteral("Ana"), QStringLiteral("Anić"))));
+    QTemporaryDir dir;
+    const QString fresh = dir.filePath(QStringLiteral("zaposleni.csv"));
+    const QString replaced = dir.filePath(QStringLiteral("stari.csv"));
+    QFile old(replaced);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.close();
+    old.setPermissions(old.permissions() | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    const auto others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther;
+    for (const QString& path : {fresh, replaced}) {
+        SCOPED_TRACE(path.toStdString());
+        QString error;
+        ASSERT_TRUE(ExportEmployeesCsvFile(*f.employees, path, &error)) << error.toStdString();
+        EXPECT_EQ(0, int(QFile::permissions(path) & others));
+        EXPECT_TRUE(QFile::permissions(path).testFlag(QFileDevice::ReadOwner));
+    }
 }

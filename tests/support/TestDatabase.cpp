@@ -5,6 +5,8 @@
 
 #include <QSqlQuery>
 
+#include <gtest/gtest.h>
+
 bool TestDatabase::UsesMysql() {
     return qEnvironmentVariable("ZARADE_TEST_DB").compare(QLatin1String("mysql"), Qt::CaseInsensitive) == 0;
 }
@@ -18,6 +20,11 @@ bool TestDatabase::MysqlUnavailable(QString* reason) {
         return true;
     }
     return false;
+}
+
+int RunAllStorageTests() {
+    const int result = RUN_ALL_TESTS();
+    return result == 0 && TestDatabase::MysqlUnavailable() ? SkippedForWantOfDatabase : result;
 }
 
 TestDatabase::TestDatabase() {

@@ -1,3 +1,5 @@
+#include "TestDatabase.h"
+
 #include <QCoreApplication>
 
 #include <gtest/gtest.h>
@@ -6,5 +8,5 @@
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return RunAllStorageTests();
 }

@@ -1,3 +1,5 @@
+#include "TestDatabase.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -7,5 +9,5 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return RunAllStorageTests();
 }

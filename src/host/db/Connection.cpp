@@ -1,9 +1,9 @@
 #include "Connection.h"
 
+#include "DatabaseFile.h"
 #include "DbError.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlRecord>
@@ -39,15 +39,12 @@ QString Connection::errorText(const QSqlError& error) {
 void Connection::open(const DbUrl& url) {
     close();
     url_ = url;
+    createdFile_ = false;
     QSqlDatabase db;
     if (url.dialect == SqlDialect::SQLite) {
         if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
             throw EDatabaseError(QStringLiteral("Upravljački program za SQLite nije instaliran."));
-        const QFileInfo info(url.path);
-        if (url.path != QLatin1String(":memory:") && !info.absoluteDir().exists()
-            && !QDir().mkpath(info.absolutePath()))
-            throw EDatabaseError(
-                QStringLiteral("Ne mogu da napravim folder baze podataka: %1").arg(info.absolutePath()));
+        createdFile_ = PrepareDatabaseFile(url.path);
         db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
         db.setDatabaseName(url.path);
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
@@ -63,23 +60,55 @@ void Connection::open(const DbUrl& url) {
         QString options = QStringLiteral("MYSQL_OPT_CONNECT_TIMEOUT=10");
         if (!url.socket.isEmpty())
             options += QStringLiteral(";UNIX_SOCKET=") + url.socket;
+        // The driver turns TLS on when it is given certificates; without
+        // files of its own, the address trusts the system's authorities.
+        // requireEncryption() makes sure TLS was in fact agreed.
+        const std::pair<const char*, const QString*> files[] = {
+            {"SSL_CA", &url.sslCa}, {"SSL_CERT", &url.sslCert}, {"SSL_KEY", &url.sslKey}};
+        for (const auto& [option, file] : files)
+            if (!file->isEmpty())
+                options += QLatin1Char(';') + QLatin1String(option) + QLatin1Char('=') + *file;
+        if (url.ssl && url.sslCa.isEmpty() && url.sslCert.isEmpty() && url.sslKey.isEmpty())
+            options += QStringLiteral(";SSL_CAPATH=/etc/ssl/certs");
         db.setConnectOptions(options);
     }
     if (!db.open()) {
         const QString reason = errorText(db.lastError());
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(name_);
+        forgetCreatedFile();
         throw EDatabaseError(QStringLiteral("Ne mogu da otvorim bazu podataka %1: %2")
                                  .arg(url.displayText(), reason));
     }
     try {
         prepareSession();
+        if (url.ssl)
+            requireEncryption();
     } catch (const EDatabaseError& error) {
         db = QSqlDatabase();
         close();
+        forgetCreatedFile();
         throw EDatabaseError(QStringLiteral("Ne mogu da otvorim bazu podataka %1: %2")
                                  .arg(url.displayText(), error.message()));
     }
+}
+
+// A file this connection made and could not open as a database goes
+// again, so that a failed open leaves the folder as it was.
+void Connection::forgetCreatedFile() {
+    if (createdFile_) {
+        for (const char* suffix : {"", "-wal", "-shm", "-journal"})
+            QFile::remove(url_.path + QLatin1String(suffix));
+        createdFile_ = false;
+    }
+}
+
+// The client library quietly goes on in plain text when the server offers
+// no TLS; an address that asks for it must not.
+void Connection::requireEncryption() {
+    QSqlQuery status = exec(QStringLiteral("SHOW SESSION STATUS LIKE 'Ssl_cipher'"));
+    if (!status.next() || status.value(1).toString().isEmpty())
+        throw EDatabaseError(QStringLiteral("server ne nudi šifrovanu vezu (TLS), a adresa je traži (ssl=1)."));
 }
 
 void Connection::prepareSession() {

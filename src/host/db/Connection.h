@@ -62,11 +62,14 @@ public:
 private:
     void prepareSession();
     void undoMemory();
+    void forgetCreatedFile();
+    void requireEncryption();
 
     QString name_;
     DbUrl url_;
     int depth_ = 0;
     bool rollbackOnly_ = false;
+    bool createdFile_ = false;
     quint64 statements_ = 0;
     std::vector<std::function<void()>> undo_;
 };

@@ -4,6 +4,10 @@
 #include "DbError.h"
 #include "Ddl.h"
 
+#include <QSqlRecord>
+
+#include <algorithm>
+
 namespace {
 
 void ensureVersionTable(Connection& connection) {
@@ -11,7 +15,35 @@ void ensureVersionTable(Connection& connection) {
         "CREATE TABLE IF NOT EXISTS schemaversion (component VARCHAR(30) NOT NULL PRIMARY KEY, version INTEGER NOT NULL)"));
 }
 
+bool hasColumns(Connection& connection, const QString& table, const QStringList& columns) {
+    const QSqlRecord record = connection.database().record(table);
+    return std::all_of(columns.begin(), columns.end(),
+                       [&record](const QString& column) { return record.indexOf(column) >= 0; });
+}
+
 }  // namespace
+
+void RefuseForeignTables(Connection& connection, const QString& component, const std::vector<TableDef>& tables) {
+    QStringList foreign;
+    const QString versions = QStringLiteral("schemaversion");
+    if (connection.tableExists(versions)
+        && !hasColumns(connection, versions, {QStringLiteral("component"), QStringLiteral("version")}))
+        foreign << versions;
+    else if (StoredSchemaVersion(connection, component) > 0)
+        return;
+    for (const TableDef& table : tables) {
+        QStringList columns;
+        for (const ColumnDef& column : table.columns)
+            columns << column.name;
+        if (connection.tableExists(table.name) && !hasColumns(connection, table.name, columns))
+            foreign << table.name;
+    }
+    if (!foreign.isEmpty())
+        throw EDatabaseError(
+            QStringLiteral("Baza %1 već ima tabele drugog programa sa istim imenima (%2), pa u nju ne mogu da upišem "
+                           "tabele zarada. Ništa nije promenjeno; izaberite praznu bazu ili drugu datoteku.")
+                .arg(connection.url().displayText(), foreign.join(QStringLiteral(", "))));
+}
 
 int StoredSchemaVersion(Connection& connection, const QString& component) {
     if (!connection.tableExists(QStringLiteral("schemaversion")))

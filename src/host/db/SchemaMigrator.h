@@ -25,5 +25,11 @@ int StoredSchemaVersion(Connection& connection, const QString& component);
 // than this program knows, nothing is changed and EDatabaseError says so.
 void MigrateSchema(Connection& connection, const std::vector<SchemaComponent>& components);
 
+// Before a component's tables are first created: refuses, with nothing
+// changed, a database that already has a table of the same name without
+// all of its columns (another program's table, which would stop the
+// creation half-way). Tables from an interrupted first run are ours and pass.
+void RefuseForeignTables(Connection& connection, const QString& component, const std::vector<TableDef>& tables);
+
 // A step that creates the given tables with their indexes.
 std::function<void(Connection&)> CreateTablesStep(std::vector<TableDef> tables);

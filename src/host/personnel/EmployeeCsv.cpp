@@ -182,6 +182,7 @@ EmployeeImportResult ImportEmployeesCsv(EmployeeRegister& employees, const QByte
 
     query.checkBrowseMode();
     CachedUpdatesScope cached(query);
+    EmployeeRegister::BulkChange bulk(employees);
     QHash<QString, int> seen;  // code (lower case) -> line
     int inserted = 0;
     int updated = 0;
@@ -229,7 +230,7 @@ EmployeeImportResult ImportEmployeesCsv(EmployeeRegister& employees, const QByte
     }
 
     if (!result.rejected.empty() && mode == ImportMode::AllOrNothing)
-        return result;  // the scope throws the cached rows away
+        return result;  // the scopes put the order back and throw the cached rows away
     query.applyUpdates();
     result.stored = true;
     result.inserted = inserted;
@@ -271,8 +272,11 @@ QByteArray ExportEmployeesCsv(EmployeeRegister& employees, QChar delimiter) {
 }
 
 bool ExportEmployeesCsvFile(EmployeeRegister& employees, const QString& fileName, QString* error, QChar delimiter) {
+    // Personal numbers, accounts and salaries: the file is its owner's alone,
+    // from before the first byte is written (and also when it replaces one).
     QSaveFile file(fileName);
-    if (file.open(QIODevice::WriteOnly) && file.write(ExportEmployeesCsv(employees, delimiter)) >= 0 && file.commit())
+    if (file.open(QIODevice::WriteOnly) && file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)
+        && file.write(ExportEmployeesCsv(employees, delimiter)) >= 0 && file.commit())
         return true;
     if (error)
         *error = QStringLiteral("Datoteka \"%1\" ne može da se zapiše: %2").arg(fileName, file.errorString());

@@ -103,6 +103,26 @@ bool duplicated(const TField& field) {
     return false;
 }
 
+// A control character (a NUL byte, an escape) is never typed: it comes
+// from a damaged or hostile file and would be stored and printed unseen.
+// Line breaks and tabs are typed (an address on two lines).
+QString controlCharacterProblem(const TField& field) {
+    if (field.isNull())
+        return {};
+    const QString text = field.asString();
+    for (const QChar c : text) {
+        if (c.category() != QChar::Other_Control || c == QLatin1Char('\n') || c == QLatin1Char('\r')
+            || c == QLatin1Char('\t'))
+            continue;
+        return QStringLiteral("Polje \"%1\" sadrži nedozvoljen kontrolni znak (kod %2).")
+            .arg(label(field))
+            .arg(c.unicode());
+    }
+    return {};
+}
+
+QString codeKey(const QString& code) { return code.trimmed().toCaseFolded(); }
+
 bool noReference(const TField& field) { return field.isNull() || field.asLargeInt() == 0; }
 
 bool containsKey(const TSqlQuery& query, const QVariant& key) {
@@ -175,7 +195,14 @@ EmployeeRegister::EmployeeRegister(Connection& connection, IMessages& messages, 
     EmployeeZQ->BeforePost = [this](TDataSet&) {
         rejectOnProblem(EmployeeProblem());
         normalizeEmployee();
+        if (codeRows_ && EmployeeZQ->state() == DataSetState::Edit)
+            codeBeforePost_ = EmployeeZQ->valueAt(EmployeeZQ->currentIndex(),
+                                                  EmployeeZQ->fieldByName(QStringLiteral("code"))->index())
+                                  .toString();
+        else
+            codeBeforePost_.clear();
     };
+    EmployeeZQ->AfterPost = [this](TDataSet&) { indexPostedCode(); };
     EmployeeTransportZoneZQ->BeforePost = [this](TDataSet&) { rejectOnProblem(TransportZoneProblem()); };
     OrganizationUnitZQ->BeforePost = [this](TDataSet&) { rejectOnProblem(OrganizationUnitProblem()); };
     EmployeePreviousAverageValueZQ->OnNewRecord = [this](TDataSet&) {
@@ -212,12 +239,17 @@ TSqlQuery* EmployeeRegister::makeQuery(const QString& name, const QString& table
 void EmployeeRegister::createEmployeeChecks() {
     const auto field = [this](const char* name) { return EmployeeZQ->fieldByName(QLatin1String(name)); };
     auto& checks = employeeChecks_;
+    for (int i = 0; i < EmployeeZQ->fieldCount(); ++i) {
+        TField* text = EmployeeZQ->field(i);
+        if (text->dataType() == FieldType::String || text->dataType() == FieldType::Text)
+            checks.push_back({text, controlCharacterProblem});
+    }
     for (const char* name : {"code", "firstname", "lastname"})
         checks.push_back({field(name), requiredProblem});
-    checks.push_back({field("code"), [](const TField& f) {
-                          return duplicated(f) ? QStringLiteral("Zaposleni sa šifrom \"%1\" već postoji.")
-                                                     .arg(f.asString().trimmed())
-                                               : QString();
+    checks.push_back({field("code"), [this](const TField& f) {
+                          return codeTaken(f) ? QStringLiteral("Zaposleni sa šifrom \"%1\" već postoji.")
+                                                    .arg(f.asString().trimmed())
+                                              : QString();
                       }});
     checks.push_back({field("personalidentificator"), jmbgProblem});
     checks.push_back({field("sex"), sexProblem});
@@ -472,7 +504,57 @@ TEmployeeDesc EmployeeRegister::Descriptor(int row) const {
 }
 
 bool EmployeeRegister::LocateCode(const QString& code) {
+    if (codeRows_) {
+        const auto row = codeRows_->constFind(codeKey(code));
+        if (row == codeRows_->cend())
+            return false;
+        EmployeeZQ->setCurrentIndex(*row);
+        return true;
+    }
     return EmployeeZQ->locate(QStringLiteral("code"), code.trimmed(), true);
+}
+
+bool EmployeeRegister::codeTaken(const TField& code) const {
+    if (!codeRows_)
+        return duplicated(code);
+    const auto row = codeRows_->constFind(codeKey(code.asString()));
+    return row != codeRows_->cend() && *row != EmployeeZQ->currentIndex();
+}
+
+void EmployeeRegister::indexPostedCode() {
+    if (!codeRows_)
+        return;
+    const int row = EmployeeZQ->currentIndex();
+    if (!codeBeforePost_.isNull()) {
+        const auto earlier = codeRows_->constFind(codeKey(codeBeforePost_));
+        if (earlier != codeRows_->cend() && *earlier == row)
+            codeRows_->erase(earlier);
+    }
+    codeRows_->insert(codeKey(EmployeeZQ->fieldByName(QStringLiteral("code"))->asString()), row);
+}
+
+EmployeeRegister::BulkChange::BulkChange(EmployeeRegister& employees)
+    : employees_(employees), sortFields_(employees.EmployeeZQ->sortFields()) {
+    TSqlQuery& query = *employees_.EmployeeZQ;
+    query.checkBrowseMode();
+    query.disableControls();
+    query.setSortFields(QString());
+    const int code = query.fieldByName(QStringLiteral("code"))->index();
+    QHash<QString, int> rows;
+    rows.reserve(query.recordCount());
+    for (int row = 0; row < query.recordCount(); ++row)
+        rows.insert(codeKey(query.valueAt(row, code).toString()), row);
+    employees_.codeRows_ = std::move(rows);
+}
+
+EmployeeRegister::BulkChange::~BulkChange() {
+    TSqlQuery& query = *employees_.EmployeeZQ;
+    employees_.codeRows_.reset();
+    // Whatever the bulk change left half-edited after a failure is not kept.
+    if (query.isEditing())
+        query.cancel();
+    query.setSortFields(sortFields_);
+    query.enableControls();
 }
 
 bool EmployeeRegister::RowMatches(int row, const QString& search, bool activeOnly) const {

@@ -4,6 +4,7 @@
 #include "EmployeeDesc.h"
 #include "db/SqlQuery.h"
 
+#include <QHash>
 #include <QString>
 
 #include <functional>
@@ -62,6 +63,23 @@ public:
 
     static const TableDef& HostTable(const QString& name);
 
+    // For the length of a bulk change of the employees (an import): rows keep
+    // their places (the order by code is restored at the end), views hear of
+    // the change once, and codes are found through an index rather than by
+    // scanning every row, so that each row costs the same however many came
+    // before it. Rows are edited and appended, not deleted, meanwhile.
+    class BulkChange {
+    public:
+        explicit BulkChange(EmployeeRegister& employees);
+        ~BulkChange();
+        BulkChange(const BulkChange&) = delete;
+        BulkChange& operator=(const BulkChange&) = delete;
+
+    private:
+        EmployeeRegister& employees_;
+        QString sortFields_;
+    };
+
 private:
     using Check = std::function<QString(const TField&)>;
     struct FieldCheck {
@@ -79,6 +97,12 @@ private:
     bool deleteCurrent(TSqlQuery& query, const std::function<QString()>& refusal,
                        const std::function<QString()>& question, const std::function<void()>& alongside = {});
 
+    bool codeTaken(const TField& code) const;
+    void indexPostedCode();
+
+    // Folded code -> row, only during a BulkChange.
+    std::optional<QHash<QString, int>> codeRows_;
+    QString codeBeforePost_;
     std::vector<FieldCheck> employeeChecks_;
     std::vector<FieldCheck> zoneChecks_;
     std::vector<FieldCheck> unitChecks_;
