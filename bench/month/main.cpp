@@ -7,6 +7,7 @@
 
 #include "CompanyGenerator.h"
 #include "DatabaseSchema.h"
+#include "EBankExport.h"
 #include "MonthSteps.h"
 #include "PaymentLists.h"
 #include "Recapitulation.h"
@@ -20,6 +21,7 @@
 #include <QGuiApplication>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QSqlDatabase>
 #include <QTemporaryDir>
@@ -180,6 +182,24 @@ void runMonth(QTextStream& out, const QString& url, const Options& options) {
     out << "6. obračunski listići u PDF: " << pages << " strana, " << number(slipWall, 0) << " ms ("
         << number(pages / slipWall * 1000, 0) << " strana u sekundi; procesor " << number(slipCpu, 0) << " ms, "
         << number(pages / slipCpu * 1000, 0) << " strana u sekundi jednog jezgra)\n";
+    out.flush();
+
+    // The payment orders of the month written for e-banking: the order set
+    // (built by each export) with one SAGA file per order, and the Halcom file.
+    QTemporaryDir bankDir;
+    const QString prefix = bankDir.path() + QLatin1Char('/');
+    messages.shown.clear();
+    int sagaFiles = 0;
+    const Step bank = measure(connection, QStringLiteral("7. nalozi za prenos, SAGA i Halcom"), [&] {
+        const QDateTime now = QDateTime::currentDateTime();
+        messages.answerText(QString());  // the reference number of the taxes
+        sagaFiles = int(ExportEBankSaga(dm, messages, now, prefix).size());
+        messages.answerText(QString());
+        ExportEBankHalcom(dm, messages, now, prefix);
+        return dm.PaymentErrandsCDS->recordCount();
+    });
+    out << bank.title << ": " << bank.lines << " naloga, " << sagaFiles << " SAGA datoteka i jedna Halcom, "
+        << number(bank.milliseconds, 0) << " ms; " << bank.statements << " SQL naredbi\n";
     out.flush();
 }
 

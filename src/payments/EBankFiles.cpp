@@ -7,9 +7,11 @@
 #include "db/DbError.h"
 
 #include <QFile>
-#include <QSaveFile>
 
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -46,12 +48,26 @@ QString money(double value) { return QString::number(value, 'f', 2); }
 // Cut to the width, then padded to it.
 QString left(const QString& text, qsizetype width) { return text.leftJustified(width, QLatin1Char(' '), true); }
 
+// Written under a temporary name and renamed when complete, so that a
+// failure leaves no partial file. Not synced to disk file by file (as
+// QSaveFile does): a run writes thousands of small files.
 void write(const QString& name, const QByteArray& bytes) {
-    QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly))
+    const QString temporary = name + QStringLiteral(".part");
+    QFile file(temporary);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         throw EDatabaseError(QStringLiteral("Ne mogu da napravim datoteku %1: %2").arg(name, file.errorString()));
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw EDatabaseError(QStringLiteral("Ne mogu da upišem datoteku %1: %2").arg(name, file.errorString()));
+    const bool written = file.write(bytes) == bytes.size() && file.flush();
+    const QString error = file.errorString();
+    file.close();
+    if (!written || file.error() != QFileDevice::NoError) {
+        QFile::remove(temporary);
+        throw EDatabaseError(QStringLiteral("Ne mogu da upišem datoteku %1: %2").arg(name, error));
+    }
+    if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(name).constData()) != 0) {
+        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+        QFile::remove(temporary);
+        throw EDatabaseError(QStringLiteral("Ne mogu da upišem datoteku %1: %2").arg(name, reason));
+    }
 }
 
 }  // namespace
