@@ -72,11 +72,13 @@ void write(const QString& name, const QByteArray& bytes) {
 
 }  // namespace
 
-QByteArray SagaOrder(const TDataSet& errands, int row, const TEBankSagaSettings& settings, const QDate& today) {
-    const ErrandFields f(errands);
+namespace {
+
+// An order's SAGA XML, with what every order of a run shares worked out once.
+QByteArray sagaOrder(const TDataSet& errands, const ErrandFields& f, int row, const TEBankSagaSettings& settings,
+                     const QString& day) {
     const auto text = [&](int field) { return errands.valueAt(row, field).toString(); };
     const double value = errands.valueAt(row, f.value).toDouble();
-    const QString day = today.toString(QStringLiteral("dd.MM.yyyy"));
     const QString fields = element("MaticniBrojNalogodavca", settings.CompanyNumber) + element("VasBrojNaloga", {})
         + element("SifraPlacanja", text(f.paycode)) + element("SvrhaDoznake", Convert1250To1252(text(f.description)))
         + element("SifraValute", QStringLiteral("941")) + element("Iznos", money(value))
@@ -97,8 +99,7 @@ QByteArray SagaOrder(const TDataSet& errands, int row, const TEBankSagaSettings&
               .arg(priority));
 }
 
-QByteArray HalcomLine(const TDataSet& errands, int row, bool formatNew, const QDate& today) {
-    const ErrandFields f(errands);
+QByteArray halcomLine(const TDataSet& errands, const ErrandFields& f, int row, bool formatNew, const QString& day) {
     const auto text = [&](int field) { return errands.valueAt(row, field).toString(); };
     const auto hundredths = static_cast<long long>(std::llround(errands.valueAt(row, f.value).toDouble() * 100));
     const QString line = text(f.account) + left(Convert1250To1252(text(f.recipient)), 35)
@@ -106,8 +107,21 @@ QByteArray HalcomLine(const TDataSet& errands, int row, bool formatNew, const QD
         + left(Convert1250To1252(text(f.description)), 36) + QStringLiteral("00000")
         + (formatNew ? QString() : QStringLiteral(" ")) + left(text(f.paycode), 3) + QStringLiteral("  ")
         + QString::number(hundredths).left(13).rightJustified(13, QLatin1Char('0')) + left(text(f.model), 2)
-        + left(text(f.code), 23) + today.toString(QStringLiteral("ddMMyy")) + QStringLiteral("01\r\n");
+        + left(text(f.code), 23) + day + QStringLiteral("01\r\n");
     return EncodeWindows1250(line);
+}
+
+QString sagaDay(const QDate& today) { return today.toString(QStringLiteral("dd.MM.yyyy")); }
+QString halcomDay(const QDate& today) { return today.toString(QStringLiteral("ddMMyy")); }
+
+}  // namespace
+
+QByteArray SagaOrder(const TDataSet& errands, int row, const TEBankSagaSettings& settings, const QDate& today) {
+    return sagaOrder(errands, ErrandFields(errands), row, settings, sagaDay(today));
+}
+
+QByteArray HalcomLine(const TDataSet& errands, int row, bool formatNew, const QDate& today) {
+    return halcomLine(errands, ErrandFields(errands), row, formatNew, halcomDay(today));
 }
 
 QString EBankFileName(const QString& dir, const QDateTime& time, const QString& ending) {
@@ -119,11 +133,16 @@ QStringList EBankSAGAExport(const TDataSet& errands, const TEBankSagaSettings& s
     if (settings.ExportDir.isEmpty())
         return written;
     const int count = errands.recordCount();
+    const ErrandFields fields(errands);
+    const QString day = sagaDay(now.date());
+    // The stamps counted on the wall clock: converting each to local time
+    // would read the time zone thousands of times.
+    const QDateTime wall(now.date(), now.time(), Qt::UTC);
     try {
         for (int i = 0; i < count; ++i) {
-            const QString name = EBankFileName(settings.ExportDir, now.addSecs(qint64(i + 1 - count)),
+            const QString name = EBankFileName(settings.ExportDir, wall.addSecs(qint64(i + 1 - count)),
                                                QStringLiteral("_1.xml"));
-            write(name, SagaOrder(errands, i, settings, now.date()));
+            write(name, sagaOrder(errands, fields, i, settings, day));
             written << name;
         }
     } catch (const EDatabaseError&) {
@@ -139,9 +158,12 @@ QString EBankHalcomExport(const TDataSet& errands, const TEBankHalcomSettings& s
     if (settings.ExportDir.isEmpty())
         return {};
     QByteArray bytes;
+    const ErrandFields fields(errands);
+    const QString day = halcomDay(now.date());
     for (int i = 0; i < errands.recordCount(); ++i)
-        bytes += HalcomLine(errands, i, settings.FormatNew, now.date());
-    const QString name = EBankFileName(settings.ExportDir, now.addSecs(1), QStringLiteral("_1.txt"));
+        bytes += halcomLine(errands, fields, i, settings.FormatNew, day);
+    const QDateTime wall(now.date(), now.time(), Qt::UTC);
+    const QString name = EBankFileName(settings.ExportDir, wall.addSecs(1), QStringLiteral("_1.txt"));
     write(name, bytes);
     return name;
 }
