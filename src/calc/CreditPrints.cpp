@@ -1,6 +1,7 @@
 // The deduction prints of a document: every deduction taken from its lines,
 // summed by recipient account or listed per employee.
 
+#include "CreditsSet.h"
 #include "Deductions.h"
 #include "SalaryDM.h"
 #include "db/Connection.h"
@@ -8,20 +9,6 @@
 #include <QSqlQuery>
 
 namespace {
-
-void AddCreditsFields(TDataSet& credits) {
-    if (credits.fieldCount() > 0)
-        return;
-    credits.addField(ColumnDef{QStringLiteral("creditname"), ColumnType::String, 30, QStringLiteral("Naziv obustave")});
-    credits.addField(
-        ColumnDef{QStringLiteral("creditvalue"), ColumnType::Float, 0, QStringLiteral("Vrednost"), QStringLiteral("0.00")});
-    credits.addField(ColumnDef{QStringLiteral("paycode"), ColumnType::String, 5, QStringLiteral("Šifra plaćanja")});
-    credits.addField(
-        ColumnDef{QStringLiteral("creditbankaccount"), ColumnType::String, 50, QStringLiteral("Račun u banci")});
-    credits.addField(ColumnDef{QStringLiteral("paymentmodel"), ColumnType::String, 5, QStringLiteral("Model plaćanja")});
-    credits.addField(ColumnDef{QStringLiteral("paymentcode"), ColumnType::String, 30, QStringLiteral("Poziv na broj")});
-    credits.addField(ColumnDef{QStringLiteral("employeename"), ColumnType::String, 100, QStringLiteral("Zaposleni")});
-}
 
 // One deduction paid to a recipient.
 struct TCreditRow {
@@ -69,6 +56,26 @@ void AddToAccount(TDataSet& credits, const TCreditRow& row) {
 
 }  // namespace
 
+void DefineCreditsSet(TDataSet& credits) {
+    if (credits.fieldCount() == 0) {
+        const auto add = [&credits](const char* name, ColumnType type, int size, const char* label) {
+            ColumnDef column{QString::fromLatin1(name), type, size, QString::fromUtf8(label)};
+            if (type == ColumnType::Float)
+                column.displayFormat = QStringLiteral("0.00");
+            credits.addField(column);
+        };
+        add("creditname", ColumnType::String, 30, "Naziv obustave");
+        add("creditvalue", ColumnType::Float, 0, "Vrednost");
+        add("paycode", ColumnType::String, 5, "Šifra plaćanja");
+        add("creditbankaccount", ColumnType::String, 50, "Račun u banci");
+        add("paymentmodel", ColumnType::String, 5, "Model plaćanja");
+        add("paymentcode", ColumnType::String, 30, "Poziv na broj");
+        add("employeename", ColumnType::String, 101, "Zaposleni");
+    }
+    if (!credits.active())
+        credits.open();
+}
+
 QString TSalaryDM::CreditsPrintTitle(TCreditsPrint print) {
     switch (print) {
     case TCreditsPrint::Summary:
@@ -83,9 +90,7 @@ QString TSalaryDM::CreditsPrintTitle(TCreditsPrint print) {
 
 bool TSalaryDM::PrepareCredits(TCreditsPrint print) {
     TDataSet& credits = *CreditsCDS;
-    AddCreditsFields(credits);
-    if (!credits.active())
-        credits.open();
+    DefineCreditsSet(credits);
     credits.setSortFields(QString());
     credits.emptyDataSet();
     const bool analytic = print != TCreditsPrint::Summary;

@@ -4,6 +4,7 @@
 #include "CliDemo.h"
 #include "CliDocument.h"
 #include "CliEmployees.h"
+#include "CliOrders.h"
 #include "CliPayments.h"
 #include "CliSettings.h"
 #include "db/DbError.h"
@@ -43,8 +44,15 @@ const char* const Usage =
     "  chambers ID [--group org|suborg] [--format json|csv]  članarine komorama\n"
     "  zipform ID [--format json|csv]       statistički obrazac zarada\n"
     "  print AKCIJA ID --out DATOTEKA       štampa u PDF (npr. SalaryPrintRecapitulation),\n"
-    "                                       SalaryPrintRecapitulationToExcel u .xlsx\n"
+    "                                       SalaryPrintRecapitulationToExcel u .xlsx;\n"
+    "                                       SalaryPaymentErrandsEntire traži i --account RAČUN\n"
     "  payslips ID --dir FASCIKLA           obračunski listići, po jedan PDF za svakog zaposlenog\n"
+    "  orders ID --account RAČUN [--reference POZIV] [--credits] [--format json|csv]\n"
+    "                                       nalozi za prenos (ili obustave po primaocima)\n"
+    "  orders ID --account RAČUN [--reference POZIV] --text --out DATOTEKA\n"
+    "                                       nalozi u tekstualnom modu, kako idu na štampač\n"
+    "  ebank saga|halcom ID [--reference POZIV] [--dir FASCIKLA]\n"
+    "                                       datoteke za elektronsko bankarstvo; ispisuje njihova imena\n"
     "  demo       upiši demo preduzeće u praznu bazu\n"
     "  demo-month obračun meseca demo preduzeća bez prozora\n"
     "\n"
@@ -113,6 +121,10 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
             return CommandPrint(context);
         if (command == QLatin1String("payslips"))
             return CommandPaySlips(context);
+        if (command == QLatin1String("orders"))
+            return CommandOrders(context);
+        if (command == QLatin1String("ebank"))
+            return CommandEBank(context);
         if (command == QLatin1String("demo"))
             return CommandDemo(context);
         if (command == QLatin1String("demo-month"))

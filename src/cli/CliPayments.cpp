@@ -2,6 +2,7 @@
 
 #include "CliOutput.h"
 #include "CliSession.h"
+#include "PaymentErrandPrint.h"
 #include "PaymentLists.h"
 #include "PaymentPrints.h"
 #include "Recapitulation.h"
@@ -14,20 +15,6 @@
 #include <QJsonDocument>
 
 namespace {
-
-// The document named by the first argument, opened as the editor opens it.
-qint64 OpenNamedDocument(CliSession& session, QStringList& args) {
-    if (args.isEmpty())
-        throw EDatabaseError(QStringLiteral("Treba navesti broj zarade (salaryid)."));
-    const qint64 id = DocumentId(args.takeFirst());
-    session.OpenDocument(id);
-    return id;
-}
-
-void RefuseLeftovers(const QStringList& args) {
-    if (!args.isEmpty())
-        throw EDatabaseError(QStringLiteral("Nepoznat argument \"%1\".").arg(args.first()));
-}
 
 // "--group org|suborg": the index the lists are ordered and grouped by.
 QString GroupIndex(QStringList& args) {
@@ -56,7 +43,40 @@ void PrintRows(const CliContext& context, const QString& format, const QList<QPa
     context.out << QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
 
+// The payment orders as printed: the paying account (and the reference
+// number of the taxes) given on the command line.
+int PrintErrands(CliContext& context, QStringList& args, const QString& out) {
+    const QString account = TakeOption(args, QStringLiteral("--account"));
+    const QString reference = TakeOption(args, QStringLiteral("--reference"));
+    if (account.isEmpty())
+        throw EDatabaseError(QStringLiteral("Treba navesti račun sa koga se plaća: --account RAČUN."));
+    CliSession session(context);
+    OpenNamedDocument(session, args);
+    RefuseLeftovers(args);
+    session.messages().answerText(account);
+    session.messages().answerText(reference);
+    TReportEngine engine(nullptr, &session.connection());
+    engine.renderToPdf(out);
+    PrintPaymentErrands(session.dm(), session.messages(), engine);
+    context.out << out << " (" << engine.LastPageCount() << " str.)\n";
+    return 0;
+}
+
 }  // namespace
+
+// The document named by the first argument, opened as the editor opens it.
+qint64 OpenNamedDocument(CliSession& session, QStringList& args) {
+    if (args.isEmpty())
+        throw EDatabaseError(QStringLiteral("Treba navesti broj zarade (salaryid)."));
+    const qint64 id = DocumentId(args.takeFirst());
+    session.OpenDocument(id);
+    return id;
+}
+
+void RefuseLeftovers(const QStringList& args) {
+    if (!args.isEmpty())
+        throw EDatabaseError(QStringLiteral("Nepoznat argument \"%1\".").arg(args.first()));
+}
 
 int CommandPaymentLists(CliContext& context) {
     QStringList args = context.arguments;
@@ -144,12 +164,15 @@ int CommandPrint(CliContext& context) {
     if (args.isEmpty())
         throw EDatabaseError(QStringLiteral("Upotreba: print AKCIJA ID --out DATOTEKA"));
     const QString action = args.takeFirst();
-    if (!IsPaymentPrint(action))
+    const bool errands = action == QLatin1String("SalaryPaymentErrandsEntire");
+    if (!errands && !IsPaymentPrint(action))
         throw EDatabaseError(QStringLiteral("Nepoznata štampa \"%1\".").arg(action));
     if (out.isEmpty())
         throw EDatabaseError(QStringLiteral("Treba navesti datoteku: --out DATOTEKA."));
     if (!QFileInfo(out).absoluteDir().exists())
         throw EDatabaseError(QStringLiteral("Fascikla za datoteku %1 ne postoji.").arg(out));
+    if (errands)
+        return PrintErrands(context, args, out);
     CliSession session(context);
     OpenNamedDocument(session, args);
     RefuseLeftovers(args);

@@ -209,16 +209,15 @@ void TSalaryDetailForm::CreateMenus() {
     };
     CreatePrintMenu();
     QMenu* errands = PrintMenu->addMenu(cap("Nalozi za prenos"));
-    later(errands, {"Celi nalozi", "Tekstualni mod"});
     QMenu* ebank = PrintMenu->addMenu(cap("Izvezi za E-Bank"));
-    later(ebank, {"Halcom", "SAGA", "Pexim"});
+    CreateErrandMenus(errands, ebank);
+    later(ebank, {"Pexim"});
     PrintMenu->addAction(SalaryExportTreasury);
     PrintMenu->addAction(SalaryExportUnifiedCollection);
     QMenu* taxForms = PrintMenu->addMenu(cap("Poreski obrasci"));
     later(taxForms, {"OPJ", "Specifikacija poreza", "OD - zaposleni", "OD - osnivači", "OD1", "INSZ-P", "NZ-1"});
     // Submenus whose entries all come later are not shown at all.
-    for (QMenu* menu : {errands, ebank, taxForms})
-        menu->menuAction()->setVisible(false);
+    taxForms->menuAction()->setVisible(false);
     SalaryPrint->setMenu(PrintMenu);
 
     DeductionsMenu = new QMenu(this);

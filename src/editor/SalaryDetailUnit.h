@@ -143,6 +143,12 @@ private:
     void CreatePrintMenu();
     // Shows each print only where it applies to the document.
     void UpdatePrintMenu();
+    // Payment orders and e-banking files (SalaryDetailErrands.cpp).
+    void CreateErrandMenus(QMenu* errands, QMenu* ebank);
+    void SalaryPaymentErrandsEntireExecute();
+    void SalaryPaymentErrandsTextModeExecute();
+    void SalaryEBankExportSagaExecute();
+    void SalaryEBankExportHalcomExecute();
     TReportEngine* reportEngine_ = nullptr;
 
     void CustomOKExecute();

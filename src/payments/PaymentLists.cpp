@@ -1,5 +1,6 @@
 #include "PaymentLists.h"
 
+#include "BusyCursor.h"
 #include "CalcFields.h"
 #include "CalcRounding.h"
 #include "CalcSupport.h"
@@ -10,30 +11,10 @@
 #include "TaxRules.h"
 #include "db/Connection.h"
 
-#include <QGuiApplication>
-#include <QCursor>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
 namespace {
-
-// The busy cursor of a preparation, restored however it ends.
-class BusyCursor {
-public:
-    BusyCursor() : shown_(qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
-        if (shown_)
-            QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-    }
-    ~BusyCursor() {
-        if (shown_)
-            QGuiApplication::restoreOverrideCursor();
-    }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-
-private:
-    bool shown_;
-};
 
 // Line columns copied as they are: the employee's data and the line's keys.
 constexpr const char* CopiedColumns[] = {

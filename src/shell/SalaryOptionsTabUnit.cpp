@@ -2,6 +2,8 @@
 
 #include "DBIniFile.h"
 #include "SalaryDM.h"
+#include "TextModeOptionsUnit.h"
+#include "TextModeSettings.h"
 #include "db/Connection.h"
 
 #include <QCheckBox>
@@ -94,9 +96,14 @@ TSalaryOptionsTabFrame::TSalaryOptionsTabFrame(TSalaryDM& dm, QWidget* parent) :
     right->addWidget(errands);
     right->addStretch(1);
 
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(calculation, 1);
-    layout->addLayout(right);
+    TextModeGB = new TTextModeOptionsBox(this);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(calculation, 1);
+    top->addLayout(right);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(TextModeGB, 1);
 }
 
 TSalaryOptionsTabFrame::~TSalaryOptionsTabFrame() = default;
@@ -134,10 +141,14 @@ void TSalaryOptionsTabFrame::readControls(TSalaryOptions& options) const {
 }
 
 void TSalaryOptionsTabFrame::OptionsToControls() {
-    if (dm_.Connected())
-        showOptions(ReadSalaryOptions(TDBIniFile(*dm_.ZConnection())));
-    else
+    if (dm_.Connected()) {
+        const TDBIniFile store(*dm_.ZConnection());
+        showOptions(ReadSalaryOptions(store));
+        TextModeGB->ShowSettings(ReadTextModeSettings(store));
+    } else {
         showOptions(dm_.Options);
+        TextModeGB->ShowSettings(TTextModeSettings{});
+    }
 }
 
 void TSalaryOptionsTabFrame::ControlsToOptions() {
@@ -148,6 +159,7 @@ void TSalaryOptionsTabFrame::ControlsToOptions() {
         Transaction transaction(connection);
         TDBIniFile store(connection);
         WriteSalaryOptions(store, options);
+        WriteTextModeSettings(store, TextModeGB->Settings());
         transaction.commit();
     }
     dm_.Options = options;

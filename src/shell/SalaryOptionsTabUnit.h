@@ -12,6 +12,7 @@ class QLabel;
 class QLineEdit;
 class QSpinBox;
 class TSalaryDM;
+class TTextModeOptionsBox;
 
 // The module's options page, shown in the host's options dialog and in the
 // module's own dialog. It reads and writes section "Salary" of the settings
@@ -49,6 +50,8 @@ public:
     QCheckBox* EmployerPensionInsuranceErrandsCB;
     QLabel* EmployerPensionInsuranceAccountL;
     QLineEdit* EmployerPensionInsuranceAccountE;
+    // Templates, printer, font and margin of the text-mode orders.
+    TTextModeOptionsBox* TextModeGB;
 
 private:
     QCheckBox* flag(bool TSalaryOptions::*member, const char* name, const char* caption);

@@ -5,8 +5,14 @@
 #include "SalaryOptionsUnit.h"
 #include "ScriptedMessages.h"
 #include "TestDatabase.h"
+#include "TextModeOptionsUnit.h"
+#include "TextModeSettings.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFontComboBox>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -127,4 +133,41 @@ TEST(SalaryOptionsDialog, OkStoresThePageAndCancelChangesNothing) {
     EXPECT_EQ(40, module.dm.Options.NightWorkingCoef);
     EXPECT_EQ(module.dm.Options, module.Stored());
     EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST(SalaryOptionsPage, StoresTheTextModeTemplatesPrinterFontAndMargin) {
+    REQUIRE_TEST_DATABASE();
+    ConnectedModule module;
+    TTextModeSettings stored;
+    stored.ReportPaymentErrands = {QStringLiteral("{Font}\n{NalogPrimalac}"), QStringLiteral("2"), QString()};
+    stored.PrinterIndex = 4;  // a printer this workstation does not have
+    stored.LeftMargin = 3;
+    {
+        TDBIniFile store(module.connection);
+        WriteTextModeSettings(store, stored);
+    }
+    TSalaryOptionsTabFrame page(module.dm);
+    page.OptionsToControls();
+    EXPECT_EQ(QStringLiteral("{Font}\n{NalogPrimalac}"), page.TextModeGB->TemplateM[0]->toPlainText());
+    EXPECT_EQ(14, page.TextModeGB->PlaceholdersLB->count());
+    EXPECT_EQ(stored, page.TextModeGB->Settings()) << "showing and storing changes nothing";
+
+    // A placeholder chosen from the list goes into the template shown.
+    page.TextModeGB->TemplatesTC->setCurrentIndex(2);
+    page.TextModeGB->PlaceholdersLB->setCurrentRow(9);
+    emit page.TextModeGB->PlaceholdersLB->itemDoubleClicked(page.TextModeGB->PlaceholdersLB->currentItem());
+    page.TextModeGB->LeftMarginSE->setValue(5);
+    page.TextModeGB->ConvertTo1252CB->setChecked(true);
+    page.TextModeGB->FontCB->setEditText(QStringLiteral("Courier New"));
+    page.ControlsToOptions();
+    const TTextModeSettings now = ReadTextModeSettings(TDBIniFile(module.connection));
+    EXPECT_EQ(QStringLiteral("{NalogIznos}"), now.ReportPaymentErrands[2]);
+    EXPECT_EQ(5, now.LeftMargin);
+    EXPECT_TRUE(now.ConvertTo1252);
+    EXPECT_EQ(QStringLiteral("Courier New"), now.Font);
+    EXPECT_EQ(4, now.PrinterIndex);
+    if (!qEnvironmentVariableIsEmpty("ZARADE_SHOT_DIR")) {
+        page.resize(900, 760);
+        page.grab().save(QDir(qEnvironmentVariable("ZARADE_SHOT_DIR")).filePath(QStringLiteral("options.png")));
+    }
 }

@@ -6,6 +6,7 @@
 #include "PaySlip.h"
 #include "PaySlipFiles.h"
 #include "PaySlipPrintout.h"
+#include "PaymentOrderPrintout.h"
 #include "PaymentListTables.h"
 #include "RecapitulationTables.h"
 #include "ReportHtml.h"
@@ -223,11 +224,9 @@ void TReportEngine::ExecuteSalaryChambersPerSubOrgUnitReport(D chambers, D docum
 }
 
 void TReportEngine::ExecuteSalaryPaymentErrands(D document, D errands, S paymentDate, bool a4Errands) {
-    TReport report = Report(QStringLiteral("Nalozi za prenos"), document, {Section(QString(), errands)},
-                            {QStringLiteral("Datum plaćanja: ") + paymentDate});
-    if (!a4Errands)
-        report.note = QStringLiteral("Nalozi malog formata nisu podržani; nalozi su prikazani kao tabela.");
-    Execute(std::move(report));
+    last_ = Report(QStringLiteral("Nalozi za prenos"), document, {Section(QString(), errands)},
+                   {QStringLiteral("Datum plaćanja: ") + paymentDate});
+    Output(TPaymentOrderPrintout(errands ? PrintedPaymentOrders(*errands) : std::vector<TPaymentOrder>{}, a4Errands));
 }
 
 void TReportEngine::ExecuteSalaryOPJReport(D data, D document, S text) {
