@@ -120,6 +120,9 @@ public:
     bool SalaryModified() const;
     // Drops unsaved header and line edits.
     void SalaryCancel();
+    // Drops unsaved edits and reads the current document and its lines
+    // again, as they are stored now (after another workstation changed them).
+    void SalaryReload();
     // Posts ("p") or unposts ("n") the current, applied document.
     void RegisterSalary(bool post);
     // Inside the transaction of a write of the current document's lines or

@@ -273,6 +273,12 @@ void TSalaryDM::PostHeaderWithFreeNumber() {
     }
 }
 
+void TSalaryDM::SalaryReload() {
+    SalaryCancel();
+    SalaryZQ->refresh();
+    SalaryItemsOpen();
+}
+
 void TSalaryDM::SalaryCancel() {
     SalaryItemZQ->cancelUpdates();
     SalaryZQ->cancel();

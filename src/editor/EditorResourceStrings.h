@@ -4,6 +4,8 @@
 // script), as UTF-8. Convert with QString::fromUtf8(...).
 
 inline constexpr char _SAL_DETAIL_CAPTION[] = "Detalji zarade";
+inline constexpr char _SAL_RELOAD_CONFIRM[] =
+    "Da li želite da učitate zaradu onakvu kakva je sada sačuvana? Izmene unete ovde se tada gube.";
 inline constexpr char _SAL_SICK_DETAIL_CAPTION[] = "Detalji bolovanja";
 inline constexpr char _SAL_TRANSPORT_DETAIL_CAPTION[] = "Detalji prevoza";
 inline constexpr char _SAL_EMPLOYEE_CAPTION[] = "Zaposleni";

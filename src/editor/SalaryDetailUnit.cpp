@@ -496,7 +496,18 @@ void TSalaryDetailForm::UpdateActions() {
 }
 
 bool TSalaryDetailForm::Apply() {
-    const bool applied = Guarded([this] { dm_.SalaryApply(); });
+    bool changedElsewhere = false;
+    const bool applied = Guarded([&] {
+        try {
+            dm_.SalaryApply();
+        } catch (const EVersionConflict&) {
+            changedElsewhere = true;
+            throw;
+        }
+    });
+    // The month as another workstation left it, at the cost of the edits here.
+    if (changedElsewhere && Messages().confirm(QString::fromUtf8(_SAL_RELOAD_CONFIRM)))
+        Guarded([this] { dm_.SalaryReload(); });
     SetActivity();
     return applied;
 }

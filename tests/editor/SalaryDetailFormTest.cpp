@@ -368,3 +368,26 @@ TEST_F(DetailForm, TheDeductionsMenuHasItsEntriesFromTheStart) {
     form.SalaryDeductions->trigger();
     EXPECT_EQ(entries, captions()) << "the main part adds nothing";
 }
+
+TEST_F(DetailForm, AMonthChangedElsewhereIsRefusedAndReadAgainWhenTheUserSays) {
+    OpenWithAllEmployees();
+    // Another workstation changes the month after it was opened here.
+    c->exec(QStringLiteral("UPDATE salary SET version = version + 1, baudvalue = 3000 WHERE salaryid = ?"), {salaryid});
+    dm.SalaryItemZQ->edit();
+    dm.SalaryItemZQ->fieldByName(QStringLiteral("workinghours"))->setAsFloat(100);
+    dm.SalaryItemZQ->post();
+    messages.answerYes();
+    EXPECT_FALSE(form->Apply());
+    EXPECT_TRUE(messages.refusals().contains(QStringLiteral("izmenio drugi korisnik"))) << messages.refusals().toStdString();
+    EXPECT_FALSE(dm.SalaryModified());
+    EXPECT_EQ(3000.0, dm.SalaryZQ->fieldByName(QStringLiteral("baudvalue"))->asFloat());
+    EXPECT_EQ(0, c->scalar(QStringLiteral("SELECT COUNT(*) FROM salaryitem WHERE salaryid = ? AND workinghours = 100"),
+                           {salaryid})
+                     .toInt());
+    // Read again, the edit goes through.
+    dm.SalaryItemZQ->first();
+    dm.SalaryItemZQ->edit();
+    dm.SalaryItemZQ->fieldByName(QStringLiteral("workinghours"))->setAsFloat(100);
+    dm.SalaryItemZQ->post();
+    EXPECT_TRUE(form->Apply());
+}
