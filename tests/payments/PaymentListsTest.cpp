@@ -14,7 +14,6 @@ namespace {
 
 using PaymentLists = PaymentMonth;
 
-double amount(const QJsonObject& row, const char* column) { return number(row, column); }
 
 TEST_F(PaymentLists, ContributionsAndTaxAreTheAmountsTheNetWasCalculatedFrom) {
     const qint64 id = month(QStringLiteral("2025-04-10"));
@@ -24,37 +23,37 @@ TEST_F(PaymentLists, ContributionsAndTaxAreTheAmountsTheNetWasCalculatedFrom) {
         const QJsonObject row = value.toObject();
         const QJsonObject stored = line(id, row.value(QStringLiteral("code")).toString());
         SCOPED_TRACE(row.value(QStringLiteral("code")).toString().toStdString());
-        EXPECT_DOUBLE_EQ(amount(stored, "salaryvalue"), amount(row, "salaryvalue"));
-        EXPECT_DOUBLE_EQ(amount(stored, "paymentvalue"), amount(row, "paymentvalue"));
-        EXPECT_NEAR(amount(row, "salaryvalue") - amount(row, "sub11") - amount(row, "sub2"), amount(row, "paymentvalue"),
+        EXPECT_DOUBLE_EQ(number(stored, "salaryvalue"), number(row, "salaryvalue"));
+        EXPECT_DOUBLE_EQ(number(stored, "paymentvalue"), number(row, "paymentvalue"));
+        EXPECT_NEAR(number(row, "salaryvalue") - number(row, "sub11") - number(row, "sub2"), number(row, "paymentvalue"),
                     0.001);
-        EXPECT_NEAR(amount(row, "sub111") + amount(row, "sub112") + amount(row, "sub113"), amount(row, "sub11"), 0.001);
-        EXPECT_NEAR(amount(row, "sub121") + amount(row, "sub122") + amount(row, "sub123"), amount(row, "sub12"), 0.001);
+        EXPECT_NEAR(number(row, "sub111") + number(row, "sub112") + number(row, "sub113"), number(row, "sub11"), 0.001);
+        EXPECT_NEAR(number(row, "sub121") + number(row, "sub122") + number(row, "sub123"), number(row, "sub12"), 0.001);
         // The first payment of the month: nothing earlier, all of it is paid now.
-        EXPECT_EQ(0, amount(row, "prevsalaryvalue"));
-        EXPECT_DOUBLE_EQ(amount(row, "paymentnetvalue"), amount(row, "cash"));
+        EXPECT_EQ(0, number(row, "prevsalaryvalue"));
+        EXPECT_DOUBLE_EQ(number(row, "paymentnetvalue"), number(row, "cash"));
     }
     // 120 000 gross above the minimum base: every item on the gross, the
     // tax above the tax-free amount.
     const QJsonObject ana = byCode(lists, "001");
-    EXPECT_DOUBLE_EQ(120000, amount(ana, "sub1base"));
-    EXPECT_DOUBLE_EQ(16800, amount(ana, "sub111"));
-    EXPECT_DOUBLE_EQ(6180, amount(ana, "sub112"));
-    EXPECT_DOUBLE_EQ(900, amount(ana, "sub113"));
-    EXPECT_DOUBLE_EQ(12000, amount(ana, "sub121"));
-    EXPECT_DOUBLE_EQ(6180, amount(ana, "sub122"));
-    EXPECT_DOUBLE_EQ(28423, amount(ana, "sub2basesub"));
-    EXPECT_DOUBLE_EQ(9157.7, amount(ana, "sub2"));
-    EXPECT_DOUBLE_EQ(14, amount(ana, "contributioncoef11"));
-    EXPECT_DOUBLE_EQ(10, amount(ana, "taxcoef"));
-    EXPECT_EQ(0, amount(ana, "sub124"));
+    EXPECT_DOUBLE_EQ(120000, number(ana, "sub1base"));
+    EXPECT_DOUBLE_EQ(16800, number(ana, "sub111"));
+    EXPECT_DOUBLE_EQ(6180, number(ana, "sub112"));
+    EXPECT_DOUBLE_EQ(900, number(ana, "sub113"));
+    EXPECT_DOUBLE_EQ(12000, number(ana, "sub121"));
+    EXPECT_DOUBLE_EQ(6180, number(ana, "sub122"));
+    EXPECT_DOUBLE_EQ(28423, number(ana, "sub2basesub"));
+    EXPECT_DOUBLE_EQ(9157.7, number(ana, "sub2"));
+    EXPECT_DOUBLE_EQ(14, number(ana, "contributioncoef11"));
+    EXPECT_DOUBLE_EQ(10, number(ana, "taxcoef"));
+    EXPECT_EQ(0, number(ana, "sub124"));
     // A working pensioner pays neither health nor unemployment.
     const QJsonObject pensioner = byCode(lists, "003");
-    EXPECT_EQ(0, amount(pensioner, "sub112"));
-    EXPECT_EQ(0, amount(pensioner, "sub113"));
-    EXPECT_DOUBLE_EQ(11200, amount(pensioner, "sub111"));
+    EXPECT_EQ(0, number(pensioner, "sub112"));
+    EXPECT_EQ(0, number(pensioner, "sub113"));
+    EXPECT_DOUBLE_EQ(11200, number(pensioner, "sub111"));
     // Increased insurance service of state 11: 3.7 % of the base.
-    EXPECT_DOUBLE_EQ(5550, amount(byCode(lists, "004"), "sub124"));
+    EXPECT_DOUBLE_EQ(5550, number(byCode(lists, "004"), "sub124"));
 }
 
 TEST_F(PaymentLists, RowsDoNotDependOnTheRatesOfTheDocumentOpenedLast) {
@@ -98,26 +97,26 @@ TEST_F(PaymentLists, EarlierPaymentsComeFromTheLatestEarlierDocumentThatPaidTheE
 
     const QJsonObject ana = byCode(lists, "001");
     const QJsonObject anaSecond = line(second, QStringLiteral("001"));
-    EXPECT_DOUBLE_EQ(amount(anaSecond, "salaryvalue"), amount(ana, "prevsalaryvalue"));
-    EXPECT_DOUBLE_EQ(amount(anaSecond, "paymentvalue"), amount(ana, "prevpaymentvalue"));
-    EXPECT_NEAR(amount(anaSecond, "salaryvalue") - amount(anaSecond, "paymentvalue"), amount(ana, "prevtaxvalue"), 0.001);
-    EXPECT_NEAR(amount(ana, "paymentnetvalue") - amount(anaSecond, "paymentvalue"), amount(ana, "cash"), 0.001);
+    EXPECT_DOUBLE_EQ(number(anaSecond, "salaryvalue"), number(ana, "prevsalaryvalue"));
+    EXPECT_DOUBLE_EQ(number(anaSecond, "paymentvalue"), number(ana, "prevpaymentvalue"));
+    EXPECT_NEAR(number(anaSecond, "salaryvalue") - number(anaSecond, "paymentvalue"), number(ana, "prevtaxvalue"), 0.001);
+    EXPECT_NEAR(number(ana, "paymentnetvalue") - number(anaSecond, "paymentvalue"), number(ana, "cash"), 0.001);
     // Its contributions and tax recomputed from the earlier line: 100 of 176 hours.
     const QJsonObject anaSecondRow = byCode(paymentLists(second), "001");
-    EXPECT_DOUBLE_EQ(amount(anaSecondRow, "sub11"), amount(ana, "prevsub11"));
-    EXPECT_DOUBLE_EQ(amount(anaSecondRow, "sub2"), amount(ana, "prevsub2"));
-    EXPECT_DOUBLE_EQ(amount(anaSecondRow, "sub2basesub"), amount(ana, "prevsub2basesub"));
+    EXPECT_DOUBLE_EQ(number(anaSecondRow, "sub11"), number(ana, "prevsub11"));
+    EXPECT_DOUBLE_EQ(number(anaSecondRow, "sub2"), number(ana, "prevsub2"));
+    EXPECT_DOUBLE_EQ(number(anaSecondRow, "sub2basesub"), number(ana, "prevsub2basesub"));
 
     // Đorđe is missing from the second advance: the first one counts.
     const QJsonObject djordje = byCode(lists, "002");
-    EXPECT_DOUBLE_EQ(amount(line(advance, QStringLiteral("002")), "salaryvalue"), amount(djordje, "prevsalaryvalue"));
-    EXPECT_NEAR(amount(djordje, "paymentnetvalue") - amount(line(advance, QStringLiteral("002")), "paymentvalue"),
-                amount(djordje, "cash"), 0.001);
+    EXPECT_DOUBLE_EQ(number(line(advance, QStringLiteral("002")), "salaryvalue"), number(djordje, "prevsalaryvalue"));
+    EXPECT_NEAR(number(djordje, "paymentnetvalue") - number(line(advance, QStringLiteral("002")), "paymentvalue"),
+                number(djordje, "cash"), 0.001);
 
     // The recapitulation carries the earlier payments of the month.
     const QJsonObject recap = recapitulation(final).at(0).toObject();
-    EXPECT_NEAR(total(lists, "prevsalaryvalue"), amount(recap, "prevsalaryvalue"), 0.005);
-    EXPECT_NEAR(total(lists, "cash"), amount(recap, "cash"), 0.005);
+    EXPECT_NEAR(total(lists, "prevsalaryvalue"), number(recap, "prevsalaryvalue"), 0.005);
+    EXPECT_NEAR(total(lists, "cash"), number(recap, "cash"), 0.005);
 }
 
 TEST_F(PaymentLists, TheDecreasedViewTakesTheDecreasedNetAndItsGross) {
@@ -132,27 +131,27 @@ TEST_F(PaymentLists, TheDecreasedViewTakesTheDecreasedNetAndItsGross) {
         const QJsonObject d = value.toObject();
         const QJsonObject f = byCode(full, code.toLatin1().constData());
         SCOPED_TRACE(code.toStdString());
-        EXPECT_DOUBLE_EQ(amount(stored, "paymentdecreasedvalue"), amount(d, "paymentvalue"));
-        EXPECT_DOUBLE_EQ(amount(stored, "paymentvalue"), amount(f, "paymentvalue"));
-        EXPECT_DOUBLE_EQ(amount(stored, "salaryvalue"), amount(f, "salaryvalue"));
-        EXPECT_DOUBLE_EQ(amount(stored, "paymentnetvalue"), amount(d, "paymentnetvalue"));
-        EXPECT_DOUBLE_EQ(amount(d, "credits"), amount(f, "credits"));
-        if (amount(stored, "paymentdecreasedvalue") < amount(stored, "paymentvalue")) {
+        EXPECT_DOUBLE_EQ(number(stored, "paymentdecreasedvalue"), number(d, "paymentvalue"));
+        EXPECT_DOUBLE_EQ(number(stored, "paymentvalue"), number(f, "paymentvalue"));
+        EXPECT_DOUBLE_EQ(number(stored, "salaryvalue"), number(f, "salaryvalue"));
+        EXPECT_DOUBLE_EQ(number(stored, "paymentnetvalue"), number(d, "paymentnetvalue"));
+        EXPECT_DOUBLE_EQ(number(d, "credits"), number(f, "credits"));
+        if (number(stored, "paymentdecreasedvalue") < number(stored, "paymentvalue")) {
             anyDecreased = true;
-            EXPECT_LT(amount(d, "salaryvalue"), amount(f, "salaryvalue"));
-            EXPECT_DOUBLE_EQ(amount(d, "salaryvalue"), amount(d, "comparedecreasedgross"));
+            EXPECT_LT(number(d, "salaryvalue"), number(f, "salaryvalue"));
+            EXPECT_DOUBLE_EQ(number(d, "salaryvalue"), number(d, "comparedecreasedgross"));
         } else {
-            EXPECT_DOUBLE_EQ(amount(f, "salaryvalue"), amount(d, "salaryvalue"));
+            EXPECT_DOUBLE_EQ(number(f, "salaryvalue"), number(d, "salaryvalue"));
         }
     }
     EXPECT_TRUE(anyDecreased);
     const QJsonObject recap = recapitulation(id).at(0).toObject();
     const QJsonObject recapFull = recapitulation(id, {QStringLiteral("--not-decreased")}).at(0).toObject();
-    EXPECT_GT(amount(recap, "totaldecrease"), 0);
-    EXPECT_NEAR(amount(recap, "totalnotdecreased") - amount(recap, "totalcost"), amount(recap, "totaldecrease"), 0.001);
-    EXPECT_DOUBLE_EQ(amount(recapFull, "totalcost"), amount(recap, "totalnotdecreased"));
-    EXPECT_EQ(0, amount(recapFull, "totaldecrease"));
-    EXPECT_DOUBLE_EQ(amount(recapFull, "totalcost"), amount(recapFull, "totalnotdecreased"));
+    EXPECT_GT(number(recap, "totaldecrease"), 0);
+    EXPECT_NEAR(number(recap, "totalnotdecreased") - number(recap, "totalcost"), number(recap, "totaldecrease"), 0.001);
+    EXPECT_DOUBLE_EQ(number(recapFull, "totalcost"), number(recap, "totalnotdecreased"));
+    EXPECT_EQ(0, number(recapFull, "totaldecrease"));
+    EXPECT_DOUBLE_EQ(number(recapFull, "totalcost"), number(recapFull, "totalnotdecreased"));
 }
 
 }  // namespace

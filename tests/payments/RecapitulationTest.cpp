@@ -15,7 +15,6 @@ namespace {
 
 using Recapitulation = PaymentMonth;
 
-double amount(const QJsonObject& row, const char* column) { return number(row, column); }
 
 TEST_F(Recapitulation, ModesCountTheirRowsAndAnEmptyOneStillGivesARowOfZeros) {
     const qint64 id = month(QStringLiteral("2025-04-10"));
@@ -24,8 +23,8 @@ TEST_F(Recapitulation, ModesCountTheirRowsAndAnEmptyOneStillGivesARowOfZeros) {
     EXPECT_EQ(5, all.value(QStringLiteral("count")).toInt());
     for (const char* column : {"salaryvalue", "paymentvalue", "sub11", "sub12", "sub124", "sub2", "credits", "cash",
                                "regularwork", "workingyearsvalue"})
-        EXPECT_NEAR(total(lists, column), amount(all, column), 0.005) << column;
-    EXPECT_NEAR(amount(all, "salaryvalue") + amount(all, "sub12") + amount(all, "sub124"), amount(all, "totalcost"),
+        EXPECT_NEAR(total(lists, column), number(all, column), 0.005) << column;
+    EXPECT_NEAR(number(all, "salaryvalue") + number(all, "sub12") + number(all, "sub124"), number(all, "totalcost"),
                 0.005);
     EXPECT_EQ(QStringLiteral("97-PIO"), all.value(QStringLiteral("sub11paymentcode")).toString());
     EXPECT_EQ(QStringLiteral("97-PIO-2"), all.value(QStringLiteral("sub11paymentcode2")).toString());
@@ -41,8 +40,8 @@ TEST_F(Recapitulation, ModesCountTheirRowsAndAnEmptyOneStillGivesARowOfZeros) {
     EXPECT_EQ(0, countOf(16));  // nobody in working state 6
     EXPECT_EQ(0, countOf(119));
     const QJsonObject none = recapitulation(id, {QStringLiteral("--mode"), QStringLiteral("16")}).at(0).toObject();
-    EXPECT_EQ(0, amount(none, "salaryvalue"));
-    EXPECT_EQ(0, amount(none, "totalcost"));
+    EXPECT_EQ(0, number(none, "salaryvalue"));
+    EXPECT_EQ(0, number(none, "totalcost"));
     EXPECT_EQ(1, run({QStringLiteral("recapitulation"), QString::number(id), QStringLiteral("--mode"),
                       QStringLiteral("7")})
                      .code);
@@ -59,8 +58,8 @@ TEST_F(Recapitulation, GroupsByUnitAndTheirSumsMakeTheWhole) {
     const QJsonArray subUnits = recapitulation(id, {QStringLiteral("--group"), QStringLiteral("suborg")});
     ASSERT_EQ(3, subUnits.size());
     for (const char* column : {"salaryvalue", "paymentvalue", "sub12", "totalcost", "cash"}) {
-        EXPECT_NEAR(amount(all, column), total(units, column), 0.005) << column;
-        EXPECT_NEAR(amount(all, column), total(subUnits, column), 0.005) << column;
+        EXPECT_NEAR(number(all, column), total(units, column), 0.005) << column;
+        EXPECT_NEAR(number(all, column), total(subUnits, column), 0.005) << column;
     }
     // The grouping is the print's alone: the lists are in document order again.
     const QJsonArray lists = paymentLists(id);
@@ -80,10 +79,10 @@ TEST_F(Recapitulation, ChambersFeeIsTakenOnEachGroupsGross) {
         double gross = 0;
         for (const QJsonValue& u : units)
             if (u.toObject().value(QStringLiteral("organizationunit")).toString() == unit)
-                gross = amount(u.toObject(), "salaryvalue");
+                gross = number(u.toObject(), "salaryvalue");
         // Rounded to the para on the group's gross, halves away from zero.
-        EXPECT_DOUBLE_EQ(double(RND(gross * amount(fee, "taxpercent") / 100)), amount(fee, "taxvalue")) << unit.toStdString();
-        fees += amount(fee, "taxvalue");
+        EXPECT_DOUBLE_EQ(double(RND(gross * number(fee, "taxpercent") / 100)), number(fee, "taxvalue")) << unit.toStdString();
+        fees += number(fee, "taxvalue");
     }
     EXPECT_NEAR(double(fees), total(units, "chambersfee"), 0.001);
     // The larger fee first, each with its own payment data.
@@ -166,7 +165,7 @@ TEST_F(Recapitulation, SpreadsheetHoldsTheLabelsAndAmountsOfTheRecapitulation) {
     EXPECT_EQ(QStringLiteral("5"), cells.value(QStringLiteral("A2")));
     EXPECT_EQ(QStringLiteral("Redovan rad"), cells.value(QStringLiteral("B1")));
     EXPECT_EQ(QStringLiteral("Bruto vrednost zarade"), cells.value(QStringLiteral("T1")));
-    EXPECT_DOUBLE_EQ(amount(recap, "salaryvalue"), cells.value(QStringLiteral("T2")).toDouble());
+    EXPECT_DOUBLE_EQ(number(recap, "salaryvalue"), cells.value(QStringLiteral("T2")).toDouble());
     // The 41st and last column: "Akontacioni porezi i doprinosi".
     EXPECT_EQ(QStringLiteral("Akontacioni porezi i doprinosi"), cells.value(QStringLiteral("AO1")));
     EXPECT_FALSE(cells.contains(QStringLiteral("AP1")));
