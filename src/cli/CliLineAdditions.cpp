@@ -1,7 +1,10 @@
 #include "CliLineAdditions.h"
 
 #include "CliSession.h"
+#include "db/Connection.h"
 #include "db/DbError.h"
+
+#include <cmath>
 
 namespace {
 
@@ -43,7 +46,7 @@ double number(const QString& text, const QString& whole) {
     QString normalized = text.trimmed();
     normalized.replace(QLatin1Char(','), QLatin1Char('.'));
     const double value = normalized.toDouble(&ok);
-    if (!ok)
+    if (!ok || !std::isfinite(value))
         throw EDatabaseError(QStringLiteral("\"%1\" nije broj (u \"%2\").").arg(text, whole));
     return value;
 }
@@ -51,10 +54,13 @@ double number(const QString& text, const QString& whole) {
 // Replaces the detail rows of the employee's line by one row per text given
 // (filled by `fill`, so that the rows' handlers run), stores them and
 // carries them into the line.
+// The rows and the line they change are stored in one transaction, or
+// nothing is: a line the rows would make invalid keeps its old rows too.
 template <class Fill>
 void replaceRows(TSalaryDM& dm, const QString& code, TSqlQuery& rows, const QStringList& rowTexts,
                  void (TSalaryDM::*open)(qint64), void (TSalaryDM::*apply)(qint64), Fill fill) {
     const qint64 line = lineOfCode(dm, code);
+    Transaction transaction(*dm.ZConnection());
     (dm.*open)(line);
     clearRows(rows);
     for (const QString& rowText : rowTexts) {
@@ -65,6 +71,8 @@ void replaceRows(TSalaryDM& dm, const QString& code, TSqlQuery& rows, const QStr
     }
     rows.applyUpdates();
     (dm.*apply)(line);
+    dm.SalaryApply();
+    transaction.commit();
 }
 
 }  // namespace
@@ -105,14 +113,14 @@ int LineDifferences(CliSession& session, const QString& code, const QStringList&
                     rows.fieldByName(percent ? QStringLiteral("differenceperc") : QStringLiteral("differencevalue"))
                         ->setAsFloat(number(value, difference));
                 });
-    session.dm().SalaryApply();
     return 0;
 }
 
 int LineCoefficients(CliSession& session, const QString& code, const QStringList& rowTexts) {
     TSalaryDM& dm = session.dm();
+    const double fund = dm.SalaryZQ->fieldByName(QStringLiteral("workinghours"))->asFloat();
     replaceRows(dm, code, *dm.SalaryItemCoefficientZQ, rowTexts, &TSalaryDM::CoefficientsOpen,
-                &TSalaryDM::CoefficientApply, [](TSqlQuery& rows, const QString& rowText) {
+                &TSalaryDM::CoefficientApply, [fund](TSqlQuery& rows, const QString& rowText) {
                     static const char* const columns[] = {"coefficient",       "workinghours",
                                                           "nightworkinghours", "overtimehours",
                                                           "holidayworkinghours", "nightholidayworkinghours"};
@@ -121,9 +129,15 @@ int LineCoefficients(CliSession& session, const QString& code, const QStringList
                         throw EDatabaseError(QStringLiteral("Očekivano koeficijent:sati[:noćni:prekovremeni:praznik:"
                                                             "noćni praznik], a ne \"%1\".")
                                                  .arg(rowText));
-                    for (int i = 0; i < parts.size(); ++i)
-                        rows.fieldByName(QLatin1String(columns[i]))->setAsFloat(number(parts.at(i), rowText));
+                    for (int i = 0; i < parts.size(); ++i) {
+                        const double value = number(parts.at(i), rowText);
+                        // Hours of a part lie within the month's fund.
+                        if (i > 0 && (value < 0 || value > fund))
+                            throw EDatabaseError(QStringLiteral("Sati u \"%1\" moraju biti od 0 do %2.")
+                                                     .arg(rowText)
+                                                     .arg(fund));
+                        rows.fieldByName(QLatin1String(columns[i]))->setAsFloat(value);
+                    }
                 });
-    dm.SalaryApply();
     return 0;
 }

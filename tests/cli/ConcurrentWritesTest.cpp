@@ -161,6 +161,12 @@ TEST_F(ConcurrentWrites, APostedMonthAndItsKeysRefuseEveryPathAndBadNumbersAreNe
     refused(lineSet(id, QStringLiteral("001"), {QStringLiteral("workinghours=70000")}));
     refused({QStringLiteral("document"), QStringLiteral("new"), QStringLiteral("--type"), QStringLiteral("Z"),
              QStringLiteral("--month"), QStringLiteral("4294967297")});
+    // Detail rows: numbers that are not, hours beyond the month's fund, and
+    // rows that would leave the line invalid store neither rows nor line.
+    refused({QStringLiteral("line"), QStringLiteral("difference"), doc, QStringLiteral("001"), QStringLiteral("Bonus=inf")});
+    refused({QStringLiteral("line"), QStringLiteral("coefficients"), doc, QStringLiteral("002"), QStringLiteral("2:900")});
+    refused({QStringLiteral("line"), QStringLiteral("difference"), doc, QStringLiteral("001"),
+             QStringLiteral("Kazna=-99999999")});
     EXPECT_EQ(before, show(id));
 
     ok({QStringLiteral("document"), QStringLiteral("post"), doc});
