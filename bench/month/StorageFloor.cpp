@@ -109,9 +109,24 @@ double StorageFloor::insertMilliseconds(int rows) {
 
 double StorageFloor::updateMilliseconds(int rows) {
     createScratch(rows);
-    // Each row takes the values of the next sample line, so that every row really changes.
+    // Each row takes the values of the next sample line, so that every row
+    // really changes; a line keeps its document and employee, as in the editor.
     std::vector<QVariantList> values = rowValues(rows + 1);
     values.erase(values.begin());
+    QStringList changed;
+    std::vector<int> kept;
+    for (int c = 0; c < columns_.size(); ++c) {
+        if (columns_[c] == QLatin1String("employeeid") || columns_[c] == QLatin1String("salaryid"))
+            continue;
+        changed << columns_[c];
+        kept.push_back(c);
+    }
+    for (QVariantList& row : values) {
+        QVariantList only;
+        for (int c : kept)
+            only << row[c];
+        row = only;
+    }
     QSqlQuery keys = connection_.exec(
         QStringLiteral("SELECT salaryitemid FROM salaryitem WHERE salaryid = ? ORDER BY salaryitemid"), {scratch_});
     for (QVariantList& row : values) {
@@ -122,7 +137,7 @@ double StorageFloor::updateMilliseconds(int rows) {
     QElapsedTimer timer;
     timer.start();
     QSqlQuery update = prepare(connection_, QStringLiteral("UPDATE salaryitem SET %1 = ? WHERE salaryitemid = ?")
-                                                .arg(columns_.join(QStringLiteral(" = ?, "))));
+                                                .arg(changed.join(QStringLiteral(" = ?, "))));
     Transaction transaction(connection_);
     for (const QVariantList& row : values)
         run(update, row);
