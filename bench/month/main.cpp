@@ -119,8 +119,12 @@ double createFilesMilliseconds(const QString& prefix, int count, const QByteArra
 }
 
 void emptyDatabase(Connection& connection) {
+    // The tables go whatever points at what.
+    const bool mysql = connection.dialect() == SqlDialect::MySQL;
+    connection.execDirect(mysql ? QStringLiteral("SET FOREIGN_KEY_CHECKS = 0") : QStringLiteral("PRAGMA foreign_keys=OFF"));
     for (const QString& table : connection.database().tables())
         connection.execDirect(QStringLiteral("DROP TABLE %1").arg(table));
+    connection.execDirect(mysql ? QStringLiteral("SET FOREIGN_KEY_CHECKS = 1") : QStringLiteral("PRAGMA foreign_keys=ON"));
 }
 
 void runMonth(QTextStream& out, const QString& url, const Options& options) {
