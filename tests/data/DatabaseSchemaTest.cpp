@@ -85,3 +85,32 @@ TEST(DatabaseSchema, AnotherProgramsTablesUnderOurNamesAreRefusedBeforeAnythingC
     PrepareDatabase(c);
     EXPECT_TRUE(DatabaseIsCurrent(c));
 }
+
+TEST(DatabaseSchema, AnUpgradeMakesReferencesKeysAndRefusesDataThatPointsAtNothing) {
+    REQUIRE_TEST_DATABASE();
+    TestDatabase db;
+    Connection& c = db.open();
+    const bool mysql = c.dialect() == SqlDialect::MySQL;
+    // A database of the version before references were kept: a line of a
+    // document that is gone, written while nothing checked.
+    c.exec(QStringLiteral("UPDATE schemaversion SET version = 1 WHERE component = 'salary'"));
+    c.execDirect(mysql ? QStringLiteral("SET FOREIGN_KEY_CHECKS = 0") : QStringLiteral("PRAGMA foreign_keys=OFF"));
+    c.exec(QStringLiteral("INSERT INTO employee (employeeid, code) VALUES (5, 'A')"));
+    c.exec(QStringLiteral("INSERT INTO salaryitem (salaryid, employeeid) VALUES (999, 5)"));
+    c.execDirect(mysql ? QStringLiteral("SET FOREIGN_KEY_CHECKS = 1") : QStringLiteral("PRAGMA foreign_keys=ON"));
+    try {
+        PrepareDatabase(c);
+        ADD_FAILURE() << "an upgrade took a line of no document";
+    } catch (const EDatabaseError& refused) {
+        EXPECT_TRUE(refused.message().contains(QStringLiteral("salaryitem"))) << refused.message().toStdString();
+    }
+    EXPECT_EQ(1, StoredSchemaVersion(c, QStringLiteral("salary")));
+    EXPECT_EQ(1, c.scalar(QStringLiteral("SELECT COUNT(*) FROM salaryitem")).toInt());
+
+    // Put right, the upgrade goes through and the database keeps the references.
+    c.exec(QStringLiteral("INSERT INTO salary (salaryid, salarynumber) VALUES (999, 1)"));
+    PrepareDatabase(c);
+    EXPECT_EQ(2, StoredSchemaVersion(c, QStringLiteral("salary")));
+    EXPECT_THROW(c.exec(QStringLiteral("INSERT INTO salaryitem (salaryid, employeeid) VALUES (12345, 5)")), EDatabaseError);
+    EXPECT_THROW(c.exec(QStringLiteral("DELETE FROM employee WHERE employeeid = 5")), EDatabaseError);
+}
