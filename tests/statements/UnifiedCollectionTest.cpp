@@ -2,6 +2,7 @@
 
 #include "PPPPDSchema.h"
 #include "UnifiedCollection.h"
+#include "UnifiedCollectionExport.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,6 +39,12 @@ TEST(CalendarDays, LeapFebruaryShortMonthsAndLongOnes) {
     EXPECT_EQ(30, CalendarDays(2025, 11));
     EXPECT_EQ(31, CalendarDays(2025, 3));
     EXPECT_EQ(31, CalendarDays(2025, 12));
+}
+
+TEST(UnifiedCollectionFileName, TimeTaxNumberYearAndTwoDigitMonth) {
+    EXPECT_EQ(QStringLiteral("ppp_pd_20250410080503_108452716_2025_04"),
+              UnifiedCollectionFileName(QDateTime(QDate(2025, 4, 10), QTime(8, 5, 3)), QStringLiteral(" 108452716 "),
+                                        2025, 4));
 }
 
 struct Pppd : PaymentMonth {
