@@ -1,6 +1,8 @@
 #include "PaymentMonth.h"
 
 #include "PPPPDSchema.h"
+#include "SalaryDM.h"
+#include "ScriptedMessages.h"
 #include "UnifiedCollection.h"
 #include "UnifiedCollectionExport.h"
 
@@ -237,6 +239,65 @@ TEST_F(Pppd, ARowWithABadJmbgIsNamedAndNothingIsWritten) {
     EXPECT_EQ(1, schema.code);
     EXPECT_TRUE(schema.err.contains(QStringLiteral("šemi"))) << schema.err.toStdString();
     EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST_F(Pppd, SickPayRowsDeclareTheSickHoursWithTheCodeOfTheirPercentage) {
+    REQUIRE_TEST_DATABASE();
+    addEmployees(QStringLiteral("('006', 'Iva', 'Bolesna', 'y', 7, 1, 1, 80000, 0, 'n'), "
+                                "('007', 'Mira', 'Bolesna', 'y', 7, 1, 1, 80000, 0, 'n')"));
+    c->exec(QStringLiteral("UPDATE employee SET personalidentificator = CASE code WHEN '006' THEN '0101990710006' "
+                           "ELSE '0101990710007' END, communitycode = '80020', employer = 'n' WHERE code IN ('006', '007')"));
+    const qint64 id = newDocument(QStringLiteral("B"), {QStringLiteral("workinghours=176")});
+    addAll(id);
+    // Sick pay itself comes from average earnings, which this company has none
+    // of; the return only reads the stored hours and percentage.
+    c->exec(QStringLiteral("UPDATE salaryitem SET sickhours = 16, sickpercent = 70 WHERE employeeid = "
+                           "(SELECT employeeid FROM employee WHERE code = '006')"));
+    c->exec(QStringLiteral("UPDATE salaryitem SET sickhours = 24 WHERE employeeid = "
+                           "(SELECT employeeid FROM employee WHERE code = '007')"));
+    post(id);
+    const QStringList document{QStringLiteral("--document"), QString::number(id)};
+    ok(QStringList{QStringLiteral("pppd"), QStringLiteral("build")} + document);
+    const QJsonArray rows = pppd(document);
+    ASSERT_EQ(2, rows.size());
+    const QJsonObject above = rowOf(rows, QStringLiteral("0101990710006"));
+    EXPECT_EQ(QStringLiteral("101201000"), above.value(QStringLiteral("incometypecode")).toString());
+    EXPECT_EQ(16, above.value(QStringLiteral("workinghours")).toInt());
+    const QJsonObject atDefault = rowOf(rows, QStringLiteral("0101990710007"));
+    EXPECT_EQ(QStringLiteral("101202000"), atDefault.value(QStringLiteral("incometypecode")).toString());  // 65 %
+    EXPECT_EQ(24, atDefault.value(QStringLiteral("workinghours")).toInt());
+    const QString xml = QString::fromUtf8(exported(document));
+    EXPECT_TRUE(xml.contains(QStringLiteral("<tns:OznakaZaKonacnu>K</tns:OznakaZaKonacnu>")));  // sick pay is final
+}
+
+TEST_F(Pppd, BuildingReadsAFixedNumberOfStatementsWhateverTheLines) {
+    REQUIRE_TEST_DATABASE();
+    ScriptedMessages messages(ScriptedMessages::AnswerPolicy::Fail);
+    TSalaryDM dm;
+    dm.ConnectForEditing(*c, messages);
+    // Besides one insert per row, what a build sends.
+    const auto reads = [&](qint64 id) {
+        const quint64 before = c->statementCount();
+        const int rows = BuildUnifiedCollection(dm, {id, 0, 0});
+        return c->statementCount() - before - quint64(rows);
+    };
+    const qint64 five = month(QStringLiteral("2025-04-10"));
+    post(five);
+    addEmployees(QStringLiteral("('008', 'Ivan', 'Novi', 'y', 1, 1, 1, 90000, 0, 'n'), "
+                                "('009', 'Ina', 'Nova', 'y', 1, 1, 1, 90000, 0, 'n'), "
+                                "('010', 'Iris', 'Nova', 'y', 1, 1, 1, 90000, 0, 'n')"));
+    // April, paid in May: no earlier payment of its month to read.
+    const qint64 eight = ok({QStringLiteral("document"), QStringLiteral("new"), QStringLiteral("--type"),
+                             QStringLiteral("Z"), QStringLiteral("--year"), QStringLiteral("2025"),
+                             QStringLiteral("--month"), QStringLiteral("4"), QStringLiteral("--paymentdate"),
+                             QStringLiteral("2025-05-10"), QStringLiteral("workinghours=176")})
+                             .out.trimmed()
+                             .toLongLong();
+    EXPECT_EQ(QStringLiteral("8"), addAll(eight).out.trimmed());
+    post(eight);
+    const quint64 small = reads(five);
+    EXPECT_EQ(small, reads(eight));
+    EXPECT_LT(small, 30u);
 }
 
 }  // namespace
