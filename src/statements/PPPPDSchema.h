@@ -8,5 +8,5 @@
 const char* PPPPDSchemaText();
 
 // Checks a declaration against the schema: empty when it is valid, else the
-// first faults (with their line) in one message.
+// first faults (naming their elements) in one message.
 QString ValidatePPPPD(const QByteArray& xml);

@@ -77,6 +77,21 @@ QString rowFault(const TDataSet& rows) {
     return {};
 }
 
+// What the company data lack that the declaration requires; empty when nothing.
+QString companyFault(const TCompanyInfo& company) {
+    static const QRegularExpression pib(QStringLiteral("^[0-9]{9}$"));
+    static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
+    if (!pib.match(company.Code.trimmed()).hasMatch())
+        return QStringLiteral("PIB preduzeća (CompanyInfo Code) mora imati tačno 9 cifara");
+    if (!digits.match(company.Number.trimmed()).hasMatch())
+        return QStringLiteral("matični broj preduzeća (CompanyInfo Number) mora biti broj");
+    if (company.Name.trimmed().isEmpty())
+        return QStringLiteral("nedostaje naziv preduzeća (CompanyInfo Name)");
+    if (company.CommunityCode.trimmed().isEmpty())
+        return QStringLiteral("nedostaje šifra opštine sedišta (CompanyInfo CommunityCode)");
+    return {};
+}
+
 }  // namespace
 
 TUnifiedCollectionHeader ReadUnifiedCollectionHeader(TSalaryDM& dm, const TUnifiedCollectionSelection& selection) {
@@ -241,6 +256,8 @@ int ExportUnifiedCollection(TSalaryDM& dm, const TUnifiedCollectionSelection& se
                                           fault));
     }
     const TCompanyInfo company = ReadCompanyInfo(TDBIniFile(*dm.ZConnection()));
+    if (const QString fault = companyFault(company); !fault.isEmpty())
+        throw EDatabaseError(QStringLiteral("PPP-PD nije izvezen: %1.").arg(fault));
     const QByteArray text = GetReportUnifiedCollection(dm, company, header, options).toUtf8();
     if (const QString fault = ValidatePPPPD(text); !fault.isEmpty())
         throw EDatabaseError(QStringLiteral("PPP-PD nije izvezen, prijava ne odgovara šemi: %1").arg(fault));

@@ -190,6 +190,20 @@ TEST_F(Pppd, TheDeclarationIsEscapedTransliteratedAndFinalOnlyForAWholePayment) 
                                              "<tns:RedniBroj>1</tns:RedniBroj>")));
     EXPECT_FALSE(text.contains(QStringLiteral("DeklarisaniMFP")));  // no row has MFP labels
     EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("<tns:Bruto>[0-9]+\\.[0-9]{2}</tns:Bruto>"))));
+    // The schema itself refuses what the declaration must not hold.
+    QByteArray shortJmbg = xml;
+    shortJmbg.replace("<tns:IdentifikatorPrimaoca>0101990710001<", "<tns:IdentifikatorPrimaoca>010199071000<");
+    EXPECT_TRUE(ValidatePPPPD(shortJmbg).contains(QStringLiteral("IdentifikatorPrimaoca")));
+    QByteArray notFinal = xml;
+    notFinal.replace("<tns:OznakaZaKonacnu>K<", "<tns:OznakaZaKonacnu>A<");
+    EXPECT_TRUE(ValidatePPPPD(notFinal).contains(QStringLiteral("OznakaZaKonacnu")));
+    QByteArray oneDecimal = xml;
+    oneDecimal.replace(QByteArray("<tns:PIOBen>0.00<"), QByteArray("<tns:PIOBen>0.0<"));
+    EXPECT_TRUE(ValidatePPPPD(oneDecimal).contains(QStringLiteral("PIOBen")));
+    QByteArray outOfOrder = xml;
+    outOfOrder.replace("<tns:VrstaPrijave>1</tns:VrstaPrijave>", "");
+    EXPECT_FALSE(ValidatePPPPD(outOfOrder).isEmpty());
+    EXPECT_FALSE(ValidatePPPPD(xml.left(xml.size() - 5)).isEmpty());  // not well-formed
     for (const char c : xml)
         EXPECT_LT(static_cast<unsigned char>(c), 128u) << "all transliterated";
     EXPECT_NE('\n', xml.back());
@@ -230,14 +244,14 @@ TEST_F(Pppd, ARowWithABadJmbgIsNamedAndNothingIsWritten) {
     EXPECT_FALSE(QFile::exists(path));
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
 
-    // The company's tax number is checked by the schema before anything is written.
+    // The company's tax number is checked before anything is written.
     c->exec(QStringLiteral("UPDATE employee SET personalidentificator = '0101990710003' WHERE code = '003'"));
     ok(QStringList{QStringLiteral("pppd"), QStringLiteral("build")} + April2025);
     ok({QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("CompanyInfo"), QStringLiteral("Code=1084")});
     const CliResult schema = run(QStringList{QStringLiteral("pppd"), QStringLiteral("export")} + April2025
                                  + QStringList{QStringLiteral("--out"), path});
     EXPECT_EQ(1, schema.code);
-    EXPECT_TRUE(schema.err.contains(QStringLiteral("šemi"))) << schema.err.toStdString();
+    EXPECT_TRUE(schema.err.contains(QStringLiteral("PIB preduzeća"))) << schema.err.toStdString();
     EXPECT_FALSE(QFile::exists(path));
 }
 
