@@ -314,4 +314,18 @@ TEST_F(Pppd, BuildingReadsAFixedNumberOfStatementsWhateverTheLines) {
     EXPECT_LT(small, 30u);
 }
 
+TEST_F(Pppd, TheLowestBaseCountsEmployeesPaidBelowItAsIfForTheWholeFund) {
+    REQUIRE_TEST_DATABASE();
+    const qint64 id = month(QStringLiteral("2025-04-10"), {QStringLiteral("minsalaryvalue=100000")});
+    post(id);
+    ok(QStringList{QStringLiteral("pppd"), QStringLiteral("build")} + April2025);
+    const QJsonArray rows = pppd(April2025);
+    int below = 0;
+    for (const QJsonValue& row : rows)
+        below += number(row.toObject(), "salaryvalue") < 100000 ? 1 : 0;
+    ASSERT_GT(below, 0);
+    EXPECT_TRUE(QString::fromUtf8(exported(April2025))
+                    .contains(QStringLiteral("<tns:NajnizaOsnovica>%1</tns:NajnizaOsnovica>").arg(below)));
+}
+
 }  // namespace
