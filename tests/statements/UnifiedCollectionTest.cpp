@@ -163,6 +163,28 @@ TEST_F(Pppd, AnUnpostedDocumentIsRefusedAndTheStoredRowsStay) {
                                  QStringLiteral("2025"), QStringLiteral("--month"), QStringLiteral("5")});
     EXPECT_EQ(1, empty.code);
     EXPECT_TRUE(empty.err.contains(QStringLiteral("Nema proknjiženih zarada"))) << empty.err.toStdString();
+
+    // Arguments that cannot mean one selection or one filter.
+    const auto refusedWith = [&](const QStringList& args, const QString& message) {
+        const CliResult r = run(QStringList{QStringLiteral("pppd")} + args);
+        EXPECT_EQ(1, r.code) << args.join(QLatin1Char(' ')).toStdString();
+        EXPECT_TRUE(r.err.contains(message)) << r.err.toStdString();
+    };
+    refusedWith({QStringLiteral("build"), QStringLiteral("--document"), QString::number(posted), QStringLiteral("--year"),
+                 QStringLiteral("2025")},
+                QStringLiteral("--document ID ili --year"));
+    refusedWith({QStringLiteral("delete"), QStringLiteral("--year"), QStringLiteral("2025"), QStringLiteral("--month"),
+                 QStringLiteral("13")},
+                QStringLiteral("Mesec PPP-PD prijave je od 1 do 12"));
+    refusedWith(QStringList{QStringLiteral("export")} + April2025
+                    + QStringList{QStringLiteral("--only"), QStringLiteral("101101000"), QStringLiteral("--except"),
+                                  QStringLiteral("102101000"), QStringLiteral("--out"), QStringLiteral("x.xml")},
+                QStringLiteral("--only ili --except"));
+    refusedWith(QStringList{QStringLiteral("export")} + April2025
+                    + QStringList{QStringLiteral("--payer-type"), QStringLiteral("8"), QStringLiteral("--out"),
+                                  QStringLiteral("x.xml")},
+                QStringLiteral("Tip isplatioca je od 1 do 7"));
+    EXPECT_EQ(5, pppd(April2025).size());
 }
 
 TEST_F(Pppd, TheDeclarationIsEscapedTransliteratedAndFinalOnlyForAWholePayment) {
