@@ -7,6 +7,7 @@
 #include "CliOrders.h"
 #include "CliPayments.h"
 #include "CliSettings.h"
+#include "CliStatements.h"
 #include "db/DbError.h"
 #include "db/DefaultDatabase.h"
 
@@ -53,6 +54,10 @@ const char* const Usage =
     "                                       nalozi u tekstualnom modu, kako idu na štampač\n"
     "  ebank saga|halcom ID [--reference POZIV] [--dir FASCIKLA]\n"
     "                                       datoteke za elektronsko bankarstvo; ispisuje njihova imena\n"
+    "  pppd build|show|delete (--document ID | --year G --month M) [--format json|csv]\n"
+    "                                       redovi PPP-PD prijave iz proknjiženih zarada\n"
+    "  pppd export (--document ID | --year G --month M) [--payer-type N] [--only ŠIFRA | --except ŠIFRA]\n"
+    "       --out DATOTEKA                  XML prijava za objedinjenu naplatu, proverena šemom\n"
     "  demo       upiši demo preduzeće u praznu bazu\n"
     "  demo-month obračun meseca demo preduzeća bez prozora\n"
     "\n"
@@ -125,6 +130,8 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
             return CommandOrders(context);
         if (command == QLatin1String("ebank"))
             return CommandEBank(context);
+        if (command == QLatin1String("pppd"))
+            return CommandPppd(context);
         if (command == QLatin1String("demo"))
             return CommandDemo(context);
         if (command == QLatin1String("demo-month"))
