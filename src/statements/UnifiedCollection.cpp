@@ -150,6 +150,9 @@ std::vector<QVariantList> documentRows(TSalaryDM& dm, const TDocument& document)
     const TDataSet& rows = *dm.PaymentListsItemCDS;
     const TPaymentListIndex x(rows);
     const bool sickPay = document.salarytype == QLatin1Char('B');
+    // A transport allowance bears the document's single tax and no contributions.
+    const bool transport = document.salarytype == QLatin1Char('P');
+    const long double transportTaxPercent = dm.SalaryZQ->fieldByName(QStringLiteral("taxpercent"))->asFloat();
     const int days = CalendarDays(document.periodYear, document.periodMonth);
     std::vector<QVariantList> result;
     for (int r = 0; r < rows.recordCount(); ++r) {
@@ -167,6 +170,10 @@ std::vector<QVariantList> documentRows(TSalaryDM& dm, const TDocument& document)
                  x.overtimehours, x.holidayworkinghours, x.nightholidayworkinghours, x.paidleavehours,
                  x.publicholidayhours, x.maternityleavehours, x.childcareleavehours});
         const long double gross = money(x.salaryvalue);
+        const long double tax = transport ? gross - money(x.paymentvalue) : money(x.sub2);
+        const long double taxBase = !transport ? std::max<long double>(0, gross - money(x.sub2basesub))
+            : transportTaxPercent > 0            ? tax * 100 / transportTaxPercent
+                                                 : 0;
         const QString code = IncomeTypeCode(at(x.workingstateid).toLongLong(),
                                             at(x.employer).toString() == QLatin1String("y"), sickPay,
                                             sickPercent[at(x.salaryitemid).toLongLong()]);
@@ -174,8 +181,8 @@ std::vector<QVariantList> documentRows(TSalaryDM& dm, const TDocument& document)
                           at(x.personalidentificator).toString().trimmed(), at(x.firstname).toString().trimmed(),
                           at(x.lastname).toString().trimmed(), at(x.communitycode).toString().trimmed(), code, days,
                           qlonglong(qRound64(double(hours))), at(x.salaryworkinghours).toLongLong(),
-                          double(hundredths(gross)), double(hundredths(std::max<long double>(0, gross - money(x.sub2basesub)))),
-                          double(hundredths(money(x.sub2))), double(hundredths(money(x.sub1base))),
+                          double(hundredths(gross)), double(hundredths(taxBase)), double(hundredths(tax)),
+                          double(hundredths(transport ? 0 : money(x.sub1base))),
                           double(hundredths(hundredths(money(x.sub111)) + hundredths(money(x.sub121)))),
                           double(hundredths(hundredths(money(x.sub112)) + hundredths(money(x.sub122)))),
                           double(hundredths(hundredths(money(x.sub113)) + hundredths(money(x.sub123)))),
