@@ -3,6 +3,7 @@
 #include "EBankSettings.h"
 #include "Transliteration.h"
 #include "Windows1250.h"
+#include "XmlText.h"
 #include "db/DataSet.h"
 #include "db/DbError.h"
 
@@ -31,16 +32,9 @@ struct ErrandFields {
     int description, recipient, city, paycode, value, account, model, code;
 };
 
-QString escaped(QString text) {
-    return text.replace(QLatin1Char('&'), QLatin1String("&amp;"))
-        .replace(QLatin1Char('<'), QLatin1String("&lt;"))
-        .replace(QLatin1Char('>'), QLatin1String("&gt;"))
-        .replace(QLatin1Char('"'), QLatin1String("&quot;"));
-}
-
 QString element(const char* name, const QString& value) {
     const QLatin1String tag(name);
-    return QLatin1Char('<') + tag + QLatin1Char('>') + escaped(value) + QLatin1String("</") + tag + QLatin1Char('>');
+    return QLatin1Char('<') + tag + QLatin1Char('>') + XmlEscaped(value) + QLatin1String("</") + tag + QLatin1Char('>');
 }
 
 QString money(double value) { return QString::number(value, 'f', 2); }

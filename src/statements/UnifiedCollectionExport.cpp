@@ -6,6 +6,7 @@
 #include "PPPPDSchema.h"
 #include "SalaryDM.h"
 #include "Transliteration.h"
+#include "XmlText.h"
 #include "db/Connection.h"
 #include "db/DataSet.h"
 #include "db/DbError.h"
@@ -27,16 +28,9 @@ QChar firstChar(const QVariant& value) {
 
 const QString Namespace = QStringLiteral("http://pid.purs.gov.rs");
 
-QString escaped(QString text) {
-    return text.replace(QLatin1Char('&'), QLatin1String("&amp;"))
-        .replace(QLatin1Char('<'), QLatin1String("&lt;"))
-        .replace(QLatin1Char('>'), QLatin1String("&gt;"))
-        .replace(QLatin1Char('"'), QLatin1String("&quot;"));
-}
-
 QString element(const char* name, const QString& value) {
     const QLatin1String tag(name);
-    return QLatin1String("<tns:") + tag + QLatin1Char('>') + escaped(value.trimmed()) + QLatin1String("</tns:") + tag
+    return QLatin1String("<tns:") + tag + QLatin1Char('>') + XmlEscaped(value.trimmed()) + QLatin1String("</tns:") + tag
         + QLatin1Char('>');
 }
 
