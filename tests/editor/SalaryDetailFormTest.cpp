@@ -31,7 +31,19 @@ bool ColumnEditable(const SalaryLineModel& model, const char* column) {
     return model.flags(model.index(0, model.columnOf(QLatin1String(column)))).testFlag(Qt::ItemIsEditable);
 }
 
-using DetailForm = EditorFixture;
+struct DetailForm : EditorFixture {
+    // Hours typed into the first line, as the grid types them.
+    void typeHours(const char* hours) {
+        dm.SalaryItemZQ->first();
+        dm.SalaryItemZQ->edit();
+        dm.SalaryItemZQ->fieldByName(QStringLiteral("workinghours"))->setText(QLatin1String(hours));
+        dm.SalaryItemZQ->post();
+    }
+    double storedHours() {
+        return c->scalar(QStringLiteral("SELECT workinghours FROM salaryitem WHERE salaryid = ? ORDER BY sort"),
+                         {salaryid}).toDouble();
+    }
+};
 
 }  // namespace
 
@@ -67,16 +79,6 @@ TEST_F(DetailForm, ANewDocumentIsStoredByApplyWithItsLinesAndCancelKeepsNothing)
 TEST_F(DetailForm, ClosingAsksAboutUnsavedChangesCancelStaysNoDiscardsYesSaves) {
     OpenWithAllEmployees();
     TSalaryDetailForm& form = *this->form;
-    const auto typeHours = [&](const char* hours) {
-        dm.SalaryItemZQ->first();
-        dm.SalaryItemZQ->edit();
-        dm.SalaryItemZQ->fieldByName(QStringLiteral("workinghours"))->setText(QLatin1String(hours));
-        dm.SalaryItemZQ->post();
-    };
-    const auto storedHours = [&] {
-        return c->scalar(QStringLiteral("SELECT workinghours FROM salaryitem WHERE salaryid = ? ORDER BY sort"),
-                         {salaryid}).toDouble();
-    };
     form.show();
     typeHours("100");
     messages.answerCancel();
@@ -284,16 +286,6 @@ TEST_F(DetailForm, TheLinePanelOpensOnlyOncePendingEditsAreAppliedOrDiscardedAsT
     OpenWithAllEmployees();
     TSalaryDetailForm& form = *this->form;
     form.show();
-    const auto typeHours = [&](const char* hours) {
-        dm.SalaryItemZQ->first();
-        dm.SalaryItemZQ->edit();
-        dm.SalaryItemZQ->fieldByName(QStringLiteral("workinghours"))->setText(QLatin1String(hours));
-        dm.SalaryItemZQ->post();
-    };
-    const auto storedHours = [&] {
-        return c->scalar(QStringLiteral("SELECT workinghours FROM salaryitem WHERE salaryid = ? ORDER BY sort"),
-                         {salaryid}).toDouble();
-    };
     const QString panel = QStringLiteral("TSalaryEmployeeForm");
 
     typeHours("100");
@@ -373,9 +365,7 @@ TEST_F(DetailForm, AMonthChangedElsewhereIsRefusedAndReadAgainWhenTheUserSays) {
     OpenWithAllEmployees();
     // Another workstation changes the month after it was opened here.
     c->exec(QStringLiteral("UPDATE salary SET version = version + 1, baudvalue = 3000 WHERE salaryid = ?"), {salaryid});
-    dm.SalaryItemZQ->edit();
-    dm.SalaryItemZQ->fieldByName(QStringLiteral("workinghours"))->setAsFloat(100);
-    dm.SalaryItemZQ->post();
+    typeHours("100");
     messages.answerYes();
     EXPECT_FALSE(form->Apply());
     EXPECT_TRUE(messages.refusals().contains(QStringLiteral("izmenio drugi korisnik"))) << messages.refusals().toStdString();
@@ -385,9 +375,6 @@ TEST_F(DetailForm, AMonthChangedElsewhereIsRefusedAndReadAgainWhenTheUserSays) {
                            {salaryid})
                      .toInt());
     // Read again, the edit goes through.
-    dm.SalaryItemZQ->first();
-    dm.SalaryItemZQ->edit();
-    dm.SalaryItemZQ->fieldByName(QStringLiteral("workinghours"))->setAsFloat(100);
-    dm.SalaryItemZQ->post();
+    typeHours("100");
     EXPECT_TRUE(form->Apply());
 }
