@@ -134,7 +134,8 @@ TSalaryDM::TSalaryDM(QObject* parent) : TCustomDM(parent) {
 
     const auto beforePost = [this](TDataSet& dataSet) { CommonBeforePost(dataSet); };
     for (TDataSet* dataSet : {static_cast<TDataSet*>(SalaryTaxItemZQ), static_cast<TDataSet*>(SalaryCreditItemZQ),
-                              static_cast<TDataSet*>(SalaryCreditItemFrameZQ)})
+                              static_cast<TDataSet*>(SalaryCreditItemFrameZQ),
+                              static_cast<TDataSet*>(SalaryReportUnifiedCollectionZQ)})
         dataSet->BeforePost = beforePost;
     ConnectLifecycleHandlers();
     SalaryZQ->fieldByName(QStringLiteral("status"))->OnGetText = [this](const TField&, const QVariant& v, bool display) {
@@ -248,6 +249,18 @@ void TSalaryDM::CreateFieldValidations() {
         add(credits, TestTaxRate, {"creditpercent", "creditgrosspercent"});
         add(credits, TestMoney, {"creditvalue"});
     }
+
+    // A PPP-PD row corrected by hand still declares someone, under a code, for a
+    // month; an MFP label is one of 1 to 7, or 0 for none.
+    TDataSet* pppd = SalaryReportUnifiedCollectionZQ;
+    add(pppd, TestZeroLength, {"personalidentificator", "firstname", "lastname", "communitycode", "incometypecode"});
+    add(pppd, between(28, 31), {"salaryworkingdays"});
+    add(pppd, between(0, MonthHours), {"workinghours", "salaryworkinghours"});
+    add(pppd, TestMoney,
+        {"salaryvalue", "taxbase", "taxvalue", "contributionbase", "contribution1value", "contribution2value",
+         "contribution3value", "contribution4value"});
+    for (const char* label : {"mfflabel", "mfflabel2", "mfflabel3", "mfflabel4", "mfflabel5", "mfflabel6", "mfflabel7"})
+        AddValidation(FieldValidation(pppd->fieldByName(QLatin1String(label)), false, between(0, 7), required, invalid));
 }
 
 QString TSalaryDM::SalaryZQstatusGetText(const QVariant& status) const {

@@ -187,8 +187,9 @@ void TSalaryDetailForm::CreateActions() {
     SalaryCopy = NewAction(QStringLiteral("SalaryCopy"), cap("Kop&iraj"), &F::SalaryCopyExecute);
     SalaryPrint = NewAction(QStringLiteral("SalaryPrint"), cap("Š&tampaj"), &F::SalaryPrintExecute);
     SalaryDeductions = NewAction(QStringLiteral("SalaryDeductions"), cap("O&bustave"), &F::SalaryDeductionsExecute);
-    SalaryExportUnifiedCollection = LaterAction(cap("Izvezi za objedinjenu naplatu"));
-    SalaryExportUnifiedCollection->setObjectName(QStringLiteral("SalaryExportUnifiedCollection"));
+    SalaryExportUnifiedCollection = NewAction(QStringLiteral("SalaryExportUnifiedCollection"),
+                                              cap("Izvezi za objedinjenu naplatu"),
+                                              &F::SalaryExportUnifiedCollectionExecute);
     SalaryExportTreasury = LaterAction(cap("Izvezi za trezor - MZ"));
     SalaryExportTreasury->setObjectName(QStringLiteral("SalaryExportTreasury"));
     SalaryImportAttendance = LaterAction(cap("Uvezi iz evid. prisustva"));

@@ -149,6 +149,8 @@ private:
     void SalaryPaymentErrandsTextModeExecute();
     void SalaryEBankExportSagaExecute();
     void SalaryEBankExportHalcomExecute();
+    // The PPP-PD rows of this document (SalaryDetailReturns.cpp).
+    void SalaryExportUnifiedCollectionExecute();
     TReportEngine* reportEngine_ = nullptr;
 
     void CustomOKExecute();

@@ -4,6 +4,7 @@
 #include "HostResourceStrings.h"
 #include "Messages.h"
 #include "ReportEngine.h"
+#include "ReportUnifiedCollectionUnit.h"
 #include "SalaryDM.h"
 #include "SalaryEditorOpen.h"
 #include "SalaryOptionsUnit.h"
@@ -82,8 +83,7 @@ void TSalaryViewerForm::CreateActions() {
     SalaryAddPrint->setVisible(false);
 
     for (QAction* action :
-         {SalaryAnnualReportPPP, SalaryAnnualReportPPPPO, SalaryAnnualReportM4,
-          SalaryMonthlyReportExportUnifiedCollection, SalaryMonthlyReportExportTreasury,
+         {SalaryAnnualReportPPP, SalaryAnnualReportPPPPO, SalaryAnnualReportM4, SalaryMonthlyReportExportTreasury,
           SalaryMonthlyReportExportRegisterEmployee, SalaryMonthlyReportExportRegisterIncome,
           SalaryStaffReportCertificateReport, SalaryStaffReportIncomeRecapitulationReport,
           SalaryReportIncomeRecapitulationReport})
@@ -104,6 +104,10 @@ void TSalaryViewerForm::CreateActions() {
             CreditRatesManage(dm_, console_.Messages(), this);
     });
 
+    connect(SalaryMonthlyReportExportUnifiedCollection, &QAction::triggered, this, [this] {
+        if (dm_.Connected())
+            ShowReportUnifiedCollection(dm_, console_.Messages(), false, this);
+    });
     connect(SalaryOptions, &QAction::triggered, this, &TSalaryViewerForm::SalaryOptionsExecute);
     connect(CustomAdd, &QAction::triggered, this, [this] { DropDown(CustomAdd); });
     connect(SalaryReports, &QAction::triggered, this, [this] { DropDown(SalaryReports); });

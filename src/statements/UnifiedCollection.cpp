@@ -1,5 +1,6 @@
 #include "UnifiedCollection.h"
 
+#include "KeptSalaryDocument.h"
 #include "PaymentLists.h"
 #include "PaymentSets.h"
 #include "SalaryDM.h"
@@ -12,6 +13,7 @@
 
 #include <QSqlQuery>
 
+#include <map>
 #include <unordered_map>
 #include <vector>
 
@@ -83,19 +85,22 @@ struct TDocument {
     int month;
     int periodYear;  // the month the salary is for
     int periodMonth;
+    double partCoefficient;
+    QDate paid;
+    QVariant paymentdate;  // as stored, for comparisons in SQL
 };
 
 // The posted documents of the selection, as the return lists them.
 std::vector<TDocument> postedDocuments(Connection& connection, const TUnifiedCollectionSelection& s) {
     QSqlQuery query;
     if (s.salaryid > 0) {
-        query = connection.exec(QStringLiteral("SELECT salaryid, salarytype, paymentdate, year, month, status "
-                                               "FROM salary WHERE salaryid = ?"),
+        query = connection.exec(QStringLiteral("SELECT salaryid, salarytype, paymentdate, year, month, status, "
+                                               "partcoefficient FROM salary WHERE salaryid = ?"),
                                 {s.salaryid});
     } else {
         const auto [from, to] = monthSpan(s.year, s.month);
         query = connection.exec(
-            QStringLiteral("SELECT salaryid, salarytype, paymentdate, year, month, status FROM salary "
+            QStringLiteral("SELECT salaryid, salarytype, paymentdate, year, month, status, partcoefficient FROM salary "
                            "WHERE paymentdate >= ? AND paymentdate < ? AND status = 'p' "
                            "ORDER BY paymentdate DESC, salarytype DESC, year DESC, month DESC, salaryid"),
             {from, to});
@@ -107,8 +112,9 @@ std::vector<TDocument> postedDocuments(Connection& connection, const TUnifiedCol
                                                 "zarada.")
                                      .arg(s.salaryid));
         const QDate paid = StoredDate(query.value(2));
-        documents.push_back({query.value(0).toLongLong(), firstChar(query.value(1)), paid.year(),
-                             paid.month(), query.value(3).toInt(), query.value(4).toInt()});
+        documents.push_back({query.value(0).toLongLong(), firstChar(query.value(1)), paid.year(), paid.month(),
+                             query.value(3).toInt(), query.value(4).toInt(), query.value(6).toDouble(), paid,
+                             query.value(2)});
     }
     if (documents.empty())
         throw EDatabaseError(s.salaryid > 0 ? QStringLiteral("Zarada %1 ne postoji.").arg(s.salaryid)
@@ -132,7 +138,12 @@ void openDocument(TSalaryDM& dm, qint64 salaryid) {
 const QString Columns = QStringLiteral(
     "year, month, salaryid, employeeid, personalidentificator, firstname, lastname, communitycode, "
     "incometypecode, salaryworkingdays, workinghours, salaryworkinghours, salaryvalue, taxbase, taxvalue, "
-    "contributionbase, contribution1value, contribution2value, contribution3value, contribution4value");
+    "contributionbase, contribution1value, contribution2value, contribution3value, contribution4value, "
+    "mfflabel, mffvalue, mfflabel2, mffvalue2, mfflabel3, mffvalue3, mfflabel4, mffvalue4");
+constexpr int ColumnCount = 28;
+// Positions in a built row, as Columns lists them.
+enum RowColumn { EmployeeColumn = 3, CodeColumn = 8, HoursColumn = 10, GrossColumn = 12, TaxBaseColumn = 13,
+                 ContributionBaseColumn = 15 };
 
 // The rows of the open document, from its payment lists.
 std::vector<QVariantList> documentRows(TSalaryDM& dm, const TDocument& document) {
@@ -191,6 +202,86 @@ std::vector<QVariantList> documentRows(TSalaryDM& dm, const TDocument& document)
     return result;
 }
 
+// What the earlier partial payments of the month declared for an employee
+// under one income type code.
+struct TEarlier {
+    long double gross = 0;
+    long double taxBase = 0;
+    long double contributionBase = 0;
+    qint64 hours = 0;
+};
+using TEarlierKey = std::pair<qint64, QString>;  // employee, income type code
+using TEarlierDeclared = std::map<TEarlierKey, TEarlier>;
+
+// A partial payment (an advance) of the same month as `later`, paid before
+// it. Only documents of one type are parts of one payment: a transport
+// allowance is no part of the month's salary.
+bool earlierPart(const TDocument& part, const TDocument& later) {
+    return part.salaryid != later.salaryid && part.salarytype == later.salarytype
+        && part.periodYear == later.periodYear && part.periodMonth == later.periodMonth && part.partCoefficient < 100
+        && (part.paid < later.paid || (part.paid == later.paid && part.salaryid < later.salaryid));
+}
+
+void add(TEarlier& sum, long double gross, long double taxBase, long double contributionBase, qint64 hours) {
+    sum.gross += gross;
+    sum.taxBase += taxBase;
+    sum.contributionBase += contributionBase;
+    sum.hours += hours;
+}
+
+// The earlier partial payments of `later`'s month, summed for all its
+// employees at once: those being built now from their new rows, the others
+// from their stored rows.
+TEarlierDeclared earlierDeclared(Connection& connection, const std::vector<TDocument>& documents,
+                                 const std::vector<std::vector<QVariantList>>& rows, size_t later) {
+    const TDocument& d = documents[later];
+    TEarlierDeclared declared;
+    QStringList rebuilt;
+    QVariantList values{d.periodYear, d.periodMonth, QString(d.salarytype), d.paymentdate, d.paymentdate, d.salaryid};
+    for (size_t i = 0; i < documents.size(); ++i) {
+        rebuilt << QStringLiteral("?");
+        values << documents[i].salaryid;
+        if (!earlierPart(documents[i], d))
+            continue;
+        for (const QVariantList& row : rows[i])
+            add(declared[{row[EmployeeColumn].toLongLong(), row[CodeColumn].toString()}], row[GrossColumn].toDouble(),
+                row[TaxBaseColumn].toDouble(), row[ContributionBaseColumn].toDouble(),
+                row[HoursColumn].toLongLong());
+    }
+    QSqlQuery stored = connection.exec(
+        QStringLiteral("SELECT r.employeeid, r.incometypecode, SUM(r.salaryvalue), SUM(r.taxbase), "
+                       "SUM(r.contributionbase), SUM(r.workinghours) FROM salaryreportunifiedcollection AS r "
+                       "INNER JOIN salary AS s ON s.salaryid = r.salaryid WHERE s.year = ? AND s.month = ? "
+                       "AND s.salarytype = ? AND s.partcoefficient < 100 AND s.status = 'p' AND (s.paymentdate < ? "
+                       "OR (s.paymentdate = ? AND s.salaryid < ?)) AND s.salaryid NOT IN (%1) "
+                       "GROUP BY r.employeeid, r.incometypecode")
+            .arg(rebuilt.join(QLatin1Char(','))),
+        values);
+    while (stored.next())
+        add(declared[{stored.value(0).toLongLong(), stored.value(1).toString().trimmed()}], stored.value(2).toDouble(),
+            stored.value(3).toDouble(), stored.value(4).toDouble(), stored.value(5).toLongLong());
+    return declared;
+}
+
+// The MFP pairs of a row: a later payment of a month declares what its
+// earlier parts declared under the same code, as the tax administration
+// adds the parts up: 1 the tax relief they used (gross less tax base), 2
+// their contribution base, 4 their gross and 6 their effective hours. The
+// hours are those the parts declared as worked, so that the whole month's
+// hours are known when a minimum base is checked against the parts together.
+void appendMfp(QVariantList& row, const TEarlierDeclared& declared) {
+    const auto found = declared.find({row[EmployeeColumn].toLongLong(), row[CodeColumn].toString()});
+    if (found == declared.end()) {
+        // No label is 0, as the table's default has it.
+        while (row.size() < ColumnCount)
+            row << (row.size() % 2 == 0 ? QVariant(0) : QVariant(0.0));
+        return;
+    }
+    const TEarlier& e = found->second;
+    row << 1 << double(hundredths(e.gross - e.taxBase)) << 2 << double(hundredths(e.contributionBase)) << 4
+        << double(hundredths(e.gross)) << 6 << double(e.hours);
+}
+
 QString selectionCondition(const TUnifiedCollectionSelection& s) {
     return s.salaryid > 0 ? QStringLiteral("salaryid = ?") : QStringLiteral("year = ? AND month = ?");
 }
@@ -230,15 +321,25 @@ int BuildUnifiedCollection(TSalaryDM& dm, const TUnifiedCollectionSelection& sel
     Connection& connection = *dm.ZConnection();
     const std::vector<TDocument> documents = postedDocuments(connection, selection);
     // Everything is read before the first write, so a failure leaves the old rows.
+    std::vector<std::vector<QVariantList>> built;
+    {
+        const TKeptSalaryDocument kept(dm);
+        for (const TDocument& document : documents)
+            built.push_back(documentRows(dm, document));
+    }
     std::vector<QVariantList> rows;
-    for (const TDocument& document : documents)
-        for (QVariantList& row : documentRows(dm, document))
+    for (size_t d = 0; d < documents.size(); ++d) {
+        const TEarlierDeclared declared = earlierDeclared(connection, documents, built, d);
+        for (QVariantList row : built[d]) {
+            appendMfp(row, declared);
             rows.push_back(std::move(row));
+        }
+    }
     Transaction transaction(connection);
     connection.exec(QStringLiteral("DELETE FROM salaryreportunifiedcollection WHERE ") + selectionCondition(selection),
                     selectionValues(selection));
     const QString insert = QStringLiteral("INSERT INTO salaryreportunifiedcollection (%1) VALUES (%2)")
-                               .arg(Columns, QStringList(20, QStringLiteral("?")).join(QLatin1Char(',')));
+                               .arg(Columns, QStringList(ColumnCount, QStringLiteral("?")).join(QLatin1Char(',')));
     for (const QVariantList& row : rows)
         connection.exec(insert, row);
     transaction.commit();

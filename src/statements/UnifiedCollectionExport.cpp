@@ -230,11 +230,18 @@ QString UnifiedCollectionFileName(const QDateTime& now, const QString& companyCo
 
 int ExportUnifiedCollection(TSalaryDM& dm, const TUnifiedCollectionSelection& selection,
                             const TUnifiedCollectionExport& options, const QString& path) {
+    OpenReportUnifiedCollection(dm, selection);
+    return ExportLoadedUnifiedCollection(dm, selection, options, path);
+}
+
+int ExportLoadedUnifiedCollection(TSalaryDM& dm, const TUnifiedCollectionSelection& selection,
+                                  const TUnifiedCollectionExport& options, const QString& path) {
     if (options.payerType < 1 || options.payerType > 7)
         throw EDatabaseError(QStringLiteral("Tip isplatioca je od 1 do 7, a ne %1.").arg(options.payerType));
-    const TUnifiedCollectionHeader header = ReadUnifiedCollectionHeader(dm, selection);
-    OpenReportUnifiedCollection(dm, selection);
     TDataSet& rows = *dm.SalaryReportUnifiedCollectionZQ;
+    if (rows.isEditing() || rows.updatesPending())
+        throw EDatabaseError(QStringLiteral("PPP-PD nije izvezen: izmene redova nisu sačuvane."));
+    const TUnifiedCollectionHeader header = ReadUnifiedCollectionHeader(dm, selection);
     int number = 0;
     for (rows.first(); !rows.eof(); rows.next()) {
         if (!passes(rows.fieldByName(QStringLiteral("incometypecode"))->asString(), options))

@@ -45,3 +45,8 @@ QString UnifiedCollectionFileName(const QDateTime& now, const QString& companyCo
 // rows declared.
 int ExportUnifiedCollection(TSalaryDM& dm, const TUnifiedCollectionSelection& selection,
                             const TUnifiedCollectionExport& options, const QString& path);
+// The same for the rows as loaded in SalaryReportUnifiedCollectionZQ, in
+// their order there (a form exports its grid as sorted); unsaved edits of
+// the rows are refused.
+int ExportLoadedUnifiedCollection(TSalaryDM& dm, const TUnifiedCollectionSelection& selection,
+                                  const TUnifiedCollectionExport& options, const QString& path);

@@ -35,6 +35,10 @@ TEST_F(DetailErrands, OrdersPrintAndFilesAreWrittenFromTheStoredDocument) {
     }
     for (QAction* later : std::as_const(form->LaterActions))
         EXPECT_FALSE(later->isVisible()) << later->text().toStdString();
+    // The document's own PPP-PD return.
+    EXPECT_TRUE(form->SalaryExportUnifiedCollection->isVisible() && form->SalaryExportUnifiedCollection->isEnabled());
+    EXPECT_EQ(QStringLiteral("TReportUnifiedCollectionForm"),
+              ModalOpenedBy([&] { form->SalaryExportUnifiedCollection->trigger(); }));
 
     TReportEngine engine;
     const QString pdf = dir.filePath(QStringLiteral("nalozi.pdf"));

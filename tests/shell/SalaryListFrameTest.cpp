@@ -66,6 +66,7 @@ TEST(SalaryListFrame, CarriesTheCommandsWithTheirCaptionsAndShortcuts) {
     EXPECT_TRUE(form.CustomAdd->isEnabled());
     EXPECT_TRUE(form.ColumnsVisibility->isEnabled());
     EXPECT_TRUE(form.SalaryEdit->isEnabled());
+    EXPECT_TRUE(form.SalaryMonthlyReportExportUnifiedCollection->isEnabled());
     EXPECT_FALSE(form.SalaryAnnualReportPPP->isEnabled());
     EXPECT_TRUE(form.SalaryAnnualReportPPP->toolTip().contains(QStringLiteral("nije dostupno")));
     EXPECT_FALSE(form.SalaryAddPrint->isVisible()) << "the hidden toolbar button";

@@ -1,4 +1,4 @@
-#include "PaymentMonth.h"
+#include "PppdMonth.h"
 
 #include "PPPPDSchema.h"
 #include "SalaryDM.h"
@@ -49,27 +49,8 @@ TEST(UnifiedCollectionFileName, TimeTaxNumberYearAndTwoDigitMonth) {
                                         2025, 4));
 }
 
-struct Pppd : PaymentMonth {
+struct Pppd : PppdMonth {
     QTemporaryDir dir;
-
-    void SetUp() override {
-        PaymentMonth::SetUp();
-        if (IsSkipped())
-            return;
-        // Every employee needs a JMBG and a municipality in the return.
-        for (const char* code : {"001", "002", "003", "004", "005"})
-            c->exec(QStringLiteral("UPDATE employee SET personalidentificator = ?, communitycode = '80020' WHERE code = ?"),
-                    {QStringLiteral("0101990710") + QLatin1String(code), QLatin1String(code)});
-        ok({QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("CompanyInfo"),
-            QStringLiteral("Name=Javor & Šišmiš <d.o.o.>"), QStringLiteral("Code=108452716"),
-            QStringLiteral("Number=08124639"), QStringLiteral("CommunityCode=80020"),
-            QStringLiteral("Address=Žitni trg \"5\""), QStringLiteral("Telephone=021/555-333"),
-            QStringLiteral("EMail=plate@javor.rs")});
-    }
-
-    QJsonArray pppd(const QStringList& selection) {
-        return rows(QStringList{QStringLiteral("pppd"), QStringLiteral("show")} + selection);
-    }
 
     // Exports and returns the file's bytes; the file must validate.
     QByteArray exported(const QStringList& selection, const QStringList& options = {}) {
@@ -348,6 +329,54 @@ TEST_F(Pppd, TheLowestBaseCountsEmployeesPaidBelowItAsIfForTheWholeFund) {
     ASSERT_GT(below, 0);
     EXPECT_TRUE(QString::fromUtf8(exported(April2025))
                     .contains(QStringLiteral("<tns:NajnizaOsnovica>%1</tns:NajnizaOsnovica>").arg(below)));
+}
+
+TEST_F(Pppd, AFinalPaymentDeclaresTheAdvanceOfItsMonthInItsMfp) {
+    REQUIRE_TEST_DATABASE();
+    const qint64 advance = month(QStringLiteral("2025-04-05"), {QStringLiteral("partcoefficient=50")});
+    post(advance);
+    const qint64 final = month(QStringLiteral("2025-04-20"));
+    post(final);
+    // Both paid in April: the advance's pairs come from its rows built in the same run.
+    ok(QStringList{QStringLiteral("pppd"), QStringLiteral("build")} + April2025);
+    const QJsonArray month = pppd(April2025);
+    ASSERT_EQ(10, month.size());
+    const QStringList finalOnly{QStringLiteral("--document"), QString::number(final)};
+    const QStringList advanceOnly{QStringLiteral("--document"), QString::number(advance)};
+    const QJsonArray advanceRows = pppd(advanceOnly);
+    ASSERT_EQ(5, advanceRows.size());
+    const auto value = [](const QJsonObject& row, const char* name) { return row.value(QLatin1String(name)); };
+    const auto expectDeclaresTheAdvance = [&](const QJsonArray& finalRows) {
+        ASSERT_EQ(5, finalRows.size());
+        for (const QJsonValue& r : finalRows) {
+            const QJsonObject row = r.toObject();
+            const QJsonObject part = rowOf(advanceRows, value(row, "personalidentificator").toString());
+            EXPECT_EQ(1, value(row, "mfflabel").toInt());
+            EXPECT_NEAR(number(part, "salaryvalue") - number(part, "taxbase"), number(row, "mffvalue"), 0.005);
+            EXPECT_EQ(2, value(row, "mfflabel2").toInt());
+            EXPECT_NEAR(number(part, "contributionbase"), number(row, "mffvalue2"), 0.005);
+            EXPECT_EQ(4, value(row, "mfflabel3").toInt());
+            EXPECT_NEAR(number(part, "salaryvalue"), number(row, "mffvalue3"), 0.005);
+            EXPECT_EQ(6, value(row, "mfflabel4").toInt());
+            EXPECT_EQ(value(part, "workinghours").toInt(), value(row, "mffvalue4").toInt());
+            EXPECT_EQ(0, value(row, "mfflabel5").toInt());
+        }
+    };
+    expectDeclaresTheAdvance(pppd(finalOnly));
+    for (const QJsonValue& row : advanceRows)
+        EXPECT_EQ(0, row.toObject().value(QStringLiteral("mfflabel")).toInt());  // nothing was paid before it
+
+    // The final document alone reads the advance's stored rows, set-based.
+    ok(QStringList{QStringLiteral("pppd"), QStringLiteral("build")} + finalOnly);
+    expectDeclaresTheAdvance(pppd(finalOnly));
+    const QString xml = QString::fromUtf8(exported(finalOnly));
+    const QJsonObject first = pppd(finalOnly).at(0).toObject();
+    EXPECT_TRUE(xml.contains(QStringLiteral("<tns:PIOBen>0.00</tns:PIOBen><tns:DeklarisaniMFP><tns:MFP><tns:Oznaka>MFP.1"
+                                            "</tns:Oznaka><tns:Vrednost>%1</tns:Vrednost></tns:MFP>")
+                                 .arg(QString::number(number(first, "mffvalue"), 'f', 0))))
+        << xml.toStdString();
+    EXPECT_EQ(5, xml.count(QStringLiteral("<tns:Oznaka>MFP.6</tns:Oznaka>")));
+    EXPECT_TRUE(xml.contains(QStringLiteral("<tns:OznakaZaKonacnu>K</tns:OznakaZaKonacnu>")));
 }
 
 }  // namespace

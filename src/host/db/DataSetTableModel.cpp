@@ -11,12 +11,18 @@ DataSetTableModel::DataSetTableModel(TDataSet* dataSet, const QStringList& field
         rebuildColumns();
         endResetModel();
     });
+    // The dataset tells of a row after it came or went; until the views have
+    // been told, they are shown the rows as they were.
     connect(dataSet_, &TDataSet::rowsInserted, this, [this](int row) {
+        pending_ = {row, -1};
         beginInsertRows({}, row, row);
+        pending_ = {};
         endInsertRows();
     });
     connect(dataSet_, &TDataSet::rowsRemoved, this, [this](int row) {
+        pending_ = {row, +1};
         beginRemoveRows({}, row, row);
+        pending_ = {};
         endRemoveRows();
     });
     connect(dataSet_, &TDataSet::rowChanged, this, [this](int row) {
@@ -64,7 +70,15 @@ QStringList DataSetTableModel::columnsShown() const {
 }
 
 int DataSetTableModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() || !dataSet_->active() ? 0 : dataSet_->recordCount();
+    return parent.isValid() || !dataSet_->active() ? 0 : dataSet_->recordCount() + pending_.rows;
+}
+
+int DataSetTableModel::recordOf(int row) const {
+    if (pending_.rows > 0 && row >= pending_.row)
+        return row == pending_.row ? -1 : row - 1;
+    if (pending_.rows < 0 && row >= pending_.row)
+        return row + 1;
+    return row;
 }
 
 int DataSetTableModel::columnCount(const QModelIndex& parent) const {
@@ -72,12 +86,13 @@ int DataSetTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant DataSetTableModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= rowCount())
+    const int record = index.isValid() ? recordOf(index.row()) : -1;
+    if (record < 0 || record >= dataSet_->recordCount())
         return {};
     TField* field = fieldAt(index.column());
     if (!field)
         return {};
-    const QVariant& value = dataSet_->valueAt(index.row(), field->index());
+    const QVariant& value = dataSet_->valueAt(record, field->index());
     switch (role) {
     case Qt::DisplayRole:
         return field->displayTextOf(value);

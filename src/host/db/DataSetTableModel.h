@@ -39,9 +39,16 @@ signals:
 
 private:
     void rebuildColumns();
+    // The record shown in a row, while a row the dataset added or removed is
+    // being announced; -1 for the one removed.
+    int recordOf(int row) const;
 
     TDataSet* dataSet_;
     QStringList fieldNames_;
     std::vector<int> columns_;  // field indexes
     bool readOnly_ = false;
+    struct {
+        int row = -1;
+        int rows = 0;  // rows the views still count (+1) or do not count yet (-1)
+    } pending_;
 };

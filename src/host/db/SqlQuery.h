@@ -25,6 +25,7 @@ public:
     // Named parameters of the query, written ":name" in the SQL.
     void setParam(const QString& name, const QVariant& value) { params_.insert(name, value); }
     QVariant param(const QString& name) const { return params_.value(name); }
+    const QVariantMap& params() const { return params_; }
 
     // The table that posts and deletes write to, and its key column.
     void setUpdateTable(const QString& table, const QString& keyField);
