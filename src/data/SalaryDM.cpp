@@ -145,6 +145,14 @@ TSalaryDM::TSalaryDM(QObject* parent) : TCustomDM(parent) {
                                                                              bool display) {
         return display ? SalaryZQsalarytypeGetText(v) : v.toString();
     };
+    // An MFP pair without a label (0) declares nothing: it is shown empty, not as zeros.
+    for (int pair = 1; pair <= 7; ++pair)
+        for (const char* column : {"mfflabel", "mffvalue"})
+            SalaryReportUnifiedCollectionZQ
+                ->fieldByName(QLatin1String(column) + (pair == 1 ? QString() : QString::number(pair)))
+                ->OnGetText = [](const TField& field, const QVariant& v, bool display) {
+                return display && v.toDouble() == 0 ? QString() : field.formatValue(v, display);
+            };
 
     DataModuleCreate();
 }

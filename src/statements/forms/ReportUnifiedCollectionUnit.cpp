@@ -162,8 +162,17 @@ void TReportUnifiedCollectionForm::ExportUnifiedCollection(bool ask, bool exclud
 }
 
 void TReportUnifiedCollectionForm::PrintButtonClick() {
+    // MFP pairs that no row declares would only fill the paper with zeros.
+    QStringList fields = GridColumns();
+    for (int pair = 1; pair <= 7; ++pair) {
+        const QString suffix = pair == 1 ? QString() : QString::number(pair);
+        if (SumOf(rows(), QStringLiteral("mfflabel") + suffix) != 0)
+            continue;
+        fields.removeAll(QStringLiteral("mfflabel") + suffix);
+        fields.removeAll(QStringLiteral("mffvalue") + suffix);
+    }
     printGrid(QStringLiteral("PPP-PD"),
-              QStringLiteral("Godina: %1, Mesec: %2").arg(YearCB->currentText(), MonthCB->currentText()));
+              QStringLiteral("Godina: %1, Mesec: %2").arg(YearCB->currentText(), MonthCB->currentText()), fields);
 }
 
 TUnifiedCollectionForDocument::TUnifiedCollectionForDocument(TSalaryDM& dm) : dm_(dm) {

@@ -10,6 +10,7 @@
 #include "db/SqlQuery.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -35,6 +36,7 @@ void TReturnGridForm::build(const QString& caption, bool editable) {
     resize(1000, 600);
     auto* layout = new QVBoxLayout(this);
     choosers_ = new QHBoxLayout;
+    choosers_->addStretch(1);
     layout->addLayout(choosers_);
 
     auto* middle = new QHBoxLayout;
@@ -46,6 +48,12 @@ void TReturnGridForm::build(const QString& caption, bool editable) {
     grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
     grid_->horizontalHeader()->setSectionsClickable(true);
     grid_->horizontalHeader()->setSortIndicatorShown(true);
+    // Unsorted until a title is clicked: the rows come in the order they were made.
+    grid_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    // Long titles ("Šifra vrste prihoda") wrap onto a second line instead of
+    // widening a column of short values.
+    grid_->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    grid_->horizontalHeader()->setMinimumHeight(2 * grid_->horizontalHeader()->fontMetrics().lineSpacing() + 8);
     connect(grid_->horizontalHeader(), &QHeaderView::sectionClicked, this, &TReturnGridForm::sortByColumn);
     const GuardedRun guarded = [this](const std::function<void()>& operation) { return run(operation); };
     BindItemsGrid(grid_, model_, rows_, messages_, guarded);
@@ -86,6 +94,7 @@ void TReturnGridForm::build(const QString& caption, bool editable) {
 
     for (auto signal : {&TDataSet::dataReset, &TDataSet::stateChanged})
         connect(&rows_, signal, this, [this] { refreshTotal(); });
+    connect(&rows_, &TDataSet::dataReset, this, &TReturnGridForm::fitColumns);
     connect(&rows_, &TDataSet::rowChanged, this, [this] { refreshTotal(); });
     connect(&rows_, &TDataSet::rowsInserted, this, [this] { refreshTotal(); });
     connect(&rows_, &TDataSet::rowsRemoved, this, [this] { refreshTotal(); });
@@ -98,8 +107,9 @@ QComboBox* TReturnGridForm::addChooser(const QString& label, const QStringList& 
     combo->addItems(items);
     combo->setCurrentIndex(current);
     caption->setBuddy(combo);
-    choosers_->addWidget(caption);
-    choosers_->addWidget(combo);
+    choosers_->insertWidget(choosers_->count() - 1, caption);
+    choosers_->insertWidget(choosers_->count() - 1, combo);
+    choosers_->insertSpacing(choosers_->count() - 1, 12);
     connect(combo, &QComboBox::currentIndexChanged, this, [changed] { changed(); });
     return combo;
 }
@@ -133,7 +143,26 @@ QPushButton* TReturnGridForm::addButton(const QString& caption, const QString& o
 
 void TReturnGridForm::setColumns(const QStringList& fields) {
     model_->setColumns(fields);
-    grid_->resizeColumnsToContents();
+    fitColumns();
+}
+
+void TReturnGridForm::fitColumns() {
+    const QFontMetrics titles = grid_->horizontalHeader()->fontMetrics();
+    const QFontMetrics cells = grid_->fontMetrics();
+    // The first rows tell the width well enough; measuring a whole year would slow the opening.
+    const int rows = std::min(model_->rowCount(), 200);
+    for (int column = 0; column < model_->columnCount(); ++column) {
+        const QString title = model_->headerData(column, Qt::Horizontal).toString();
+        // The title on two lines, split where the longer line is shortest.
+        const QStringList words = title.split(QLatin1Char(' '));
+        int width = titles.horizontalAdvance(title);
+        for (qsizetype split = 1; split < words.size(); ++split)
+            width = std::min(width, std::max(titles.horizontalAdvance(words.mid(0, split).join(QLatin1Char(' '))),
+                                             titles.horizontalAdvance(words.mid(split).join(QLatin1Char(' ')))));
+        for (int row = 0; row < rows; ++row)
+            width = std::max(width, cells.horizontalAdvance(model_->index(row, column).data().toString()));
+        grid_->setColumnWidth(column, width + 16);
+    }
 }
 
 void TReturnGridForm::setTotal(const std::function<QString()>& text) {
@@ -178,11 +207,12 @@ bool TReturnGridForm::dropUnsaved() {
     return true;
 }
 
-void TReturnGridForm::printGrid(const QString& title, const QString& header) {
+void TReturnGridForm::printGrid(const QString& title, const QString& header, const QStringList& fields) {
     run([&] {
         rows_.checkBrowseMode();
         TReportEngine own(this, &connection_);
-        (engine_ ? *engine_ : own).ExecuteDataSetReport(title, &rows_, model_->columnsShown(), header);
+        (engine_ ? *engine_ : own)
+            .ExecuteDataSetReport(title, &rows_, fields.isEmpty() ? model_->columnsShown() : fields, header);
     });
 }
 

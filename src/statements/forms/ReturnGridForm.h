@@ -63,8 +63,9 @@ protected:
     // Drops unsaved edits before the rows are reopened for another period;
     // asks first, false when the user keeps them.
     bool dropUnsaved();
-    // The grid through the report engine: its columns, under a title and a header.
-    void printGrid(const QString& title, const QString& header);
+    // The grid through the report engine under a title and a header: its
+    // columns, or the fields given.
+    void printGrid(const QString& title, const QString& header, const QStringList& fields = {});
 
     Connection& connection() const { return connection_; }
     IMessages& messages() const { return messages_; }
@@ -73,6 +74,8 @@ protected:
 private:
     void build(const QString& caption, bool editable);
     void sortByColumn(int column);
+    // Each column as wide as its values and its title on at most two lines.
+    void fitColumns();
     void updateApply();
 
     TDataSet& rows_;

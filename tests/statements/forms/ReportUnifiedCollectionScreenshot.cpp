@@ -15,6 +15,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
 
 #include <gtest/gtest.h>
 
@@ -35,6 +37,8 @@ TEST(ReportUnifiedCollectionScreenshot, TheNewestPaidMonth) {
     QApplication::processEvents();
     const QDir shots(qEnvironmentVariable("ZARADE_SHOT_DIR"));
     form.grab().save(shots.filePath(QStringLiteral("ppp-pd.png")));
+    form.grid()->horizontalScrollBar()->setValue(form.grid()->horizontalScrollBar()->maximum());
+    form.grab().save(shots.filePath(QStringLiteral("ppp-pd-right.png")));
     EXPECT_GT(form.model()->rowCount(), 0);
     TReportEngine engine;
     engine.renderToPdf(shots.filePath(QStringLiteral("ppp-pd.pdf")));
