@@ -28,6 +28,7 @@ TReportPPPPOForm::TReportPPPPOForm(TSalaryDM& dm, IConsole& console, QWidget* pa
                       parent),
       dm_(dm), console_(console) {
     setObjectName(QStringLiteral("TReportPPPPOForm"));
+    resize(1200, 600);  // eleven columns of amounts and names
     // The certificates are issued early in the year for the one before.
     const QList<int> years = YearsWithPostedDocuments(connection());
     const int previous = QDate::currentDate().year() - 1;
@@ -64,7 +65,6 @@ int TReportPPPPOForm::year() const { return YearCB->currentText().toInt(); }
 void TReportPPPPOForm::openYear() {
     if (run([this] { OpenReportPPPPO(dm_, year()); }))
         shownYear_ = year();
-    grid()->resizeColumnsToContents();
 }
 
 void TReportPPPPOForm::yearChanged() {
