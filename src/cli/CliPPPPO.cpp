@@ -15,14 +15,6 @@ int takeYear(QStringList& args) {
     return WholeNumber(args.takeFirst(), QStringLiteral("Godina"));
 }
 
-qint64 rowId(const QString& text) {
-    bool ok = false;
-    const qint64 id = text.toLongLong(&ok);
-    if (!ok || id <= 0)
-        throw EDatabaseError(QStringLiteral("\"%1\" nije broj reda PPP-PO.").arg(text));
-    return id;
-}
-
 // Runs the work; a refusal the module explained through its messages (a
 // check of a field) becomes that message. Nothing pending is stored.
 template <class Work>
@@ -80,7 +72,7 @@ int CommandPppPo(CliContext& context) {
     if (action == QLatin1String("set")) {
         if (args.isEmpty())
             throw EDatabaseError(QStringLiteral("Upotreba: ppppo set RED polje=vrednost ..."));
-        const qint64 rowid = rowId(args.takeFirst());
+        const qint64 rowid = KeyArgument(args.takeFirst(), QStringLiteral("\"%1\" nije broj reda PPP-PO."));
         CliSession session(context);
         return explained(session, [&] { return set(session, rowid, args); });
     }

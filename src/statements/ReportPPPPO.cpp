@@ -132,6 +132,13 @@ struct TBuiltRow {
     TPPPPOAmounts amounts;
 };
 
+void reopen(TSqlQuery& rows, const QString& sql, const QString& name, const QVariant& value) {
+    rows.close();
+    rows.setSQL(sql);
+    rows.setParam(name, value);
+    rows.open();
+}
+
 void checkEmptyYear(const TSqlQuery& rows, int year) {
     if (!rows.isEmpty())
         throw EDatabaseError(
@@ -197,21 +204,16 @@ void AddToPPPPO(TPPPPOAmounts& row, const TPPPPOSource& source, double pensionRa
 
 void OpenReportPPPPO(TSalaryDM& dm, int year) {
     checkYear(year);
-    TSqlQuery& rows = *dm.SalaryReportPPPPOZQ;
-    rows.close();
-    rows.setSQL(QStringLiteral("SELECT * FROM salaryreportppppo WHERE year = :year "
-                               "ORDER BY employeename, employeeid, incometype, incometypecode, salaryreportppppoid"));
-    rows.setParam(QStringLiteral("year"), year);
-    rows.open();
+    reopen(*dm.SalaryReportPPPPOZQ,
+           QStringLiteral("SELECT * FROM salaryreportppppo WHERE year = :year "
+                          "ORDER BY employeename, employeeid, incometype, incometypecode, salaryreportppppoid"),
+           QStringLiteral("year"), year);
 }
 
 void OpenReportPPPPORow(TSalaryDM& dm, qint64 rowid) {
-    TSqlQuery& rows = *dm.SalaryReportPPPPOZQ;
-    rows.close();
-    rows.setSQL(QStringLiteral("SELECT * FROM salaryreportppppo WHERE salaryreportppppoid = :rowid"));
-    rows.setParam(QStringLiteral("rowid"), rowid);
-    rows.open();
-    if (rows.isEmpty())
+    reopen(*dm.SalaryReportPPPPOZQ, QStringLiteral("SELECT * FROM salaryreportppppo WHERE salaryreportppppoid = :rowid"),
+           QStringLiteral("rowid"), rowid);
+    if (dm.SalaryReportPPPPOZQ->isEmpty())
         throw EDatabaseError(QStringLiteral("Red PPP-PO %1 ne postoji.").arg(rowid));
 }
 

@@ -7,6 +7,7 @@
 #include "SalaryDM.h"
 #include "ScriptedEmployeePicker.h"
 #include "ScriptedMessages.h"
+#include "ShellTestConsole.h"
 #include "db/DataSetTableModel.h"
 
 #include <QApplication>
@@ -24,17 +25,6 @@ namespace {
 class PickerModule : public IModule, public TPersonnelModule {
 public:
     using TPersonnelModule::TPersonnelModule;
-};
-
-class FormConsole : public IConsole {
-public:
-    IModule* FindModule(const QString& interfaceId) override { return modules.value(interfaceId); }
-    void SetViewerGrid(QTableView*) override {}
-    IMessages& Messages() override { return messages; }
-    QWidget* MainWindow() override { return nullptr; }
-
-    QHash<QString, IModule*> modules;
-    ScriptedMessages messages{ScriptedMessages::AnswerPolicy::Yes};
 };
 
 struct PppPoForm : PaymentMonth {
@@ -59,7 +49,7 @@ TEST_F(PppPoForm, BuildsAddsAppliesAndPrintsThePreviousYear) {
     ok({QStringLiteral("pppd"), QStringLiteral("build"), QStringLiteral("--year"), QString::number(year),
         QStringLiteral("--month"), QStringLiteral("4")});
 
-    FormConsole console;
+    ShellTestConsole console;
     auto picker = std::make_unique<ScriptedEmployeePicker>(*c);
     ScriptedEmployeePicker& script = *picker;
     PickerModule personnel(std::move(picker));
