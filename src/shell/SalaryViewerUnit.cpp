@@ -4,6 +4,7 @@
 #include "HostResourceStrings.h"
 #include "Messages.h"
 #include "ReportEngine.h"
+#include "ReportPPPPOForm.h"
 #include "ReportUnifiedCollectionUnit.h"
 #include "SalaryDM.h"
 #include "SalaryEditorOpen.h"
@@ -83,7 +84,7 @@ void TSalaryViewerForm::CreateActions() {
     SalaryAddPrint->setVisible(false);
 
     for (QAction* action :
-         {SalaryAnnualReportPPP, SalaryAnnualReportPPPPO, SalaryAnnualReportM4, SalaryMonthlyReportExportTreasury,
+         {SalaryAnnualReportPPP, SalaryAnnualReportM4, SalaryMonthlyReportExportTreasury,
           SalaryMonthlyReportExportRegisterEmployee, SalaryMonthlyReportExportRegisterIncome,
           SalaryStaffReportCertificateReport, SalaryStaffReportIncomeRecapitulationReport,
           SalaryReportIncomeRecapitulationReport})
@@ -104,6 +105,7 @@ void TSalaryViewerForm::CreateActions() {
             CreditRatesManage(dm_, console_.Messages(), this);
     });
 
+    connect(SalaryAnnualReportPPPPO, &QAction::triggered, this, &TSalaryViewerForm::SalaryAnnualReportPPPPOExecute);
     connect(SalaryMonthlyReportExportUnifiedCollection, &QAction::triggered, this, [this] {
         if (dm_.Connected())
             ShowReportUnifiedCollection(dm_, console_.Messages(), false, this);
@@ -194,6 +196,17 @@ void TSalaryViewerForm::DBGDblClick(const QModelIndex& index) {
 void TSalaryViewerForm::SalaryOptionsExecute() {
     TOptionsForm form(dm_, console_.Messages(), this);
     form.exec();
+}
+
+void TSalaryViewerForm::SalaryAnnualReportPPPPOExecute() {
+    if (!dm_.Connected())
+        return;
+    try {
+        TReportPPPPOForm form(dm_, console_, this);
+        form.exec();
+    } catch (const EDatabaseError& error) {
+        console_.Messages().error(error.message());
+    }
 }
 
 bool TSalaryViewerForm::HasDocument() const { return dm_.SalaryZQ->active() && !dm_.SalaryZQ->isEmpty(); }

@@ -55,6 +55,8 @@ void TReturnGridForm::build(const QString& caption, bool editable) {
     grid_->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
     grid_->horizontalHeader()->setMinimumHeight(2 * grid_->horizontalHeader()->fontMetrics().lineSpacing() + 8);
     connect(grid_->horizontalHeader(), &QHeaderView::sectionClicked, this, &TReturnGridForm::sortByColumn);
+    // Columns fit what a newly opened or built set of rows holds.
+    connect(model_, &QAbstractItemModel::modelReset, this, &TReturnGridForm::fitColumns);
     const GuardedRun guarded = [this](const std::function<void()>& operation) { return run(operation); };
     BindItemsGrid(grid_, model_, rows_, messages_, guarded);
     middle->addWidget(grid_, 1);
@@ -94,7 +96,6 @@ void TReturnGridForm::build(const QString& caption, bool editable) {
 
     for (auto signal : {&TDataSet::dataReset, &TDataSet::stateChanged})
         connect(&rows_, signal, this, [this] { refreshTotal(); });
-    connect(&rows_, &TDataSet::dataReset, this, &TReturnGridForm::fitColumns);
     connect(&rows_, &TDataSet::rowChanged, this, [this] { refreshTotal(); });
     connect(&rows_, &TDataSet::rowsInserted, this, [this] { refreshTotal(); });
     connect(&rows_, &TDataSet::rowsRemoved, this, [this] { refreshTotal(); });
@@ -102,16 +103,21 @@ void TReturnGridForm::build(const QString& caption, bool editable) {
 
 QComboBox* TReturnGridForm::addChooser(const QString& label, const QStringList& items, int current,
                                        const std::function<void()>& changed) {
-    auto* caption = new QLabel(label, this);
     auto* combo = new QComboBox(this);
     combo->addItems(items);
     combo->setCurrentIndex(current);
-    caption->setBuddy(combo);
-    choosers_->insertWidget(choosers_->count() - 1, caption);
-    choosers_->insertWidget(choosers_->count() - 1, combo);
-    choosers_->insertSpacing(choosers_->count() - 1, 12);
+    addChooserWidget(label, combo);
     connect(combo, &QComboBox::currentIndexChanged, this, [changed] { changed(); });
     return combo;
+}
+
+void TReturnGridForm::addChooserWidget(const QString& label, QWidget* widget) {
+    auto* caption = new QLabel(label, this);
+    caption->setBuddy(widget);
+    // Before the stretch that keeps the choosers together on the left.
+    choosers_->insertWidget(choosers_->count() - 1, caption);
+    choosers_->insertWidget(choosers_->count() - 1, widget);
+    choosers_->insertSpacing(choosers_->count() - 1, 12);
 }
 
 QComboBox* TReturnGridForm::addYearChooser(const QList<int>& years, int year, const std::function<void()>& changed) {
