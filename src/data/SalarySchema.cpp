@@ -310,8 +310,8 @@ std::vector<ColumnDef> TreasuryRegisterEmployeeColumns()
         {"month", SmallInt, 0, "", "", Required},
         {"employeeid", LargeInt, 0, "", "", Required},
         {"personalidentificator", String, 20, "JMBG", ""},
-        {"firstname", String, 20, "Ime", "", Required},
-        {"lastname", String, 30, "Prezime", "", Required},
+        {"firstname", String, 50, "Ime", "", Required},
+        {"lastname", String, 50, "Prezime", "", Required},
     };
 }
 
