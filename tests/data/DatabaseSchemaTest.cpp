@@ -46,20 +46,6 @@ TEST(DatabaseSchema, ANewerDatabaseIsRefusedAndLeftAsItWas) {
     EXPECT_EQ(99, StoredSchemaVersion(c, QStringLiteral("salary")));
 }
 
-TEST(DatabaseSchema, KeysAreAssignedByTheDatabaseAndDefaultsMakeANewRowValid) {
-    REQUIRE_TEST_DATABASE();
-    TestDatabase db;
-    Connection& c = db.open();
-    c.exec(QStringLiteral("INSERT INTO salary (salarytype, salarynumber) VALUES ('Z', 1)"));
-    const qint64 first = c.lastInsertId();
-    c.exec(QStringLiteral("INSERT INTO salary (salarytype, salarynumber) VALUES ('Z', 2)"));
-    EXPECT_EQ(first + 1, c.lastInsertId());
-    QSqlQuery q = c.exec(QStringLiteral("SELECT status, baudvalue, partcoefficient FROM salary WHERE salaryid = ?"), {first});
-    ASSERT_TRUE(q.next());
-    EXPECT_EQ(QStringLiteral("n"), q.value(0).toString());
-    EXPECT_EQ(0.0, q.value(1).toDouble());
-}
-
 TEST(DatabaseSchema, AnotherProgramsTablesUnderOurNamesAreRefusedBeforeAnythingChanges) {
     REQUIRE_TEST_DATABASE();
     TestDatabase db;
