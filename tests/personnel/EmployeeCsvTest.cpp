@@ -7,14 +7,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-QString employeeText(Connection& c, const QString& code, const QString& column) {
-    return c.scalar(QStringLiteral("SELECT %1 FROM employee WHERE code = ?").arg(column), {code}).toString();
-}
-
-}  // namespace
-
 TEST(EmployeeCsv, ImportsSemicolonFileWithQuotesSerbianLettersAndBothNumberAndDateForms) {
     REQUIRE_TEST_DATABASE();
     PersonnelFixture f;
@@ -27,20 +19,16 @@ TEST(EmployeeCsv, ImportsSemicolonFileWithQuotesSerbianLettersAndBothNumberAndDa
     const EmployeeImportResult result = ImportEmployeesCsv(*f.employees, file, ImportMode::StoreValidRows);
     ASSERT_TRUE(result.ok()) << result.reportLines().join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(2, result.inserted);
-    EXPECT_EQ(QStringLiteral("Đorđe"), employeeText(f.connection, QStringLiteral("001"), QStringLiteral("firstname")));
-    EXPECT_EQ(QStringLiteral("Kneza Miloša 5; stan 3"),
-              employeeText(f.connection, QStringLiteral("001"), QStringLiteral("address")));
-    EXPECT_EQ(QStringLiteral("Bulevar\nulaz B"), employeeText(f.connection, QStringLiteral("002"), QStringLiteral("address")));
-    EXPECT_EQ(2.5, f.connection.scalar(QStringLiteral("SELECT coefficient FROM employee WHERE code = '001'")).toDouble());
-    EXPECT_EQ(85000.5,
-              f.connection.scalar(QStringLiteral("SELECT arrangedsalaryvalue FROM employee WHERE code = '001'")).toDouble());
-    EXPECT_EQ(1.75, f.connection.scalar(QStringLiteral("SELECT coefficient FROM employee WHERE code = '002'")).toDouble());
-    EXPECT_EQ(QDate(2019, 2, 1),
-              f.connection.scalar(QStringLiteral("SELECT workingfromdate FROM employee WHERE code = '002'")).toDate());
-    EXPECT_EQ(QStringLiteral("n"), employeeText(f.connection, QStringLiteral("002"), QStringLiteral("active")));
-    EXPECT_EQ(QStringLiteral("f"), employeeText(f.connection, QStringLiteral("002"), QStringLiteral("sex")));
-    EXPECT_EQ(QStringLiteral("160-0000000012345-95"),
-              employeeText(f.connection, QStringLiteral("001"), QStringLiteral("account")));
+    EXPECT_EQ(QStringLiteral("Đorđe"), f.stored("001", "firstname").toString());
+    EXPECT_EQ(QStringLiteral("Kneza Miloša 5; stan 3"), f.stored("001", "address").toString());
+    EXPECT_EQ(QStringLiteral("Bulevar\nulaz B"), f.stored("002", "address").toString());
+    EXPECT_EQ(2.5, f.stored("001", "coefficient").toDouble());
+    EXPECT_EQ(85000.5, f.stored("001", "arrangedsalaryvalue").toDouble());
+    EXPECT_EQ(1.75, f.stored("002", "coefficient").toDouble());
+    EXPECT_EQ(QDate(2019, 2, 1), f.stored("002", "workingfromdate").toDate());
+    EXPECT_EQ(QStringLiteral("n"), f.stored("002", "active").toString());
+    EXPECT_EQ(QStringLiteral("f"), f.stored("002", "sex").toString());
+    EXPECT_EQ(QStringLiteral("160-0000000012345-95"), f.stored("001", "account").toString());
 }
 
 TEST(EmployeeCsv, ReportsEveryBadRowWithItsLineAndStoresTheRest) {
@@ -78,8 +66,8 @@ TEST(EmployeeCsv, ReportsEveryBadRowWithItsLineAndStoresTheRest) {
     EXPECT_TRUE(result.stored);
     EXPECT_EQ(2, result.inserted);
     EXPECT_EQ(2, f.count(QStringLiteral("SELECT COUNT(*) FROM employee")));
-    EXPECT_EQ(QStringLiteral("Anić"), employeeText(f.connection, QStringLiteral("001"), QStringLiteral("lastname")));
-    EXPECT_EQ(3.5, f.connection.scalar(QStringLiteral("SELECT coefficient FROM employee WHERE code = '008'")).toDouble());
+    EXPECT_EQ(QStringLiteral("Anić"), f.stored("001", "lastname").toString());
+    EXPECT_EQ(3.5, f.stored("008", "coefficient").toDouble());
     // What is in memory is what is in the database.
     EXPECT_EQ(2, f.employees->EmployeeZQ->recordCount());
     EXPECT_FALSE(f.employees->EmployeeZQ->updatesPending());
@@ -99,7 +87,7 @@ TEST(EmployeeCsv, AllOrNothingStoresNoneWhenOneRowIsBad) {
     ASSERT_EQ(2u, result.rejected.size());  // 002 and 003 have no first name
     EXPECT_EQ(3, result.rejected[0].line);
     EXPECT_EQ(1, f.count(QStringLiteral("SELECT COUNT(*) FROM employee")));
-    EXPECT_EQ(QStringLiteral("Anić"), employeeText(f.connection, QStringLiteral("001"), QStringLiteral("lastname")));
+    EXPECT_EQ(QStringLiteral("Anić"), f.stored("001", "lastname").toString());
     // Memory went back as well: the register shows what the database has.
     EXPECT_EQ(1, f.employees->EmployeeZQ->recordCount());
     EXPECT_EQ(QStringLiteral("Anić"), f.field("lastname")->asString());
@@ -156,9 +144,7 @@ TEST(EmployeeCsv, ExportReadsBackIntoAnotherDatabaseUnchanged) {
         ASSERT_TRUE(result.ok()) << result.reportLines().join(QLatin1Char('\n')).toStdString();
         EXPECT_EQ(2, result.inserted);
         EXPECT_EQ(QString::fromUtf8(exported), QString::fromUtf8(ExportEmployeesCsv(*f.reopened(), delimiter)));
-        EXPECT_EQ(123456.78,
-                  f.connection.scalar(QStringLiteral("SELECT arrangedpaymentvalue FROM employee WHERE code = '001'"))
-                      .toDouble());
+        EXPECT_EQ(123456.78, f.stored("001", "arrangedpaymentvalue").toDouble());
     }
 }
 
@@ -192,7 +178,7 @@ TEST(EmployeeCsv, ControlCharactersAreRefusedWithTheirLineOnEveryPath) {
     EXPECT_TRUE(result.rejected[0].reason.contains(QStringLiteral("kontrolni znak")));
     EXPECT_TRUE(result.rejected[0].reason.contains(QStringLiteral("Ime"))) << result.rejected[0].reason.toStdString();
     EXPECT_EQ(2, f.count(QStringLiteral("SELECT COUNT(*) FROM employee")));
-    EXPECT_EQ(QStringLiteral("Ulica 1\nstan 2"), employeeText(f.connection, QStringLiteral("001"), QStringLiteral("address")));
+    EXPECT_EQ(QStringLiteral("Ulica 1\nstan 2"), f.stored("001", "address").toString());
 
     // The same rule holds for a row typed in the register.
     EXPECT_FALSE(f.add(Employee(QStringLiteral("005"), QStringLiteral("Eva\x07"), QStringLiteral("Ević"))));
@@ -217,8 +203,8 @@ TEST(EmployeeCsv, ImportsFindCodesAmongOldAndNewRowsAndLeaveTheRegisterInCodeOrd
     ASSERT_TRUE(result.ok()) << result.reportLines().join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(1, result.inserted);
     EXPECT_EQ(2, result.updated);
-    EXPECT_EQ(QStringLiteral("Cveta"), employeeText(f.connection, QStringLiteral("c"), QStringLiteral("firstname")));
-    EXPECT_EQ(QStringLiteral("Bora"), employeeText(f.connection, QStringLiteral("b"), QStringLiteral("firstname")));
+    EXPECT_EQ(QStringLiteral("Cveta"), f.stored("c", "firstname").toString());
+    EXPECT_EQ(QStringLiteral("Bora"), f.stored("b", "firstname").toString());
     EXPECT_EQ(4, f.count(QStringLiteral("SELECT COUNT(*) FROM employee")));
 
     TSqlQuery& q = *f.employees->EmployeeZQ;
