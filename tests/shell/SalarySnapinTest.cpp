@@ -8,8 +8,6 @@
 #include "ShellTestConsole.h"
 #include "TestDatabase.h"
 
-#include <QCheckBox>
-#include <QSpinBox>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -96,35 +94,4 @@ TEST(SalarySnapin, ShowingTheViewerHandsItsGridToTheConsoleAndHidingTakesItBack)
     QWidget* search = snapin->GetNavigator()->ShowNavigator(&pane);
     EXPECT_NE(nullptr, qobject_cast<TSalaryNavigatorForm*>(search));
     EXPECT_EQ(&pane, search->parentWidget());
-}
-
-TEST(SalarySnapin, TheOptionsPageIsFilledFromTheStoreAndStoresWhatItShows) {
-    REQUIRE_TEST_DATABASE();
-    TestDatabase db;
-    Connection& connection = db.open();
-    TDBIniFile store(connection);
-    store.WriteBool(SalarySection, QStringLiteral("RoundTaxes"), true);
-
-    TSalaryPackage package;
-    package.SalaryDM().SetZConnection(&connection);
-    ShellTestConsole console;
-    auto* snapin = static_cast<TSalarySnapin*>(package.Factory().CreateSnapin(console));
-    IOptionsPage* page = snapin->GetOptionsPage();
-
-    auto* frame = qobject_cast<TSalaryOptionsTabFrame*>(page->CreateFrame());
-    ASSERT_NE(nullptr, frame);
-    EXPECT_EQ(nullptr, frame->parentWidget());
-    EXPECT_TRUE(frame->RoundTaxesCB->isChecked());
-    EXPECT_TRUE(page->CheckValues());
-
-    frame->RoundTaxesCB->setChecked(false);
-    frame->NightWorkingCoefSE->setValue(30);
-    page->Update();
-    EXPECT_FALSE(store.ReadBool(SalarySection, QStringLiteral("RoundTaxes"), true));
-    EXPECT_EQ(30, store.ReadInteger(SalarySection, QStringLiteral("NightWorkingCoef"), 0));
-    EXPECT_EQ(30, package.SalaryDM().Options.NightWorkingCoef);
-
-    page->DestroyFrame();
-    EXPECT_EQ(nullptr, snapin->OptionsFrame());
-    page->Update();  // without a page there is nothing to store
 }
