@@ -1,4 +1,5 @@
 #include "ReportPPPPOForm.h"
+#include "ReportUnifiedCollectionUnit.h"
 #include "SalaryDM.h"
 #include "SalaryDetailUnit.h"
 #include "SalaryNavigatorUnit.h"
@@ -14,6 +15,7 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QTimer>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -159,6 +161,13 @@ TEST_F(SalaryList, DatesAreSearchedAsTheListShowsThemAndOneThatCannotBeReadIsRef
     EXPECT_EQ(MessageKind::Error, console.messages.shown[0].kind);
     EXPECT_TRUE(console.messages.shown[0].text.contains(QStringLiteral("30.02.2025.")));
     EXPECT_EQ(1, dm.SalaryZQ->recordCount()) << "the list keeps what it showed";
+
+    // "..." writes the date chosen in the date dialog as the list shows it.
+    console.messages.answerDate(QDate(2026, 12, 10));
+    auto* datefrom = navigator.SearchEditor->findChild<QWidget*>(QStringLiteral("datefrom"));
+    ASSERT_NE(nullptr, datefrom);
+    datefrom->findChild<QToolButton*>()->click();
+    EXPECT_EQ(QStringLiteral("10.12.2026."), navigator.SearchValue(QStringLiteral("datefrom")));
 }
 
 TEST_F(SalaryList, TheAnnualPPPPOOpensItsFormOnTheYearsOfPostedDocuments) {
@@ -173,6 +182,21 @@ TEST_F(SalaryList, TheAnnualPPPPOOpensItsFormOnTheYearsOfPostedDocuments) {
     ASSERT_TRUE(list.SalaryAnnualReportPPPPO->isEnabled());
     list.SalaryAnnualReportPPPPO->trigger();
     EXPECT_EQ(QStringLiteral("2025"), year);
+    EXPECT_EQ(QString(), console.messages.refusals());
+}
+
+TEST_F(SalaryList, TheMonthlyPPPPDOpensItsFormOnThisMonth) {
+    TSalaryViewerForm list(dm, console);
+    QString period;
+    QTimer::singleShot(0, [&] {
+        auto* form = qobject_cast<TReportUnifiedCollectionForm*>(QApplication::activeModalWidget());
+        ASSERT_NE(nullptr, form);
+        period = form->YearCB->currentText() + QLatin1Char('-') + form->MonthCB->currentText();
+        form->reject();
+    });
+    ASSERT_TRUE(list.SalaryMonthlyReportExportUnifiedCollection->isEnabled());
+    list.SalaryMonthlyReportExportUnifiedCollection->trigger();
+    EXPECT_EQ(QDate::currentDate().toString(QStringLiteral("yyyy-MM")), period);
     EXPECT_EQ(QString(), console.messages.refusals());
 }
 
