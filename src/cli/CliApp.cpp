@@ -1,5 +1,6 @@
 #include "CliApp.h"
 
+#include "CliAnnualReports.h"
 #include "CliCommands.h"
 #include "CliDemo.h"
 #include "CliDocument.h"
@@ -58,6 +59,17 @@ const char* const Usage =
     "                                       redovi PPP-PD prijave iz proknjiženih zarada\n"
     "  pppd export (--document ID | --year G --month M) [--payer-type N] [--only ŠIFRA | --except ŠIFRA]\n"
     "       --out DATOTEKA                  XML prijava za objedinjenu naplatu, proverena šemom\n"
+    "  ppp build|show|delete GODINA [--format json|csv]\n"
+    "                                       godišnji PPP iz proknjiženih zarada isplaćenih u godini\n"
+    "  ppp export GODINA --out DATOTEKA     PPP datoteka (zaglavlje i redovi razdvojeni sa ;)\n"
+    "  m4 build|show|delete GODINA [--format json|csv]\n"
+    "                                       godišnji M4 iz proknjiženih zarada i bolovanja za godinu\n"
+    "  m4 export GODINA --roll R --position P --regnumber N --out DATOTEKA\n"
+    "                                       M4 datoteka za fond PIO\n"
+    "  print AKCIJA GODINA [--employee ŠIFRA] --out DATOTEKA.pdf\n"
+    "                                       štampe godišnjih izveštaja: ReportPPPPrint,\n"
+    "                                       ReportPPPPrintIndividual, ReportPPPPrintIndividualReport\n"
+    "                                       (jednog zaposlenog), ReportM4Print, ReportM4PrintIndividual\n"
     "  demo       upiši demo preduzeće u praznu bazu\n"
     "  demo-month obračun meseca demo preduzeća bez prozora\n"
     "\n"
@@ -132,6 +144,10 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
             return CommandEBank(context);
         if (command == QLatin1String("pppd"))
             return CommandPppd(context);
+        if (command == QLatin1String("ppp"))
+            return CommandPpp(context);
+        if (command == QLatin1String("m4"))
+            return CommandM4(context);
         if (command == QLatin1String("demo"))
             return CommandDemo(context);
         if (command == QLatin1String("demo-month"))
