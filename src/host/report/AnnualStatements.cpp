@@ -171,3 +171,46 @@ TStatementBook M4Statements(const TDataSet& rows, const TDataSet* details, const
     }
     return book;
 }
+
+TTable M4ListTable(const TDataSet& rows) {
+    TTable table;
+    table.columns = {{QStringLiteral("Ime"), false, true},
+                     {QStringLiteral("JMBG"), false, false},
+                     {QStringLiteral("Meseci"), true, false},
+                     {QStringLiteral("Dani"), true, false},
+                     {QStringLiteral("Zarada -\nosnovica"), true, false},
+                     {QStringLiteral("PIO"), true, false},
+                     {QStringLiteral("Naknada\nbolov."), true, false},
+                     {QStringLiteral("PIO\nbolov."), true, false},
+                     {Text("Uveć.\nmeseci"), true, false},
+                     {Text("Uveć.\ndani"), true, false},
+                     {Text("Uveć.\nPIO"), true, false},
+                     {QStringLiteral("Radno mesto"), false, false}};
+    const char* const money[] = {"taxbase", "taxvalue", "tax1base", "tax1value"};
+    double totals[4] = {};
+    double increased = 0;
+    for (int row = 0; row < rows.recordCount(); ++row) {
+        const TRowValues v(rows, row);
+        TRow line{TRowStyle::Plain,
+                  {v.text(QStringLiteral("employeename")), v.text(QStringLiteral("employeepersonalidentificator")),
+                   HoursText(v.number(QStringLiteral("workingmonths"))),
+                   HoursText(v.number(QStringLiteral("workingdays")))}};
+        for (int i = 0; i < 4; ++i) {
+            const double value = v.number(QLatin1String(money[i]));
+            totals[i] += value;
+            line.cells << MoneyText(value);
+        }
+        increased += v.number(QStringLiteral("contribution4value"));
+        line.cells << HoursText(v.number(QStringLiteral("contribution4months")))
+                   << HoursText(v.number(QStringLiteral("contribution4days")))
+                   << MoneyText(v.number(QStringLiteral("contribution4value")))
+                   << v.text(QStringLiteral("vocation"));
+        table.rows.push_back(std::move(line));
+    }
+    TRow total{TRowStyle::Total, {QStringLiteral("Ukupno"), QString(), QString(), QString()}};
+    for (const double value : totals)
+        total.cells << MoneyText(value);
+    total.cells << QString() << QString() << MoneyText(increased) << QString();
+    table.rows.push_back(std::move(total));
+    return table;
+}

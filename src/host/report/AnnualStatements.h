@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ReportTable.h"
 #include "StatementPrintout.h"
 
 class TDataSet;
@@ -17,3 +18,6 @@ TStatementBook PPPStatementWithDocuments(const TDataSet& rows, const TDataSet& d
 // The M4 of each row, each with its employee's documents.
 TStatementBook M4Statements(const TDataSet& rows, const TDataSet* details, const TCompanyInfo& company,
                             const QString& issueDate);
+
+// The M4 list: a line per row with the service, the amounts and their totals.
+TTable M4ListTable(const TDataSet& rows);

@@ -270,7 +270,8 @@ void TReportEngine::ExecuteSalaryPPPPOReport(D rows, S issueDate) {
 }
 
 void TReportEngine::ExecuteSalaryM4KReport(D rows, S issueDate) {
-    Execute(AnnualReport(QStringLiteral("Obrazac M-4K"), rows, nullptr, issueDate));
+    ExecuteTables(AnnualReport(QStringLiteral("Obrazac M-4K"), rows, nullptr, issueDate),
+                  {rows ? M4ListTable(*rows) : TTable{}});
 }
 
 void TReportEngine::ExecuteSalaryM4IndividualReport(D rows, D details, S issueDate) {

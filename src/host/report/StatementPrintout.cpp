@@ -8,14 +8,17 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 
 constexpr double TablePoints = 9;
 constexpr double DetailPoints = 7.5;
 
-TTable Pairs(const std::vector<TRow>& rows, double widthMm) {
+// Labels and values: a box reads left to right, amounts line up on the right.
+TTable Pairs(const std::vector<TRow>& rows, double widthMm, bool numeric) {
     TTable table;
-    table.columns = {{QString(), false, true}, {QString(), true, false}};
+    table.columns = {{QString(), false, numeric}, {QString(), numeric, !numeric}};
     table.rows = rows;
     table.showHeader = false;
     table.widthMm = widthMm;
@@ -69,12 +72,14 @@ int TStatementPrintout::paint(QPainter& painter, QPagedPaintDevice& device) cons
         const TStatementPage& sheet = book_.pages[size_t(index)];
         const double top = PaintPageHeading(&painter, device, page, heading, true);
         const double bottom = page.area().height() - PageFootHeight(device) - metrics.lineSpacing() * 5;
-        const TTable box = Pairs(BoxRows(sheet.box), 0);
-        const TTable amounts = Pairs(sheet.amounts, 0);
+        const TTable box = Pairs(BoxRows(sheet.box), 130, false);
+        const TTable amounts = Pairs(sheet.amounts, 130, true);
+        // The box and the amounts read better narrower than the page.
+        const double narrow = std::min(width, page.mm(box.widthMm));
         const auto layout = [&](bool paint, double scale) {
             double y = 0;
-            y += PaintTable(painter, box, device, width / scale, TablePoints, y, paint) + page.mm(5);
-            y += PaintTable(painter, amounts, device, width / scale, TablePoints, y, paint) + page.mm(5);
+            y += PaintTable(painter, box, device, narrow / scale, TablePoints, y, paint) + page.mm(5);
+            y += PaintTable(painter, amounts, device, narrow / scale, TablePoints, y, paint) + page.mm(5);
             y += PaintTable(painter, sheet.details, device, width / scale, DetailPoints, y, paint);
             return y;
         };

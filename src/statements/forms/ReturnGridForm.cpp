@@ -35,6 +35,7 @@ void TReturnGridForm::build(const QString& caption, bool editable) {
     resize(1000, 600);
     auto* layout = new QVBoxLayout(this);
     choosers_ = new QHBoxLayout;
+    choosers_->addStretch(1);
     layout->addLayout(choosers_);
 
     auto* middle = new QHBoxLayout;
@@ -86,6 +87,8 @@ void TReturnGridForm::build(const QString& caption, bool editable) {
 
     for (auto signal : {&TDataSet::dataReset, &TDataSet::stateChanged})
         connect(&rows_, signal, this, [this] { refreshTotal(); });
+    // Columns take the width of what they show once rows are there.
+    connect(&rows_, &TDataSet::dataReset, this, [this] { fitColumns(); });
     connect(&rows_, &TDataSet::rowChanged, this, [this] { refreshTotal(); });
     connect(&rows_, &TDataSet::rowsInserted, this, [this] { refreshTotal(); });
     connect(&rows_, &TDataSet::rowsRemoved, this, [this] { refreshTotal(); });
@@ -98,8 +101,9 @@ QComboBox* TReturnGridForm::addChooser(const QString& label, const QStringList& 
     combo->addItems(items);
     combo->setCurrentIndex(current);
     caption->setBuddy(combo);
-    choosers_->addWidget(caption);
-    choosers_->addWidget(combo);
+    // Choosers line up on the left; the stretch after them keeps them their size.
+    choosers_->insertWidget(choosers_->count() - 1, caption);
+    choosers_->insertWidget(choosers_->count() - 1, combo);
     connect(combo, &QComboBox::currentIndexChanged, this, [changed] { changed(); });
     return combo;
 }
@@ -133,7 +137,15 @@ QPushButton* TReturnGridForm::addButton(const QString& caption, const QString& o
 
 void TReturnGridForm::setColumns(const QStringList& fields) {
     model_->setColumns(fields);
+    fitColumns();
+}
+
+void TReturnGridForm::fitColumns() {
     grid_->resizeColumnsToContents();
+    // A long address or name is shortened rather than pushing the amounts out of sight.
+    const int widest = grid_->fontMetrics().averageCharWidth() * 32;
+    for (int column = 0; column < model_->columnCount(); ++column)
+        grid_->setColumnWidth(column, std::min(grid_->columnWidth(column), widest));
 }
 
 void TReturnGridForm::setTotal(const std::function<QString()>& text) {
@@ -179,10 +191,16 @@ bool TReturnGridForm::dropUnsaved() {
 }
 
 void TReturnGridForm::printGrid(const QString& title, const QString& header) {
+    print([&](TReportEngine& engine) {
+        engine.ExecuteDataSetReport(title, &rows_, model_->columnsShown(), header);
+    });
+}
+
+void TReturnGridForm::print(const std::function<void(TReportEngine&)>& operation) {
     run([&] {
         rows_.checkBrowseMode();
         TReportEngine own(this, &connection_);
-        (engine_ ? *engine_ : own).ExecuteDataSetReport(title, &rows_, model_->columnsShown(), header);
+        operation(engine_ ? *engine_ : own);
     });
 }
 
