@@ -66,8 +66,10 @@ TEST(SalaryListFrame, CarriesTheCommandsWithTheirCaptionsAndShortcuts) {
     EXPECT_TRUE(form.CustomAdd->isEnabled());
     EXPECT_TRUE(form.ColumnsVisibility->isEnabled());
     EXPECT_TRUE(form.SalaryEdit->isEnabled());
-    EXPECT_FALSE(form.SalaryAnnualReportPPP->isEnabled());
-    EXPECT_TRUE(form.SalaryAnnualReportPPP->toolTip().contains(QStringLiteral("nije dostupno")));
+    EXPECT_TRUE(form.SalaryAnnualReportPPP->isEnabled());
+    EXPECT_TRUE(form.SalaryAnnualReportM4->isEnabled());
+    EXPECT_FALSE(form.SalaryStaffReportCertificateReport->isEnabled());
+    EXPECT_TRUE(form.SalaryStaffReportCertificateReport->toolTip().contains(QStringLiteral("nije dostupno")));
     EXPECT_FALSE(form.SalaryAddPrint->isVisible()) << "the hidden toolbar button";
 }
 

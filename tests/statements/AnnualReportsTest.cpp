@@ -188,6 +188,18 @@ TEST_F(AnnualYear, TwelveMonthsAddUpToTheirPaymentListsAndServiceCarriesThirtyDa
     EXPECT_TRUE(lines[1].startsWith("0101990710001;Ana;Marija Ili\xe6;" + QByteArray::number(number(ana, "taxbase"), 'g', 15)))
         << lines[1].toStdString();
 
+    // The forms' prints of a year from the command line: a page per employee,
+    // or one employee's statement with the documents behind it.
+    const QString pdf = dir.filePath(QStringLiteral("print.pdf"));
+    EXPECT_EQ(pdf + QStringLiteral(" (5 str.)\n"),
+              ok({QStringLiteral("print"), QStringLiteral("ReportM4PrintIndividual"), QStringLiteral("2025"),
+                  QStringLiteral("--out"), pdf})
+                  .out);
+    EXPECT_EQ(pdf + QStringLiteral(" (1 str.)\n"),
+              ok({QStringLiteral("print"), QStringLiteral("ReportPPPPrintIndividualReport"), QStringLiteral("2025"),
+                  QStringLiteral("--employee"), QStringLiteral("001"), QStringLiteral("--out"), pdf})
+                  .out);
+
     // A year already built is refused, and stays as it was.
     EXPECT_EQ(1, run({QStringLiteral("ppp"), QStringLiteral("build"), QStringLiteral("2025")}).code);
     EXPECT_EQ(ppp, rows({QStringLiteral("ppp"), QStringLiteral("show"), QStringLiteral("2025")}));
