@@ -10,8 +10,6 @@
 #include "db/DbError.h"
 #include "db/SqlQuery.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
 
 namespace {
 
@@ -24,16 +22,6 @@ int TakeYear(QStringList& args) {
     if (!ok)
         throw EDatabaseError(QStringLiteral("Godina mora biti ceo broj, a ne \"%1\".").arg(text));
     return year;
-}
-
-void ShowRows(const CliContext& context, const TDataSet& rows, const QString& format) {
-    if (format == QLatin1String("csv")) {
-        WriteCsv(rows, context.out);
-        return;
-    }
-    QJsonObject object;
-    object.insert(QStringLiteral("rows"), JsonRows(rows));
-    context.out << QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
 
 // What differs between the two reports on the command line.
@@ -56,7 +44,7 @@ int RunAnnual(CliContext& context, const AnnualCommand& command,
         RefuseLeftovers(args);
         CliSession session(context);
         command.open(session.dm(), year);
-        ShowRows(context, *(session.dm().*command.rows), format);
+        WriteRows(*(session.dm().*command.rows), format, context.out);
         return 0;
     }
     if (action == QLatin1String("build") || action == QLatin1String("delete")) {

@@ -18,6 +18,8 @@ QJsonObject JsonRow(const TDataSet& dataSet);
 QJsonArray JsonRows(const TDataSet& dataSet);
 // The header row and every record, separated by ';'.
 void WriteCsv(const TDataSet& dataSet, QTextStream& out);
+// Every record as CSV, or as JSON under "rows", by the "--format" value.
+void WriteRows(const TDataSet& dataSet, const QString& format, QTextStream& out);
 
 // Takes "NAME VALUE" out of the arguments; empty when NAME is not there,
 // refused when VALUE is empty.

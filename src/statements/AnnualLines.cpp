@@ -98,11 +98,13 @@ void OpenAnnualReport(TSqlQuery& rows, const QString& table, int year) {
     rows.open();
 }
 
-void AppendReportRow(TDataSet& rows, const QVariantMap& values) {
+namespace {
+
+void appendRow(TDataSet& rows, const QVariantMap& values) {
     rows.append();
     for (auto it = values.cbegin(); it != values.cend(); ++it) {
         TField* field = rows.fieldByName(it.key());
-        // A text longer than its column is cut, as the register's own fields may be longer.
+        // A text longer than its column is cut: the register's own fields may be longer.
         if (it.value().typeId() == QMetaType::QString && field->size() > 0)
             field->setValue(it.value().toString().left(field->size()));
         else
@@ -111,17 +113,39 @@ void AppendReportRow(TDataSet& rows, const QVariantMap& values) {
     rows.post();
 }
 
-void StoreNewReportRows(TSqlQuery& rows, const QString& caption, int year) {
+[[noreturn]] void refuseBuilt(const QString& caption, int year) {
+    throw EDatabaseError(
+        QStringLiteral("%1 za %2. godinu već postoji; izbrišite ga pre nove izrade.").arg(caption).arg(year));
+}
+
+}  // namespace
+
+void AppendReportRows(TDataSet& rows, const std::vector<QVariantMap>& values) {
+    rows.disableControls();
+    try {
+        for (const QVariantMap& row : values)
+            appendRow(rows, row);
+    } catch (...) {
+        rows.enableControls();
+        throw;
+    }
+    rows.enableControls();
+    rows.first();
+}
+
+int BuildAnnualReport(TSqlQuery& rows, const QString& caption, int year, const std::function<int()>& addAll) {
+    if (!rows.isEmpty())
+        refuseBuilt(caption, year);
+    const int added = addAll();
     Connection& connection = *rows.connection();
     Transaction transaction(connection);
     const QVariant existing = connection.scalar(
         QStringLiteral("SELECT COUNT(*) FROM %1 WHERE year = ?").arg(rows.updateTable()), {year});
     if (existing.toInt() > 0)
-        throw EDatabaseError(QStringLiteral("%1 za %2. godinu već postoji; izbrišite ga pre nove izrade.")
-                                 .arg(caption)
-                                 .arg(year));
+        refuseBuilt(caption, year);
     rows.applyUpdates();
     transaction.commit();
+    return added;
 }
 
 int DeleteAnnualReport(Connection& connection, const QString& table, int year) {

@@ -61,10 +61,13 @@ void CheckReportYear(int year);
 
 // Opens `rows` on the year's rows of its table, in the order they were added.
 void OpenAnnualReport(TSqlQuery& rows, const QString& table, int year);
-// Appends a row to the rows (cached until applied): its fields by name.
-void AppendReportRow(TDataSet& rows, const QVariantMap& values);
-// Stores the rows appended to `rows`, opened on a year that had none, in one
-// transaction; refused when the year already has rows.
-void StoreNewReportRows(TSqlQuery& rows, const QString& caption, int year);
+// Appends a row per map of values by field name (cached until applied); the
+// grid is refreshed once, at the end, on the first row.
+void AppendReportRows(TDataSet& rows, const std::vector<QVariantMap>& values);
+// Builds a year from scratch: `rows` open on the year and empty (refused
+// otherwise), `addAll` appends the year's rows, which are stored in one
+// transaction, refused when another workstation stored the year meanwhile.
+// The number of rows.
+int BuildAnnualReport(TSqlQuery& rows, const QString& caption, int year, const std::function<int()>& addAll);
 // Deletes the year's rows; the number deleted.
 int DeleteAnnualReport(Connection& connection, const QString& table, int year);

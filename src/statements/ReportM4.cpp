@@ -107,46 +107,37 @@ int AddAllReportM4(TSalaryDM& dm, int year) {
     std::unordered_map<qint64, TM4Amounts> amounts;
     ForEachAnnualLine(dm, Documents, {year},
                       [&amounts](const TAnnualLine& line) { amounts[line.employeeid].add(M4AmountsOfLine(line)); });
-    rows.disableControls();
-    try {
-        for (const TAnnualEmployee& e : employees) {
-            TM4Amounts a = amounts[e.employeeid];
-            a.carryDays();
-            QVariantMap values{{QStringLiteral("year"), year},
-                               {QStringLiteral("employeeid"), e.employeeid},
-                               {QStringLiteral("employeename"), e.name()},
-                               {QStringLiteral("employeepersonalidentificator"), e.personalidentificator},
-                               {QStringLiteral("workingmonths"), double(a.workingmonths)},
-                               {QStringLiteral("workingdays"), double(a.workingdays)},
-                               {QStringLiteral("taxbase"), double(RND(a.taxbase))},
-                               {QStringLiteral("taxvalue"), double(a.taxvalue)},
-                               {QStringLiteral("tax1base"), double(RND(a.tax1base))},
-                               {QStringLiteral("tax1value"), double(a.tax1value)},
-                               {QStringLiteral("contribution4months"), double(a.contribution4months)},
-                               {QStringLiteral("contribution4days"), double(a.contribution4days)},
-                               {QStringLiteral("contribution4value"), double(a.contribution4value)}};
-            if (increasedService(e.workingstateid)) {
-                values.insert(QStringLiteral("vocation"), e.vocation);
-                values.insert(QStringLiteral("vocationcode"), e.vocationcode);
-            }
-            AppendReportRow(rows, values);
+    std::vector<QVariantMap> values;
+    for (const TAnnualEmployee& e : employees) {
+        TM4Amounts a = amounts[e.employeeid];
+        a.carryDays();
+        QVariantMap row{{QStringLiteral("year"), year},
+                        {QStringLiteral("employeeid"), e.employeeid},
+                        {QStringLiteral("employeename"), e.name()},
+                        {QStringLiteral("employeepersonalidentificator"), e.personalidentificator},
+                        {QStringLiteral("workingmonths"), double(a.workingmonths)},
+                        {QStringLiteral("workingdays"), double(a.workingdays)},
+                        {QStringLiteral("taxbase"), double(RND(a.taxbase))},
+                        {QStringLiteral("taxvalue"), double(a.taxvalue)},
+                        {QStringLiteral("tax1base"), double(RND(a.tax1base))},
+                        {QStringLiteral("tax1value"), double(a.tax1value)},
+                        {QStringLiteral("contribution4months"), double(a.contribution4months)},
+                        {QStringLiteral("contribution4days"), double(a.contribution4days)},
+                        {QStringLiteral("contribution4value"), double(a.contribution4value)}};
+        if (increasedService(e.workingstateid)) {
+            row.insert(QStringLiteral("vocation"), e.vocation);
+            row.insert(QStringLiteral("vocationcode"), e.vocationcode);
         }
-    } catch (...) {
-        rows.enableControls();
-        throw;
+        values.push_back(std::move(row));
     }
-    rows.enableControls();
-    rows.first();
+    AppendReportRows(rows, values);
     return int(employees.size());
 }
 
 int BuildReportM4(TSalaryDM& dm, int year) {
     OpenReportM4(dm, year);
-    if (!dm.SalaryReportM4ZQ->isEmpty())
-        throw EDatabaseError(QStringLiteral("M4 za %1. godinu već postoji; izbrišite ga pre nove izrade.").arg(year));
-    const int added = AddAllReportM4(dm, year);
-    StoreNewReportRows(*dm.SalaryReportM4ZQ, QStringLiteral("M4"), year);
-    return added;
+    return BuildAnnualReport(*dm.SalaryReportM4ZQ, QStringLiteral("M4"), year,
+                             [&] { return AddAllReportM4(dm, year); });
 }
 
 int DeleteReportM4(Connection& connection, int year) { return DeleteAnnualReport(connection, Table, year); }

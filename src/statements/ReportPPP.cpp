@@ -70,37 +70,28 @@ int AddAllReportPPP(TSalaryDM& dm, int year) {
     std::unordered_map<qint64, TPPPAmounts> amounts;
     ForEachAnnualLine(dm, Documents, documentValues(year),
                       [&amounts](const TAnnualLine& line) { amounts[line.employeeid].add(PPPAmountsOfLine(line)); });
-    rows.disableControls();
-    try {
-        for (const TAnnualEmployee& e : employees) {
-            const TPPPAmounts& a = amounts[e.employeeid];
-            AppendReportRow(rows, {{QStringLiteral("year"), year},
-                                   {QStringLiteral("employeeid"), e.employeeid},
-                                   {QStringLiteral("employeename"), e.name()},
-                                   {QStringLiteral("employeecityaddress"), e.city + QStringLiteral(", ") + e.address},
-                                   {QStringLiteral("employeepersonalidentificator"), e.personalidentificator},
-                                   {QStringLiteral("taxbase"), double(a.taxbase)},
-                                   {QStringLiteral("taxvalue"), double(a.taxvalue)},
-                                   {QStringLiteral("tax1value"), double(a.tax1value)},
-                                   {QStringLiteral("tax2value"), double(a.tax2value)},
-                                   {QStringLiteral("tax3value"), double(a.tax3value)}});
-        }
-    } catch (...) {
-        rows.enableControls();
-        throw;
+    std::vector<QVariantMap> values;
+    for (const TAnnualEmployee& e : employees) {
+        const TPPPAmounts& a = amounts[e.employeeid];
+        values.push_back({{QStringLiteral("year"), year},
+                          {QStringLiteral("employeeid"), e.employeeid},
+                          {QStringLiteral("employeename"), e.name()},
+                          {QStringLiteral("employeecityaddress"), e.city + QStringLiteral(", ") + e.address},
+                          {QStringLiteral("employeepersonalidentificator"), e.personalidentificator},
+                          {QStringLiteral("taxbase"), double(a.taxbase)},
+                          {QStringLiteral("taxvalue"), double(a.taxvalue)},
+                          {QStringLiteral("tax1value"), double(a.tax1value)},
+                          {QStringLiteral("tax2value"), double(a.tax2value)},
+                          {QStringLiteral("tax3value"), double(a.tax3value)}});
     }
-    rows.enableControls();
-    rows.first();
+    AppendReportRows(rows, values);
     return int(employees.size());
 }
 
 int BuildReportPPP(TSalaryDM& dm, int year) {
     OpenReportPPP(dm, year);
-    if (!dm.SalaryReportPPPZQ->isEmpty())
-        throw EDatabaseError(QStringLiteral("PPP za %1. godinu već postoji; izbrišite ga pre nove izrade.").arg(year));
-    const int added = AddAllReportPPP(dm, year);
-    StoreNewReportRows(*dm.SalaryReportPPPZQ, QStringLiteral("PPP"), year);
-    return added;
+    return BuildAnnualReport(*dm.SalaryReportPPPZQ, QStringLiteral("PPP"), year,
+                             [&] { return AddAllReportPPP(dm, year); });
 }
 
 int DeleteReportPPP(Connection& connection, int year) { return DeleteAnnualReport(connection, Table, year); }
