@@ -1,9 +1,9 @@
 #include "ReportM4.h"
 
 #include "AnnualLines.h"
+#include "AnnualReportFiles.h"
 #include "CalcRounding.h"
 #include "DBIniFile.h"
-#include "ReportPPP.h"
 #include "SalaryDM.h"
 #include "db/DataSet.h"
 #include "db/DbError.h"

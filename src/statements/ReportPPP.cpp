@@ -1,17 +1,16 @@
 #include "ReportPPP.h"
 
 #include "AnnualLines.h"
+#include "AnnualReportFiles.h"
 #include "CalcRounding.h"
 #include "DBIniFile.h"
 #include "SalaryDM.h"
-#include "Windows1250.h"
 #include "db/DataSet.h"
 #include "db/DbError.h"
 #include "db/Field.h"
 #include "db/SqlQuery.h"
 
 #include <QDate>
-#include <QSaveFile>
 
 #include <cmath>
 #include <unordered_map>
@@ -135,13 +134,6 @@ void PrepareReportPPPDetails(TSalaryDM& dm, int year, qint64 employeeId, TDataSe
     details.appendRecords(std::move(rows));
 }
 
-QPair<QString, QString> SplitAtFirstBlank(const QString& name) {
-    const qsizetype blank = name.indexOf(QLatin1Char(' '));
-    if (blank < 0)
-        return {name, QString()};
-    return {name.left(blank), name.mid(blank + 1)};
-}
-
 QStringList ReportPPPFileLines(const TDataSet& rows, const QString& code, const QString& number, int year) {
     const auto column = [&rows](const char* name) { return rows.fieldByName(QLatin1String(name))->index(); };
     const int jmbg = column("employeepersonalidentificator"), name = column("employeename");
@@ -172,14 +164,4 @@ int ExportReportPPP(Connection& connection, const TDataSet& rows, int year, cons
                                       settings.ReadString(section, QStringLiteral("Number"), QString()), year),
                    path);
     return rows.recordCount();
-}
-
-void WriteTextLines(const QStringList& lines, const QString& path) {
-    QByteArray bytes;
-    for (const QString& line : lines)
-        bytes += EncodeWindows1250(line) + "\r\n";
-    // Written whole under a temporary name, so a failed write leaves no file.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw EDatabaseError(QStringLiteral("Datoteku \"%1\" nije moguće upisati: %2").arg(path, file.errorString()));
 }

@@ -43,9 +43,3 @@ QStringList ReportPPPFileLines(const TDataSet& rows, const QString& code, const 
 // Writes them (Windows-1250, one per line) for the company of the settings;
 // the number of rows written.
 int ExportReportPPP(Connection& connection, const TDataSet& rows, int year, const QString& path);
-
-// The name split at its first blank: before it, and the rest.
-QPair<QString, QString> SplitAtFirstBlank(const QString& name);
-// Writes lines of text as the outside files take them: Windows-1250, CRLF,
-// whole or not at all.
-void WriteTextLines(const QStringList& lines, const QString& path);
