@@ -205,6 +205,26 @@ TEST_F(AnnualYear, TwelveMonthsAddUpToTheirPaymentListsAndServiceCarriesThirtyDa
     EXPECT_EQ(ppp, rows({QStringLiteral("ppp"), QStringLiteral("show"), QStringLiteral("2025")}));
 }
 
+// A 200 000 line of a document that decreased net pay by 10 % down to 60 000
+// counts as the 180 000 its net before the decrease (143 042.30) came from,
+// as the leave average counts it: (129 022.30 − 2 842.30) / 0.701.
+TEST_F(AnnualYear, ADocumentThatDecreasedNetPayCountsWithTheGrossBeforeTheDecrease) {
+    REQUIRE_TEST_DATABASE();
+    const qint64 id = document(QStringLiteral("Z"), 3, {QStringLiteral("001")},
+                               {QStringLiteral("netdecreasepercent=10"), QStringLiteral("netdecreaseminvalue=60000")});
+    setLine(id, "001", QStringLiteral("coefficient = 1, netcoefficient = 1, regularwork = 200000, salaryvalue = 200000, "
+                                      "workinghours = 176, outturn = 100, paymentvalue = 143042.30"));
+    post(id);
+    ok({QStringLiteral("ppp"), QStringLiteral("build"), QStringLiteral("2025")});
+    ok({QStringLiteral("m4"), QStringLiteral("build"), QStringLiteral("2025")});
+    const QJsonObject ppp = rowOf(rows({QStringLiteral("ppp"), QStringLiteral("show"), QStringLiteral("2025")}), "001");
+    EXPECT_NEAR(180000 - 28423, number(ppp, "taxbase"), 0.005);
+    EXPECT_NEAR(25200, number(ppp, "tax1value"), 0.005);
+    const QJsonObject m4 = rowOf(rows({QStringLiteral("m4"), QStringLiteral("show"), QStringLiteral("2025")}), "001");
+    EXPECT_NEAR(180000, number(m4, "taxbase"), 0.005);
+    EXPECT_NEAR(43200, number(m4, "taxvalue"), 0.005);  // 24 % of both sides
+}
+
 TEST_F(AnnualYear, BuildingReadsTheSameStatementsForThreeEmployeesAsForSix) {
     REQUIRE_TEST_DATABASE();
     post(document(QStringLiteral("Z"), 3, {QStringLiteral("001"), QStringLiteral("002"), QStringLiteral("004")}));
