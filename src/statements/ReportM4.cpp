@@ -118,12 +118,12 @@ int AddAllReportM4(TSalaryDM& dm, int year) {
                         {QStringLiteral("workingmonths"), double(a.workingmonths)},
                         {QStringLiteral("workingdays"), double(a.workingdays)},
                         {QStringLiteral("taxbase"), double(RND(a.taxbase))},
-                        {QStringLiteral("taxvalue"), double(a.taxvalue)},
+                        {QStringLiteral("taxvalue"), double(RND(a.taxvalue))},
                         {QStringLiteral("tax1base"), double(RND(a.tax1base))},
-                        {QStringLiteral("tax1value"), double(a.tax1value)},
+                        {QStringLiteral("tax1value"), double(RND(a.tax1value))},
                         {QStringLiteral("contribution4months"), double(a.contribution4months)},
                         {QStringLiteral("contribution4days"), double(a.contribution4days)},
-                        {QStringLiteral("contribution4value"), double(a.contribution4value)}};
+                        {QStringLiteral("contribution4value"), double(RND(a.contribution4value))}};
         if (increasedService(e.workingstateid)) {
             row.insert(QStringLiteral("vocation"), e.vocation);
             row.insert(QStringLiteral("vocationcode"), e.vocationcode);

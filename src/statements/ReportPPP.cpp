@@ -25,6 +25,9 @@ const QString Documents =
 
 QVariantList documentValues(int year) { return {QDate(year, 1, 1), QDate(year + 1, 1, 1)}; }
 
+// A sum of amounts in hundredths, stored as such.
+double money(long double value) { return double(RND(value)); }
+
 // A plain number: no separators of thousands, a point, no trailing zeros.
 QString plain(double value) { return QString::number(value, 'g', 15); }
 
@@ -77,11 +80,11 @@ int AddAllReportPPP(TSalaryDM& dm, int year) {
                           {QStringLiteral("employeename"), e.name()},
                           {QStringLiteral("employeecityaddress"), e.city + QStringLiteral(", ") + e.address},
                           {QStringLiteral("employeepersonalidentificator"), e.personalidentificator},
-                          {QStringLiteral("taxbase"), double(a.taxbase)},
-                          {QStringLiteral("taxvalue"), double(a.taxvalue)},
-                          {QStringLiteral("tax1value"), double(a.tax1value)},
-                          {QStringLiteral("tax2value"), double(a.tax2value)},
-                          {QStringLiteral("tax3value"), double(a.tax3value)}});
+                          {QStringLiteral("taxbase"), money(a.taxbase)},
+                          {QStringLiteral("taxvalue"), money(a.taxvalue)},
+                          {QStringLiteral("tax1value"), money(a.tax1value)},
+                          {QStringLiteral("tax2value"), money(a.tax2value)},
+                          {QStringLiteral("tax3value"), money(a.tax3value)}});
     }
     AppendReportRows(rows, values);
     return int(employees.size());
