@@ -1,27 +1,19 @@
 #include "CliAnnualReports.h"
 
-#include "AnnualReportPrints.h"
 #include "CliOutput.h"
 #include "CliPayments.h"
 #include "CliSession.h"
-#include "ReportEngine.h"
 #include "ReportM4.h"
 #include "ReportPPP.h"
 #include "db/DbError.h"
 #include "db/SqlQuery.h"
-
 
 namespace {
 
 int TakeYear(QStringList& args) {
     if (args.isEmpty())
         throw EDatabaseError(QStringLiteral("Treba navesti godinu."));
-    const QString text = args.takeFirst();
-    bool ok = false;
-    const int year = text.toInt(&ok);
-    if (!ok)
-        throw EDatabaseError(QStringLiteral("Godina mora biti ceo broj, a ne \"%1\".").arg(text));
-    return year;
+    return WholeNumber(args.takeFirst(), QStringLiteral("Godina"));
 }
 
 // What differs between the two reports on the command line.
@@ -106,29 +98,4 @@ int CommandM4(CliContext& context) {
         RefuseLeftovers(rest);
         return ExportReportM4(session.connection(), *session.dm().SalaryReportM4ZQ, options, out);
     });
-}
-
-bool IsAnnualPrintAction(const QString& action) { return AnnualReportPrints().contains(action); }
-
-int PrintAnnualReport(CliContext& context, const QString& action, QStringList args, const QString& out) {
-    const QString code = TakeOption(args, QStringLiteral("--employee"));
-    const int year = TakeYear(args);
-    RefuseLeftovers(args);
-    if (AnnualPrintNeedsEmployee(action) == code.isEmpty())
-        throw EDatabaseError(code.isEmpty() ? QStringLiteral("Treba navesti zaposlenog: --employee ŠIFRA.")
-                                            : QStringLiteral("Štampa %1 ne uzima zaposlenog.").arg(action));
-    CliSession session(context);
-    qint64 employee = 0;
-    if (!code.isEmpty()) {
-        employee = session.connection()
-                       .scalar(QStringLiteral("SELECT employeeid FROM employee WHERE code = ?"), {code})
-                       .toLongLong();
-        if (employee == 0)
-            throw EDatabaseError(QStringLiteral("Zaposleni sa šifrom %1 ne postoji.").arg(code));
-    }
-    TReportEngine engine(nullptr, &session.connection());
-    engine.renderToPdf(out);
-    RunAnnualReportPrint(session.dm(), action, year, employee, engine);
-    context.out << out << " (" << engine.LastPageCount() << " str.)\n";
-    return 0;
 }

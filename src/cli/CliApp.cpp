@@ -6,6 +6,7 @@
 #include "CliDocument.h"
 #include "CliEmployees.h"
 #include "CliOrders.h"
+#include "CliPPPPO.h"
 #include "CliPayments.h"
 #include "CliSettings.h"
 #include "CliStatements.h"
@@ -48,6 +49,11 @@ const char* const Usage =
     "  print AKCIJA ID --out DATOTEKA       štampa u PDF (npr. SalaryPrintRecapitulation),\n"
     "                                       SalaryPrintRecapitulationToExcel u .xlsx;\n"
     "                                       SalaryPaymentErrandsEntire traži i --account RAČUN\n"
+    "  print AKCIJA GODINA [--employee ŠIFRA] --out DATOTEKA\n"
+    "                                       godišnji izveštaj u PDF: SalaryAnnualReportPPPPO,\n"
+    "                                       ReportPPPPrint, ReportPPPPrintIndividual,\n"
+    "                                       ReportPPPPrintIndividualReport (jednog zaposlenog, --employee),\n"
+    "                                       ReportM4Print, ReportM4PrintIndividual\n"
     "  payslips ID --dir FASCIKLA           obračunski listići, po jedan PDF za svakog zaposlenog\n"
     "  orders ID --account RAČUN [--reference POZIV] [--credits] [--format json|csv]\n"
     "                                       nalozi za prenos (ili obustave po primaocima)\n"
@@ -66,10 +72,10 @@ const char* const Usage =
     "                                       godišnji M4 iz proknjiženih zarada i bolovanja za godinu\n"
     "  m4 export GODINA --roll R --position P --regnumber N --out DATOTEKA\n"
     "                                       M4 datoteka za fond PIO\n"
-    "  print AKCIJA GODINA [--employee ŠIFRA] --out DATOTEKA.pdf\n"
-    "                                       štampe godišnjih izveštaja: ReportPPPPrint,\n"
-    "                                       ReportPPPPrintIndividual, ReportPPPPrintIndividualReport\n"
-    "                                       (jednog zaposlenog), ReportM4Print, ReportM4PrintIndividual\n"
+    "  ppppo build|show|delete GODINA [--format json|csv]\n"
+    "                                       PPP-PO: godišnje potvrde iz PPP-PD redova godine\n"
+    "  ppppo add GODINA ŠIFRA               red prihoda van radnog odnosa za zaposlenog; ispisuje broj reda\n"
+    "  ppppo set RED polje=vrednost ...     izmeni red PPP-PO kao u tabeli\n"
     "  demo       upiši demo preduzeće u praznu bazu\n"
     "  demo-month obračun meseca demo preduzeća bez prozora\n"
     "\n"
@@ -148,6 +154,8 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
             return CommandPpp(context);
         if (command == QLatin1String("m4"))
             return CommandM4(context);
+        if (command == QLatin1String("ppppo"))
+            return CommandPppPo(context);
         if (command == QLatin1String("demo"))
             return CommandDemo(context);
         if (command == QLatin1String("demo-month"))

@@ -1,6 +1,6 @@
 #include "CliPayments.h"
 
-#include "CliAnnualReports.h"
+#include "CliAnnualPrints.h"
 #include "CliOutput.h"
 #include "CliSession.h"
 #include "PaymentErrandPrint.h"
@@ -166,17 +166,17 @@ int CommandPrint(CliContext& context) {
         throw EDatabaseError(QStringLiteral("Upotreba: print AKCIJA ID --out DATOTEKA"));
     const QString action = args.takeFirst();
     const bool errands = action == QLatin1String("SalaryPaymentErrandsEntire");
-    const bool annual = IsAnnualPrintAction(action);
+    const bool annual = IsAnnualPrint(action);
     if (!errands && !annual && !IsPaymentPrint(action))
         throw EDatabaseError(QStringLiteral("Nepoznata štampa \"%1\".").arg(action));
     if (out.isEmpty())
         throw EDatabaseError(QStringLiteral("Treba navesti datoteku: --out DATOTEKA."));
     if (!QFileInfo(out).absoluteDir().exists())
         throw EDatabaseError(QStringLiteral("Fascikla za datoteku %1 ne postoji.").arg(out));
+    if (annual)
+        return PrintAnnual(context, action, args, out);
     if (errands)
         return PrintErrands(context, args, out);
-    if (annual)
-        return PrintAnnualReport(context, action, args, out);
     CliSession session(context);
     OpenNamedDocument(session, args);
     RefuseLeftovers(args);

@@ -6,6 +6,7 @@
 #include "ReportEngine.h"
 #include "ReportM4Form.h"
 #include "ReportPPPForm.h"
+#include "ReportPPPPOForm.h"
 #include "SalaryDM.h"
 #include "SalaryEditorOpen.h"
 #include "SalaryOptionsUnit.h"
@@ -84,7 +85,7 @@ void TSalaryViewerForm::CreateActions() {
     SalaryAddPrint->setVisible(false);
 
     for (QAction* action :
-         {SalaryAnnualReportPPPPO, SalaryMonthlyReportExportUnifiedCollection, SalaryMonthlyReportExportTreasury,
+         {SalaryMonthlyReportExportUnifiedCollection, SalaryMonthlyReportExportTreasury,
           SalaryMonthlyReportExportRegisterEmployee, SalaryMonthlyReportExportRegisterIncome,
           SalaryStaffReportCertificateReport, SalaryStaffReportIncomeRecapitulationReport,
           SalaryReportIncomeRecapitulationReport})
@@ -113,6 +114,7 @@ void TSalaryViewerForm::CreateActions() {
             CreditRatesManage(dm_, console_.Messages(), this);
     });
 
+    connect(SalaryAnnualReportPPPPO, &QAction::triggered, this, &TSalaryViewerForm::SalaryAnnualReportPPPPOExecute);
     connect(SalaryOptions, &QAction::triggered, this, &TSalaryViewerForm::SalaryOptionsExecute);
     connect(CustomAdd, &QAction::triggered, this, [this] { DropDown(CustomAdd); });
     connect(SalaryReports, &QAction::triggered, this, [this] { DropDown(SalaryReports); });
@@ -199,6 +201,17 @@ void TSalaryViewerForm::DBGDblClick(const QModelIndex& index) {
 void TSalaryViewerForm::SalaryOptionsExecute() {
     TOptionsForm form(dm_, console_.Messages(), this);
     form.exec();
+}
+
+void TSalaryViewerForm::SalaryAnnualReportPPPPOExecute() {
+    if (!dm_.Connected())
+        return;
+    try {
+        TReportPPPPOForm form(dm_, console_, this);
+        form.exec();
+    } catch (const EDatabaseError& error) {
+        console_.Messages().error(error.message());
+    }
 }
 
 bool TSalaryViewerForm::HasDocument() const { return dm_.SalaryZQ->active() && !dm_.SalaryZQ->isEmpty(); }

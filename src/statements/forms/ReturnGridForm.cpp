@@ -48,6 +48,8 @@ void TReturnGridForm::build(const QString& caption, bool editable) {
     grid_->horizontalHeader()->setSectionsClickable(true);
     grid_->horizontalHeader()->setSortIndicatorShown(true);
     connect(grid_->horizontalHeader(), &QHeaderView::sectionClicked, this, &TReturnGridForm::sortByColumn);
+    // Columns fit what a newly opened or built set of rows holds.
+    connect(model_, &QAbstractItemModel::modelReset, grid_, &QTableView::resizeColumnsToContents);
     const GuardedRun guarded = [this](const std::function<void()>& operation) { return run(operation); };
     BindItemsGrid(grid_, model_, rows_, messages_, guarded);
     middle->addWidget(grid_, 1);
@@ -87,8 +89,6 @@ void TReturnGridForm::build(const QString& caption, bool editable) {
 
     for (auto signal : {&TDataSet::dataReset, &TDataSet::stateChanged})
         connect(&rows_, signal, this, [this] { refreshTotal(); });
-    // Columns take the width of what they show once rows are there.
-    connect(&rows_, &TDataSet::dataReset, this, [this] { fitColumns(); });
     connect(&rows_, &TDataSet::rowChanged, this, [this] { refreshTotal(); });
     connect(&rows_, &TDataSet::rowsInserted, this, [this] { refreshTotal(); });
     connect(&rows_, &TDataSet::rowsRemoved, this, [this] { refreshTotal(); });
@@ -96,16 +96,20 @@ void TReturnGridForm::build(const QString& caption, bool editable) {
 
 QComboBox* TReturnGridForm::addChooser(const QString& label, const QStringList& items, int current,
                                        const std::function<void()>& changed) {
-    auto* caption = new QLabel(label, this);
     auto* combo = new QComboBox(this);
     combo->addItems(items);
     combo->setCurrentIndex(current);
-    caption->setBuddy(combo);
-    // Choosers line up on the left; the stretch after them keeps them their size.
-    choosers_->insertWidget(choosers_->count() - 1, caption);
-    choosers_->insertWidget(choosers_->count() - 1, combo);
+    addChooserWidget(label, combo);
     connect(combo, &QComboBox::currentIndexChanged, this, [changed] { changed(); });
     return combo;
+}
+
+void TReturnGridForm::addChooserWidget(const QString& label, QWidget* widget) {
+    auto* caption = new QLabel(label, this);
+    caption->setBuddy(widget);
+    // Before the stretch that keeps the choosers together on the left.
+    choosers_->insertWidget(choosers_->count() - 1, caption);
+    choosers_->insertWidget(choosers_->count() - 1, widget);
 }
 
 QComboBox* TReturnGridForm::addYearChooser(const QList<int>& years, int year, const std::function<void()>& changed) {
@@ -137,15 +141,7 @@ QPushButton* TReturnGridForm::addButton(const QString& caption, const QString& o
 
 void TReturnGridForm::setColumns(const QStringList& fields) {
     model_->setColumns(fields);
-    fitColumns();
-}
-
-void TReturnGridForm::fitColumns() {
     grid_->resizeColumnsToContents();
-    // A long address or name is shortened rather than pushing the amounts out of sight.
-    const int widest = grid_->fontMetrics().averageCharWidth() * 32;
-    for (int column = 0; column < model_->columnCount(); ++column)
-        grid_->setColumnWidth(column, std::min(grid_->columnWidth(column), widest));
 }
 
 void TReturnGridForm::setTotal(const std::function<QString()>& text) {
