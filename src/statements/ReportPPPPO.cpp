@@ -50,8 +50,9 @@ struct TSource {
     TPPPPOSource amounts;
 };
 
-QString joined(const QVariant& first, const QString& separator, const QVariant& second, int size) {
-    return (first.toString().trimmed() + separator + second.toString().trimmed()).left(size);
+// The columns are as wide as the employee's own two, so nothing is cut.
+QString joined(const QVariant& first, const QString& separator, const QVariant& second) {
+    return first.toString().trimmed() + separator + second.toString().trimmed();
 }
 
 std::vector<TEmployee> yearEmployees(Connection& connection, int year) {
@@ -64,8 +65,8 @@ std::vector<TEmployee> yearEmployees(Connection& connection, int year) {
     std::vector<TEmployee> employees;
     while (query.next())
         employees.push_back({query.value(0).toLongLong(), query.value(1).toString(),
-                             joined(query.value(3), QStringLiteral(" "), query.value(2), 51),
-                             joined(query.value(4), QStringLiteral(", "), query.value(5), 251),
+                             joined(query.value(3), QStringLiteral(" "), query.value(2)),
+                             joined(query.value(4), QStringLiteral(", "), query.value(5)),
                              query.value(6).toString().trimmed()});
     return employees;
 }
@@ -287,8 +288,8 @@ void AddReportPPPPOEmployee(TSalaryDM& dm, int year, qint64 employeeid) {
     if (!employee.next())
         throw EDatabaseError(QStringLiteral("Zaposleni %1 ne postoji.").arg(employeeid));
     appendRows(rows, 1, [&](int) {
-        setCommon(rows, year, employeeid, joined(employee.value(0), QStringLiteral(" "), employee.value(1), 51),
-                  joined(employee.value(2), QStringLiteral(", "), employee.value(3), 251),
+        setCommon(rows, year, employeeid, joined(employee.value(0), QStringLiteral(" "), employee.value(1)),
+                  joined(employee.value(2), QStringLiteral(", "), employee.value(3)),
                   employee.value(4).toString().trimmed(), _SALARY_PPPPO_NRW_TYPE_CAP, QStringLiteral("1"));
         setAmounts(rows, {});
     });

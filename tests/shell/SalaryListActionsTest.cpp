@@ -14,6 +14,7 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QTimer>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -159,6 +160,13 @@ TEST_F(SalaryList, DatesAreSearchedAsTheListShowsThemAndOneThatCannotBeReadIsRef
     EXPECT_EQ(MessageKind::Error, console.messages.shown[0].kind);
     EXPECT_TRUE(console.messages.shown[0].text.contains(QStringLiteral("30.02.2025.")));
     EXPECT_EQ(1, dm.SalaryZQ->recordCount()) << "the list keeps what it showed";
+
+    // "..." writes the date chosen in the date dialog as the list shows it.
+    console.messages.answerDate(QDate(2026, 12, 10));
+    auto* datefrom = navigator.SearchEditor->findChild<QWidget*>(QStringLiteral("datefrom"));
+    ASSERT_NE(nullptr, datefrom);
+    datefrom->findChild<QToolButton*>()->click();
+    EXPECT_EQ(QStringLiteral("10.12.2026."), navigator.SearchValue(QStringLiteral("datefrom")));
 }
 
 TEST_F(SalaryList, TheAnnualPPPPOOpensItsFormOnTheYearsOfPostedDocuments) {
