@@ -6,6 +6,7 @@
 #include "ScriptedMessages.h"
 #include "TestDatabase.h"
 #include "db/DataSet.h"
+#include "db/DbError.h"
 #include "db/Field.h"
 #include "db/SqlQuery.h"
 
@@ -86,6 +87,14 @@ TEST_F(AnnualForms, PPPIsBuiltOnceAppliedWithTheYearPrintedPerEmployeeAndExporte
     rows.post();
     click(*form, "ApplyButton");
     EXPECT_EQ(employees, stored("salaryreportppp", year));
+    // A corrected amount is never negative, and the row stays whose it is.
+    rows.first();
+    EXPECT_THROW(rows.fieldByName(QStringLiteral("employeeid"))->setText(QStringLiteral("7")), EDatabaseError);
+    rows.edit();
+    rows.fieldByName(QStringLiteral("taxbase"))->setValue(-1);
+    EXPECT_THROW(rows.post(), EAbort);
+    rows.cancel();
+    messages.shown.clear();
     EXPECT_EQ(QString(), messages.refusals());
     // Built once: a second "Dodaj sve" is refused and adds nothing.
     click(*form, "AddAllButton");
