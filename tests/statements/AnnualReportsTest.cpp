@@ -53,10 +53,8 @@ struct AnnualYear : PaymentMonth {
         PaymentMonth::SetUp();
         if (IsSkipped())
             return;
-        for (const char* code : {"001", "002", "003", "004", "005"})
-            c->exec(QStringLiteral("UPDATE employee SET personalidentificator = ?, city = 'Novi Sad', "
-                                   "address = 'Žitni trg 5', vocation = 'Rudar', vocationcode = 'R1' WHERE code = ?"),
-                    {QStringLiteral("0101990710") + QLatin1String(code), QLatin1String(code)});
+        identifyEmployees(
+            QStringLiteral("city = 'Novi Sad', address = 'Žitni trg 5', vocation = 'Rudar', vocationcode = 'R1'"));
         c->exec(QStringLiteral("UPDATE employee SET firstname = 'Ana Marija' WHERE code = '001'"));
     }
 
