@@ -22,6 +22,7 @@ TLineTraceView::TLineTraceView(TSalaryDM& dm, QWidget* parent) : QWidget(parent)
     Grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     Grid->setWordWrap(false);
     Grid->verticalHeader()->setDefaultSectionSize(Grid->fontMetrics().height() + 6);
+    Grid->verticalHeader()->hide();
     Grid->horizontalHeader()->setStretchLastSection(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -31,6 +32,6 @@ TLineTraceView::TLineTraceView(TSalaryDM& dm, QWidget* parent) : QWidget(parent)
 void TLineTraceView::Refresh() {
     FillTraceSet(ExplainLine(dm_), steps_);
     Grid->resizeColumnsToContents();
-    Grid->setColumnWidth(0, std::min(Grid->columnWidth(0), 260));
-    Grid->setColumnWidth(2, std::min(Grid->columnWidth(2), 420));
+    Grid->setColumnWidth(0, std::min(Grid->columnWidth(0), 330));
+    Grid->setColumnWidth(2, std::min(Grid->columnWidth(2), 400));
 }

@@ -16,6 +16,14 @@
 
 namespace {
 
+// An amount as the grid shows it ("-6280,56", perhaps "1.234,56").
+double amountOf(QString text, bool* ok) {
+    text.remove(QLatin1Char(' ')).remove(QChar(0x00A0));
+    if (text.contains(QLatin1Char(',')))
+        text.remove(QLatin1Char('.')).replace(QLatin1Char(','), QLatin1Char('.'));
+    return text.toDouble(ok);
+}
+
 // Numbers by size, texts as texts.
 class SizeSortProxy : public QSortFilterProxyModel {
 public:
@@ -24,8 +32,8 @@ public:
 protected:
     bool lessThan(const QModelIndex& left, const QModelIndex& right) const override {
         bool leftNumber = false, rightNumber = false;
-        const double l = sourceModel()->data(left, Qt::EditRole).toString().toDouble(&leftNumber);
-        const double r = sourceModel()->data(right, Qt::EditRole).toString().toDouble(&rightNumber);
+        const double l = amountOf(sourceModel()->data(left).toString(), &leftNumber);
+        const double r = amountOf(sourceModel()->data(right).toString(), &rightNumber);
         if (leftNumber && rightNumber)
             return std::fabs(l) < std::fabs(r);
         return QString::localeAwareCompare(sourceModel()->data(left).toString(), sourceModel()->data(right).toString())
@@ -59,6 +67,7 @@ TSalaryComparisonForm::TSalaryComparisonForm(TSalaryDM& dm, qint64 salaryId, qin
     Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     Grid->verticalHeader()->setDefaultSectionSize(Grid->fontMetrics().height() + 6);
+    Grid->verticalHeader()->hide();
     Grid->resizeColumnsToContents();
     auto* close = new QPushButton(QStringLiteral("Zatvori"), this);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);

@@ -120,8 +120,12 @@ TSalaryEmployeeForm::TSalaryEmployeeForm(TSalaryDM& dm, IMessages& messages, boo
     Tabs->addTab(TraceView, QStringLiteral("Obračun"));
     // The steps follow the line as it is when the tab is opened.
     connect(Tabs, &QTabWidget::currentChanged, this, [this](int index) {
-        if (Tabs->widget(index) == TraceView)
-            RunGuarded(messages_, [this] { TraceView->Refresh(); });
+        if (Tabs->widget(index) != TraceView)
+            return;
+        RunGuarded(messages_, [this] { TraceView->Refresh(); });
+        // Rules and inputs need the width of a line each.
+        if (width() < 1000)
+            resize(1100, std::max(height(), 600));
     });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Tabs);
