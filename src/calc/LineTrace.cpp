@@ -69,8 +69,8 @@ void explainSupplements(TSalaryDM& dm, TCalcTrace& trace, const TLineValues& l) 
     for (const auto& s : supplements) {
         if (s.hours == 0)
             continue;
-        const QString title = QString::fromUtf8(s.title);
-        keepStored(trace, title, SupplementValue(p.price, s.hours, p.base, s.percent, &trace, title), s.stored);
+        keepStored(trace, QString::fromUtf8(s.title), SupplementValue(p.price, s.hours, p.base, s.percent, &trace, s.title),
+                   s.stored);
     }
 }
 

@@ -8,18 +8,13 @@
 #include "SalaryDM.h"
 #include "Supplements.h"
 
-long double SupplementValue(long double price, long double hours, long double base, long double percent,
-                            TCalcTrace* trace, const QString& title) {
-    if (base <= 0)
-        return 0;
-    const long double value = RND(hours * price / base * (1 + percent / 100));
-    if (trace && hours != 0)
-        trace->add(TTraceKind::Note, title, QStringLiteral("sati × cena sata × (1 + dodatak / 100)"),
-                   {{QStringLiteral("sati"), double(hours)},
-                    {QStringLiteral("cena sata"), double(price / base)},
-                    {QStringLiteral("dodatak %"), double(percent)}},
-                   value);
-    return value;
+void TraceSupplement(TCalcTrace& trace, const char* title, long double hours, long double hourPrice,
+                     long double percent, long double value) {
+    trace.add(TTraceKind::Note, QString::fromUtf8(title), QStringLiteral("sati × cena sata × (1 + dodatak / 100)"),
+              {{QStringLiteral("sati"), double(hours)},
+               {QStringLiteral("cena sata"), double(hourPrice)},
+               {QStringLiteral("dodatak %"), double(percent)}},
+              value);
 }
 
 double TSalaryDM::CalculateNightWorking(double Price, double Hours, double Base) {
@@ -27,21 +22,21 @@ double TSalaryDM::CalculateNightWorking(double Price, double Hours, double Base)
         return 0;
     EditLine(*this);
     // Overtime hours are priced with this too, at the night percentage.
-    return double(SupplementValue(Price, Hours, Base, Options.NightWorkingCoef, nullptr, {}));
+    return double(SupplementValue(Price, Hours, Base, Options.NightWorkingCoef, nullptr, nullptr));
 }
 
 double TSalaryDM::CalculateHolidayWorking(double Price, double Base, int Hours) {
     if (SalaryItemZQ->isEmpty())
         return 0;
     EditLine(*this);
-    return double(SupplementValue(Price, Hours, Base, Options.HolidayWorkingCoef, nullptr, {}));
+    return double(SupplementValue(Price, Hours, Base, Options.HolidayWorkingCoef, nullptr, nullptr));
 }
 
 double TSalaryDM::CalculateNightHolidayWorking(double Price, double Base, int Hours) {
     if (SalaryItemZQ->isEmpty())
         return 0;
     EditLine(*this);
-    return double(SupplementValue(Price, Hours, Base, Options.NightWorkingCoef + Options.HolidayWorkingCoef, nullptr, {}));
+    return double(SupplementValue(Price, Hours, Base, Options.NightWorkingCoef + Options.HolidayWorkingCoef, nullptr, nullptr));
 }
 
 double TSalaryDM::CalculateAbsence(int AbsenceHours, double Fund, double MinBase) {

@@ -157,7 +157,12 @@ double IncreasedServiceRate(qint64 workingState) {
     }
 }
 
-TLineComponents LineComponents(const TDocumentValues& document, const TLineValues& line, const TRateItems& items,
+namespace {
+
+// One body for both: the untraced instance has no test of the recorder in
+// its loop, so that a calculation no one watches runs as it did without one.
+template <bool Traced>
+TLineComponents lineComponents(const TDocumentValues& document, const TLineValues& line, const TRateItems& items,
                                long double gross, bool roundTaxes, bool sickLeaveDocument, TCalcTrace* trace) {
     TLineComponents c;
     const THours hours = line.hours();
@@ -165,7 +170,7 @@ TLineComponents LineComponents(const TDocumentValues& document, const TLineValue
     const long double paidHours = hours.allButLongSick();
     c.status = GrossStatus(gross, document.minsalaryvalue, document.maxsalaryvalue, paidHours, fund);
     c.contributionBase = gross;
-    if (trace)
+    if constexpr (Traced)
         TraceGrossStatus(*trace, c.status, gross, document, paidHours);
     const long double sickShare = (line.longsickhours + line.maternityleavehours + line.childcareleavehours) / fund;
     bool baseTaken = false;
@@ -176,7 +181,7 @@ TLineComponents LineComponents(const TDocumentValues& document, const TLineValue
             if (item.hasContributionBase()) {
                 const long double amount = RND(base * item.percent / 100);
                 share(c, item, amount);
-                if (trace)
+                if constexpr (Traced)
                     TraceContribution(*trace, item, base, 0, 0, amount, false, line.workingstateid);
             }
             continue;
@@ -215,12 +220,12 @@ TLineComponents LineComponents(const TDocumentValues& document, const TLineValue
             c.pensionRelief += relief;
         }
         share(c, item, total - before);
-        if (trace)
+        if constexpr (Traced)
             TraceContribution(*trace, item, base, free, relief, total - before, roundTaxes, line.workingstateid);
     }
     if (const double rate = IncreasedServiceRate(line.workingstateid); rate > 0) {
         c.increasedService = RND(rate / 100 * (c.contributionBase - line.sickvalue));
-        if (trace)
+        if constexpr (Traced)
             trace->add(TTraceKind::Note, QStringLiteral("Doprinos za staž sa uvećanim trajanjem"),
                        QStringLiteral("stopa radnog statusa na osnovicu bez bolovanja; plaća ga poslodavac"),
                        {{QStringLiteral("osnovica"), double(c.contributionBase - line.sickvalue)},
@@ -230,9 +235,17 @@ TLineComponents LineComponents(const TDocumentValues& document, const TLineValue
     c.employeeTotal = total;
     c.absenceWithheld = absenceWithheld(line, items);
     c.net = (roundTaxes ? Round(gross - total) : gross - total) - c.absenceWithheld;
-    if (trace)
+    if constexpr (Traced)
         TraceNet(*trace, gross, c, roundTaxes);
     return c;
+}
+
+}  // namespace
+
+TLineComponents LineComponents(const TDocumentValues& document, const TLineValues& line, const TRateItems& items,
+                               long double gross, bool roundTaxes, bool sickLeaveDocument, TCalcTrace* trace) {
+    return trace ? lineComponents<true>(document, line, items, gross, roundTaxes, sickLeaveDocument, trace)
+                 : lineComponents<false>(document, line, items, gross, roundTaxes, sickLeaveDocument, nullptr);
 }
 
 long double EmployeeDeductions(const TDocumentValues& document, const TLineValues& line, const TRateItems& items,
