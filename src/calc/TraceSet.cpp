@@ -2,14 +2,12 @@
 
 #include "CalcTrace.h"
 #include "db/DataSet.h"
+#include "db/MemoryColumn.h"
 
 void FillTraceSet(const TCalcTrace& trace, TDataSet& steps) {
     if (steps.fieldCount() == 0) {
         const auto add = [&steps](const char* name, ColumnType type, int size, const char* label) {
-            ColumnDef column{QString::fromLatin1(name), type, size, QString::fromUtf8(label)};
-            if (type == ColumnType::Float)
-                column.displayFormat = QStringLiteral("0.00");
-            steps.addField(column);
+            steps.addField(MemoryColumn(name, type, size, label));
         };
         add("step", ColumnType::Integer, 0, "Korak");
         add("title", ColumnType::String, 80, "Stavka");

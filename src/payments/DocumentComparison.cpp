@@ -9,6 +9,7 @@
 #include "db/Connection.h"
 #include "db/DataSet.h"
 #include "db/DbError.h"
+#include "db/MemoryColumn.h"
 
 #include <QSqlQuery>
 
@@ -187,10 +188,7 @@ void defineRows(TDataSet& rows) {
     if (rows.fieldCount() != 0)
         return;
     const auto add = [&rows](const char* name, ColumnType type, int size, const char* label) {
-        ColumnDef column{QString::fromLatin1(name), type, size, QString::fromUtf8(label)};
-        if (type == ColumnType::Float)
-            column.displayFormat = QStringLiteral("0.00");
-        rows.addField(column);
+        rows.addField(MemoryColumn(name, type, size, label));
     };
     add("code", ColumnType::String, 20, "Šifra");
     add("lastname", ColumnType::String, 50, "Prezime");
