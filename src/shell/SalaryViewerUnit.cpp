@@ -4,6 +4,7 @@
 #include "HostResourceStrings.h"
 #include "Messages.h"
 #include "ReportEngine.h"
+#include "ReportPPPPOForm.h"
 #include "SalaryDM.h"
 #include "SalaryEditorOpen.h"
 #include "SalaryOptionsUnit.h"
@@ -82,7 +83,7 @@ void TSalaryViewerForm::CreateActions() {
     SalaryAddPrint->setVisible(false);
 
     for (QAction* action :
-         {SalaryAnnualReportPPP, SalaryAnnualReportPPPPO, SalaryAnnualReportM4,
+         {SalaryAnnualReportPPP, SalaryAnnualReportM4,
           SalaryMonthlyReportExportUnifiedCollection, SalaryMonthlyReportExportTreasury,
           SalaryMonthlyReportExportRegisterEmployee, SalaryMonthlyReportExportRegisterIncome,
           SalaryStaffReportCertificateReport, SalaryStaffReportIncomeRecapitulationReport,
@@ -104,6 +105,7 @@ void TSalaryViewerForm::CreateActions() {
             CreditRatesManage(dm_, console_.Messages(), this);
     });
 
+    connect(SalaryAnnualReportPPPPO, &QAction::triggered, this, &TSalaryViewerForm::SalaryAnnualReportPPPPOExecute);
     connect(SalaryOptions, &QAction::triggered, this, &TSalaryViewerForm::SalaryOptionsExecute);
     connect(CustomAdd, &QAction::triggered, this, [this] { DropDown(CustomAdd); });
     connect(SalaryReports, &QAction::triggered, this, [this] { DropDown(SalaryReports); });
@@ -190,6 +192,17 @@ void TSalaryViewerForm::DBGDblClick(const QModelIndex& index) {
 void TSalaryViewerForm::SalaryOptionsExecute() {
     TOptionsForm form(dm_, console_.Messages(), this);
     form.exec();
+}
+
+void TSalaryViewerForm::SalaryAnnualReportPPPPOExecute() {
+    if (!dm_.Connected())
+        return;
+    try {
+        TReportPPPPOForm form(dm_, console_, this);
+        form.exec();
+    } catch (const EDatabaseError& error) {
+        console_.Messages().error(error.message());
+    }
 }
 
 bool TSalaryViewerForm::HasDocument() const { return dm_.SalaryZQ->active() && !dm_.SalaryZQ->isEmpty(); }

@@ -3,6 +3,7 @@
 #include "CompanyInfo.h"
 #include "DBIniFile.h"
 #include "HtmlPrintout.h"
+#include "PPPPOPrintout.h"
 #include "PaySlip.h"
 #include "PaySlipFiles.h"
 #include "PaySlipPrintout.h"
@@ -110,8 +111,8 @@ void TReportEngine::ExecuteTables(TReport report, std::vector<TTable> tables) {
     Output(TTablePrintout(std::move(document)));
 }
 
-void TReportEngine::ExecuteDataSetReport(const QString& title, D dataSet, const QStringList& fields) {
-    Execute(Report(title, nullptr, {TReportSection{QString(), dataSet, fields}}));
+void TReportEngine::ExecuteDataSetReport(const QString& title, D dataSet, const QStringList& fields, S header) {
+    Execute(Report(title, nullptr, {TReportSection{header, dataSet, fields}}));
 }
 
 void TReportEngine::ExecuteSalaryAddReport(D additional) {
@@ -262,7 +263,8 @@ void TReportEngine::ExecuteSalaryPPPIndividualReportReport(D rows, D details, S 
 }
 
 void TReportEngine::ExecuteSalaryPPPPOReport(D rows, S issueDate) {
-    Execute(AnnualReport(QStringLiteral("Obrazac PPP-PO"), rows, nullptr, issueDate));
+    last_ = AnnualReport(QStringLiteral("Obrazac PPP-PO"), rows, nullptr, issueDate);
+    Output(TPPPPOPrintout(rows ? PPPPOCertificates(*rows) : std::vector<TPPPPOCertificate>{}, Company(), issueDate));
 }
 
 void TReportEngine::ExecuteSalaryM4KReport(D rows, S issueDate) {
