@@ -106,7 +106,8 @@ void TraceContribution(TCalcTrace& trace, const TRateItem& rateItem, long double
     }
     if (rateItem.incomeTax()) {
         trace.add(TTraceKind::Note, QStringLiteral("Neoporezivi iznos"),
-                  QStringLiteral("iznos stope srazmerno plaćenim satima (ceo za pun fond)"),
+                  QStringLiteral("iznos stope srazmerno plaćenim satima, ceo za pun fond; na zaradi za bolovanje "
+                                 "srazmerno satima dugog bolovanja, porodiljskog i nege deteta"),
                   {{QStringLiteral("neoporezivi iznos stope"), rateItem.freeValue}}, free);
         if (relief != 0)
             trace.add(TTraceKind::Note, QStringLiteral("Olakšica za dobrovoljno penzijsko"),
