@@ -18,6 +18,17 @@ struct TAverageRequest {
     TCalcTrace* trace = nullptr;   // records the window, its months and the floors when set
 };
 
+// The share of a stored line's regular pay that stays when its document
+// decreased the net: the gross the net before the decrease corresponds to,
+// against the gross stored, both without `kept` (leave pay and allowances,
+// which the decrease never touched). The gross before the decrease is
+// RND((salaryvalue - kept) * factor) + kept.
+struct TNetDecrease {
+    long double factor = 1;
+    long double kept = 0;
+};
+TNetDecrease NetDecreaseOfLine(TSalaryDM& dm, const TEarlierLine& line);
+
 // The compensation of the current line's hours, rounded to hundredths.
 double AverageEarningsAmount(TSalaryDM& dm, const TAverageRequest& request);
 

@@ -1,5 +1,6 @@
 #include "CliApp.h"
 
+#include "CliAnnualReports.h"
 #include "CliCommands.h"
 #include "CliDemo.h"
 #include "CliDocument.h"
@@ -53,7 +54,11 @@ const char* const Usage =
     "  print AKCIJA ID --out DATOTEKA       štampa u PDF (npr. SalaryPrintRecapitulation),\n"
     "                                       SalaryPrintRecapitulationToExcel u .xlsx;\n"
     "                                       SalaryPaymentErrandsEntire traži i --account RAČUN\n"
-    "  print AKCIJA GODINA --out DATOTEKA   godišnji izveštaj u PDF (SalaryAnnualReportPPPPO)\n"
+    "  print AKCIJA GODINA [--employee ŠIFRA] --out DATOTEKA\n"
+    "                                       godišnji izveštaj u PDF: SalaryAnnualReportPPPPO,\n"
+    "                                       ReportPPPPrint, ReportPPPPrintIndividual,\n"
+    "                                       ReportPPPPrintIndividualReport (jednog zaposlenog, --employee),\n"
+    "                                       ReportM4Print, ReportM4PrintIndividual\n"
     "  payslips ID --dir FASCIKLA           obračunski listići, po jedan PDF za svakog zaposlenog\n"
     "  orders ID --account RAČUN [--reference POZIV] [--credits] [--format json|csv]\n"
     "                                       nalozi za prenos (ili obustave po primaocima)\n"
@@ -65,6 +70,13 @@ const char* const Usage =
     "                                       redovi PPP-PD prijave iz proknjiženih zarada\n"
     "  pppd export (--document ID | --year G --month M) [--payer-type N] [--only ŠIFRA | --except ŠIFRA]\n"
     "       --out DATOTEKA                  XML prijava za objedinjenu naplatu, proverena šemom\n"
+    "  ppp build|show|delete GODINA [--format json|csv]\n"
+    "                                       godišnji PPP iz proknjiženih zarada isplaćenih u godini\n"
+    "  ppp export GODINA --out DATOTEKA     PPP datoteka (zaglavlje i redovi razdvojeni sa ;)\n"
+    "  m4 build|show|delete GODINA [--format json|csv]\n"
+    "                                       godišnji M4 iz proknjiženih zarada i bolovanja za godinu\n"
+    "  m4 export GODINA --roll R --position P --regnumber N --out DATOTEKA\n"
+    "                                       M4 datoteka za fond PIO\n"
     "  ppppo build|show|delete GODINA [--format json|csv]\n"
     "                                       PPP-PO: godišnje potvrde iz PPP-PD redova godine\n"
     "  ppppo add GODINA ŠIFRA               red prihoda van radnog odnosa za zaposlenog; ispisuje broj reda\n"
@@ -143,6 +155,10 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
             return CommandEBank(context);
         if (command == QLatin1String("pppd"))
             return CommandPppd(context);
+        if (command == QLatin1String("ppp"))
+            return CommandPpp(context);
+        if (command == QLatin1String("m4"))
+            return CommandM4(context);
         if (command == QLatin1String("ppppo"))
             return CommandPppPo(context);
         if (command == QLatin1String("demo"))
