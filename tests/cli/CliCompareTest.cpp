@@ -67,8 +67,9 @@ TEST_F(CompareMonths, APointValueRiseIsTheWholeChangeAndArrivalsAndDeparturesAre
     EXPECT_LT(6000, number(points, "netchange"));
     EXPECT_EQ(number(points, "netchange"), number(points, "bypointvalue"));
     for (const char* cause : Causes) {
-        if (QLatin1String(cause) != QLatin1String("bypointvalue"))
+        if (QLatin1String(cause) != QLatin1String("bypointvalue")) {
             EXPECT_EQ(0, number(points, cause)) << cause;
+        }
     }
 
     const QJsonObject unchanged = rows.value(QStringLiteral("020"));
