@@ -214,11 +214,16 @@ bool TReturnGridForm::dropUnsaved() {
 }
 
 void TReturnGridForm::printGrid(const QString& title, const QString& header, const QStringList& fields) {
+    print([&](TReportEngine& engine) {
+        engine.ExecuteDataSetReport(title, &rows_, fields.isEmpty() ? model_->columnsShown() : fields, header);
+    });
+}
+
+void TReturnGridForm::print(const std::function<void(TReportEngine&)>& operation) {
     run([&] {
         rows_.checkBrowseMode();
         TReportEngine own(this, &connection_);
-        (engine_ ? *engine_ : own)
-            .ExecuteDataSetReport(title, &rows_, fields.isEmpty() ? model_->columnsShown() : fields, header);
+        operation(engine_ ? *engine_ : own);
     });
 }
 

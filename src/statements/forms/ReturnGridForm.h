@@ -69,6 +69,9 @@ protected:
     // The grid through the report engine under a title and a header: its
     // columns, or the fields given.
     void printGrid(const QString& title, const QString& header, const QStringList& fields = {});
+    // A print of the form's own through the report engine (a preview, or the
+    // engine set for tests), guarded; pending edits of the grid are posted first.
+    void print(const std::function<void(TReportEngine&)>& operation);
 
     Connection& connection() const { return connection_; }
     IMessages& messages() const { return messages_; }
