@@ -6,6 +6,7 @@
 
 #include "CalcRounding.h"
 #include "CalcSupport.h"
+#include "NetBeforeDecrease.h"
 #include "PreDecreasedNet.h"
 #include "TaxRules.h"
 
@@ -41,46 +42,6 @@ EarlierLineSums earlierLineSums(const TEarlierLine& earlier, bool maternity, con
     sums.other = withoutAllowances ? l.difference
                                    : h.meal() / monthHours * l.mealrefund + l.vacationrefund + l.difference;
     return sums;
-}
-
-// The share of an earlier line's regular pay that stays when its document
-// decreased the net: the gross the net before the decrease corresponds to,
-// against the gross stored, both without leave pay and allowances.
-long double decreaseFactor(TSalaryDM& dm, const TEarlierLine& earlier) {
-    const TDocumentValues& d = earlier.document;
-    const TLineValues& l = earlier.line;
-    const long double monthHours = d.workinghours;
-    if (d.netdecreasepercent <= 0 || monthHours == 0)
-        return 1;
-    const TPreDecreasedNet full = PreDecreasedNetOfLine(dm, d, l, 0);
-    const TPreDecreasedNet reduced = PreDecreasedNetOfLine(dm, d, l, d.netdecreasepercent);
-    const THours h = l.hours();
-    const long double worked = h.worked();
-    const long double threshold = worked * d.netdecreaseminvalue / monthHours;
-    long double net;  // before the decrease
-    if (threshold >= full.workNet)
-        net = l.paymentvalue;
-    else if (threshold < reduced.workNet || threshold < reduced.regularNet)
-        net = RND(reduced.regularNet + full.otherNet);
-    else
-        net = RND(threshold + full.otherNet);
-    if (double(l.paymentvalue) == double(net) || RND(l.paymentvalue - reduced.pensionRelief - full.otherNet) == 0)
-        return 1;
-    const TCorrection c = Correction(RateItemsOfSet(dm, d.salarytaxid), l.workingstateid);
-    const long double paid = h.all();
-    const long double relief = paid <= monthHours ? paid / monthHours * c.correction : c.correction;
-    const long double gross = RND(GrossUp(net, c.percent, relief));
-    long double kept = l.vacationvalue + l.sickvalue + l.longsickvalue + l.maternityleavevalue + l.childcareleavevalue
-        + l.paidleavevalue + l.publicholidayvalue + l.absencevalue + h.meal() / monthHours * l.mealrefund
-        + l.vacationrefund + l.difference;
-    if (dm.Options.CompareNetDecreaseMinValueRegularWork) {
-        kept += l.increment - l.decrement;
-        if (l.workinghours != 0)
-            kept += l.workingyears * l.regularwork * d.workingyearsincrementpercent / 100 * worked / l.workinghours;
-    }
-    if (l.salaryvalue == kept)
-        return 1;
-    return (gross - kept) / (l.salaryvalue - kept);
 }
 
 // Everything one calculation reads of the current line and document.
@@ -162,7 +123,7 @@ private:
             if (sums.hours <= 0)
                 continue;
             hours += sums.hours;
-            salary += sums.salary * decreaseFactor(dm_, *it) + sums.other;
+            salary += sums.salary * NetBeforeDecrease(dm_, it->document, it->line).factor + sums.other;
         }
         const long double h = rq_.hours;
         const long double w = monthHours_;
