@@ -56,6 +56,13 @@ int DataSetTableModel::columnOf(const QString& fieldName) const {
     return -1;
 }
 
+QStringList DataSetTableModel::columnsShown() const {
+    QStringList names;
+    for (int column = 0; column < columnCount(); ++column)
+        names.append(fieldAt(column)->fieldName());
+    return names;
+}
+
 int DataSetTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() || !dataSet_->active() ? 0 : dataSet_->recordCount();
 }

@@ -22,6 +22,8 @@ public:
     TField* fieldAt(int column) const;
     int columnOf(const QString& fieldName) const;
     void setColumns(const QStringList& fieldNames);
+    // The names of the fields shown, in column order.
+    QStringList columnsShown() const;
     void setReadOnly(bool readOnly) { readOnly_ = readOnly; }
 
     int rowCount(const QModelIndex& parent = {}) const override;

@@ -110,8 +110,8 @@ void TReportEngine::ExecuteTables(TReport report, std::vector<TTable> tables) {
     Output(TTablePrintout(std::move(document)));
 }
 
-void TReportEngine::ExecuteDataSetReport(const QString& title, D dataSet, const QStringList& fields) {
-    Execute(Report(title, nullptr, {TReportSection{QString(), dataSet, fields}}));
+void TReportEngine::ExecuteDataSetReport(const QString& title, D dataSet, const QStringList& fields, S header) {
+    Execute(Report(title, nullptr, {TReportSection{header, dataSet, fields}}));
 }
 
 void TReportEngine::ExecuteSalaryAddReport(D additional) {

@@ -48,8 +48,10 @@ public:
     // the folder or a file cannot be written.
     int WritePaySlips(D rows, D credits, D differences, D coefficients, D document, const QString& dir);
 
-    // The host's print of a viewer's grid: the dataset with the grid's columns.
-    void ExecuteDataSetReport(const QString& title, D dataSet, const QStringList& fields);
+    // The host's print of a viewer's grid: the dataset with the grid's columns,
+    // under a title and an optional header line (the period, say).
+    void ExecuteDataSetReport(const QString& title, D dataSet, const QStringList& fields,
+                              const QString& header = QString());
 
     void ExecuteSalaryAddReport(D additional);
 
