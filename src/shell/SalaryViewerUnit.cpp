@@ -1,6 +1,7 @@
 #include "SalaryViewerUnit.h"
 
 #include "CreditRatesUnit.h"
+#include "EmployeeCertificateUnit.h"
 #include "HostResourceStrings.h"
 #include "Messages.h"
 #include "ReportEngine.h"
@@ -85,7 +86,7 @@ void TSalaryViewerForm::CreateActions() {
          {SalaryAnnualReportPPP, SalaryAnnualReportPPPPO, SalaryAnnualReportM4,
           SalaryMonthlyReportExportUnifiedCollection, SalaryMonthlyReportExportTreasury,
           SalaryMonthlyReportExportRegisterEmployee, SalaryMonthlyReportExportRegisterIncome,
-          SalaryStaffReportCertificateReport, SalaryStaffReportIncomeRecapitulationReport,
+          SalaryStaffReportIncomeRecapitulationReport,
           SalaryReportIncomeRecapitulationReport})
         MarkNotAvailable(action);
 
@@ -104,6 +105,12 @@ void TSalaryViewerForm::CreateActions() {
             CreditRatesManage(dm_, console_.Messages(), this);
     });
 
+    connect(SalaryStaffReportCertificateReport, &QAction::triggered, this, [this] {
+        if (!dm_.Connected())
+            return;
+        TEmployeeCertificateForm form(dm_, console_.Messages(), this);
+        form.exec();
+    });
     connect(SalaryOptions, &QAction::triggered, this, &TSalaryViewerForm::SalaryOptionsExecute);
     connect(CustomAdd, &QAction::triggered, this, [this] { DropDown(CustomAdd); });
     connect(SalaryReports, &QAction::triggered, this, [this] { DropDown(SalaryReports); });

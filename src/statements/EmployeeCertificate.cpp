@@ -61,11 +61,16 @@ QStringList EmployeeCertificateColumns() {
             QStringLiteral("paymentvalue"), QStringLiteral("paymentnetvalue")};
 }
 
-TCertificateAverages PrepareEmployeeCertificate(TSalaryDM& dm, qint64 employeeId, const QDate& from, const QDate& to) {
+TDataSet& EmptyEmployeeCertificate(TSalaryDM& dm) {
     TDataSet& rows = *dm.EmployeeCertificateCDS;
     defineFields(rows);
     rows.close();
     rows.open();
+    return rows;
+}
+
+TCertificateAverages PrepareEmployeeCertificate(TSalaryDM& dm, qint64 employeeId, const QDate& from, const QDate& to) {
+    TDataSet& rows = EmptyEmployeeCertificate(dm);
     TCertificateAverages averages;
     if (employeeId <= 0)
         return averages;

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+class TDataSet;
 class TSalaryDM;
 
 // The certificate of an employee's earnings: the gross, net and paid amount
@@ -16,6 +17,9 @@ struct TCertificateAverages {
     double net = 0;
     double paid = 0;
 };
+
+// EmployeeCertificateCDS with its fields and no rows (what a form shows first).
+TDataSet& EmptyEmployeeCertificate(TSalaryDM& dm);
 
 // Fills EmployeeCertificateCDS (year, month, salaryvalue, paymentvalue,
 // paymentnetvalue and the employee's names and code) from the employee's

@@ -93,15 +93,19 @@ void TReturnGridForm::build(const QString& caption, bool editable) {
 
 QComboBox* TReturnGridForm::addChooser(const QString& label, const QStringList& items, int current,
                                        const std::function<void()>& changed) {
-    auto* caption = new QLabel(label, this);
     auto* combo = new QComboBox(this);
     combo->addItems(items);
     combo->setCurrentIndex(current);
-    caption->setBuddy(combo);
-    choosers_->addWidget(caption);
-    choosers_->addWidget(combo);
+    addChooserWidget(label, combo);
     connect(combo, &QComboBox::currentIndexChanged, this, [changed] { changed(); });
     return combo;
+}
+
+void TReturnGridForm::addChooserWidget(const QString& label, QWidget* widget) {
+    auto* caption = new QLabel(label, this);
+    caption->setBuddy(widget);
+    choosers_->addWidget(caption);
+    choosers_->addWidget(widget);
 }
 
 QComboBox* TReturnGridForm::addYearChooser(const QList<int>& years, int year, const std::function<void()>& changed) {

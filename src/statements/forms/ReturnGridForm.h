@@ -46,6 +46,8 @@ protected:
     // A labelled combo in the choosers' row; `changed` runs after each choice.
     QComboBox* addChooser(const QString& label, const QStringList& items, int current,
                           const std::function<void()>& changed);
+    // A labelled widget of any kind (a date, an editable combo) in the choosers' row.
+    void addChooserWidget(const QString& label, QWidget* widget);
     // Combos of the years given and of the twelve months ("01" or "1").
     QComboBox* addYearChooser(const QList<int>& years, int year, const std::function<void()>& changed);
     QComboBox* addMonthChooser(int month, bool twoDigits, const std::function<void()>& changed);
