@@ -37,8 +37,8 @@ struct Amounts {
     long double gross = 0, net = 0, paid = 0;
 };
 
-// The line as it would have been without the net decrease: the regular pay
-// scaled back by the decrease factor, the leave pay and allowances as paid.
+// The line without a separate decrease: the regular pay scaled by the
+// decrease factor of the average earnings, leave pay and allowances as paid.
 Amounts amountsOf(TSalaryDM& dm, const TDocumentValues& d, const TLineValues& l) {
     TNetBeforeDecrease before = NetBeforeDecrease(dm, d, l);
     if (before.factor < 1)

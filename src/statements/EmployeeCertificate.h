@@ -8,8 +8,10 @@ class TDataSet;
 class TSalaryDM;
 
 // The certificate of an employee's earnings: the gross, net and paid amount
-// of each month over a period of payment dates, as they would have been
-// without the statutory net decrease, and their monthly averages.
+// of each month over a period of payment dates, and their monthly averages.
+// A month whose net the statutory decrease cut shows no separate decrease:
+// its net is the net before the decrease that the average earnings use, and
+// its regular pay is scaled to the gross of that net.
 
 struct TCertificateAverages {
     int months = 0;

@@ -25,10 +25,13 @@ TAttendanceMonth::TAttendanceMonth(Connection& connection)
     date->setReadOnly(true);
     for (const ColumnDef& column : AttendanceHourColumns()) {
         TField* hours = days_.addField(column, false);
-        // A wrong number is refused as it is typed, and again when stored.
+        // A wrong number is refused as it is typed (the day keeps what it had),
+        // and again when stored.
         hours->OnChange = [this, column](TField& field) {
-            if (const QString error = AttendanceHoursError(column, field.asFloat()); !error.isEmpty())
+            if (const QString error = AttendanceHoursError(column, field.asFloat()); !error.isEmpty()) {
+                field.setValue(field.dataSet()->storedValue(field.index()));
                 throw EDatabaseError(error);
+            }
             modified_ = true;
         };
     }
