@@ -1,9 +1,11 @@
 #include "AttendanceMonth.h"
 
 #include "Attendance.h"
+#include "FormatFloat.h"
 #include "db/Connection.h"
 #include "db/DbError.h"
 
+#include <QLocale>
 #include <QSqlQuery>
 
 namespace {
@@ -23,8 +25,18 @@ TAttendanceMonth::TAttendanceMonth(Connection& connection)
     TField* date = days_.addField(QStringLiteral("attendancedate"), FieldType::Date);
     date->setDisplayLabel(QStringLiteral("Datum"));
     date->setReadOnly(true);
+    // The day of the week tells the weekends apart.
+    date->OnGetText = [](const TField&, const QVariant& value, bool) {
+        return QLocale(QLocale::Serbian, QLocale::LatinScript, QLocale::Serbia)
+            .toString(value.toDate(), QStringLiteral("ddd dd.MM.yyyy."));
+    };
     for (const ColumnDef& column : AttendanceHourColumns()) {
         TField* hours = days_.addField(column, false);
+        // Most days have hours of one or two kinds: the other cells stay blank.
+        hours->OnGetText = [](const TField&, const QVariant& value, bool displayText) {
+            const double number = value.toDouble();
+            return displayText && number == 0 ? QString() : FormatFloat(QStringLiteral("0.##"), number);
+        };
         // A wrong number is refused as it is typed (the day keeps what it had),
         // and again when stored.
         hours->OnChange = [this, column](TField& field) {

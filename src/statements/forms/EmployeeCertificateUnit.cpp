@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QTableView>
 
 TEmployeeCertificateForm::TEmployeeCertificateForm(TSalaryDM& dm, IMessages& messages, QWidget* parent)
     : TReturnGridForm(QStringLiteral("Potvrda"), EmptyEmployeeCertificate(dm), *dm.ZConnection(), messages, parent),
@@ -63,6 +64,7 @@ void TEmployeeCertificateForm::ShowButtonClick() {
     averages_ = {};
     run([this] { averages_ = PrepareEmployeeCertificate(dm_, employeeId_, FromDate->date(), ToDate->date()); });
     refreshTotal();
+    grid()->resizeColumnsToContents();
 }
 
 void TEmployeeCertificateForm::PrintButtonClick() {

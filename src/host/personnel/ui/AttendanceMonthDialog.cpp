@@ -41,8 +41,8 @@ AttendanceMonthDialog::AttendanceMonthDialog(TAttendanceMonth& month, const QStr
     view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 6);
     // Long kinds ("Sati bolov. preko 30 dana") wrap in narrow columns.
     view_->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
-    view_->horizontalHeader()->setMinimumHeight(3 * view_->fontMetrics().lineSpacing() + 8);
-    view_->horizontalHeader()->setDefaultSectionSize(78);
+    view_->horizontalHeader()->setMinimumHeight(4 * view_->fontMetrics().lineSpacing() + 8);
+    view_->horizontalHeader()->setDefaultSectionSize(100);
     connect(model, &DataSetTableModel::editRefused, this, [this](const QString& text) { messages_.error(text); });
 
     auto* save = new QPushButton(tr("Sačuvaj"));
@@ -59,12 +59,12 @@ AttendanceMonthDialog::AttendanceMonthDialog(TAttendanceMonth& month, const QStr
     layout->addLayout(period);
     layout->addWidget(view_, 1);
     layout->addLayout(buttons);
-    resize(1180, 640);
+    resize(1200, 700);
 
     connect(YearSE, &QSpinBox::valueChanged, this, &AttendanceMonthDialog::MonthChange);
     connect(MonthCB, &QComboBox::currentIndexChanged, this, &AttendanceMonthDialog::MonthChange);
     MonthChange();
-    view_->setColumnWidth(0, 96);
+    view_->setColumnWidth(0, 120);
 }
 
 bool AttendanceMonthDialog::settleUnsaved() {
