@@ -5,25 +5,11 @@
 
 #include "EditorFixture.h"
 #include "SalaryTransportDetailUnit.h"
+#include "ShootIfAsked.h"
 
-#include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
-
-namespace {
-
-void shoot(QWidget& widget, const QString& name) {
-    const QString dir = qEnvironmentVariable("ZARADE_SHOT_DIR");
-    if (dir.isEmpty())
-        return;
-    widget.show();
-    QApplication::processEvents();
-    widget.grab().save(QDir(dir).filePath(name + QStringLiteral(".png")));
-}
-
-}  // namespace
 
 TEST_F(EditorFixture, AttendanceFillsOnlyAnEmptyDocumentFromTheEditor) {
     for (const char* code : {"001", "003"})
@@ -34,7 +20,7 @@ TEST_F(EditorFixture, AttendanceFillsOnlyAnEmptyDocumentFromTheEditor) {
     ASSERT_TRUE(form->SalaryImportAttendance->isVisible());
     EXPECT_TRUE(form->SalaryImportAttendance->isEnabled());
     EXPECT_TRUE(form->SalaryImportExcel->isEnabled());
-    shoot(*form, QStringLiteral("editor-imports"));
+    ShootIfAsked(*form, QStringLiteral("editor-imports"));
 
     form->SalaryImportAttendance->trigger();
     ASSERT_EQ(2, dm.SalaryItemZQ->recordCount());
@@ -59,7 +45,7 @@ TEST_F(EditorFixture, ASheetFillsATransportDocumentAndNamesUnknownCodes) {
     TSalaryTransportDetailForm editor(dm, console);
     ASSERT_TRUE(editor.ImportButton);
     EXPECT_TRUE(editor.ImportButton->isEnabled());
-    shoot(editor, QStringLiteral("editor-transport-import"));
+    ShootIfAsked(editor, QStringLiteral("editor-transport-import"));
 
     messages.answerFileName(file);
     editor.SalaryImportExcel->trigger();

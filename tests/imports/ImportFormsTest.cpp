@@ -5,8 +5,8 @@
 #include "ReportEngine.h"
 #include "SalaryDM.h"
 #include "ScriptedMessages.h"
+#include "ShootIfAsked.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
@@ -15,19 +15,6 @@
 
 // The certificate form and the register's month of attendance over a
 // scripted company. Pictures go to ZARADE_SHOT_DIR when it is set.
-
-namespace {
-
-void shoot(QWidget& widget, const QString& name) {
-    const QString dir = qEnvironmentVariable("ZARADE_SHOT_DIR");
-    if (dir.isEmpty())
-        return;
-    widget.show();
-    QApplication::processEvents();
-    widget.grab().save(QDir(dir).filePath(name + QStringLiteral(".png")));
-}
-
-}  // namespace
 
 TEST_F(ImportsMonth, TheCertificateFormShowsAndPrintsTheTypedEmployee) {
     const qint64 id = newDocument(QStringLiteral("176"));
@@ -51,7 +38,7 @@ TEST_F(ImportsMonth, TheCertificateFormShowsAndPrintsTheTypedEmployee) {
     ASSERT_EQ(1, form.grid()->model()->rowCount());
     const double gross = number(line(id, QStringLiteral("002")), "salaryvalue");
     EXPECT_TRUE(form.findChild<QLabel*>(QStringLiteral("TotalLabel"))->text().contains(TotalAmountText(gross)));
-    shoot(form, QStringLiteral("certificate"));
+    ShootIfAsked(form, QStringLiteral("certificate"));
 
     form.PrintButtonClick();
     EXPECT_EQ(QStringLiteral("Potvrda"), engine.LastReport().title);
@@ -76,7 +63,7 @@ TEST_F(ImportsMonth, TheMonthViewListsEveryDayWithItsHours) {
     AttendanceMonthDialog dialog(month, QStringLiteral("001 Ana Ilić"), messages);
     EXPECT_EQ(31, dialog.view()->model()->rowCount());
     EXPECT_EQ(QStringLiteral("8"), dialog.view()->model()->index(2, 1).data().toString());
-    shoot(dialog, QStringLiteral("attendance-month"));
+    ShootIfAsked(dialog, QStringLiteral("attendance-month"));
     dialog.MonthCB->setCurrentIndex(1);  // February
     EXPECT_EQ(28, dialog.view()->model()->rowCount());
 }

@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QHash>
 #include <QSqlQuery>
-#include <QStringDecoder>
 
 #include <algorithm>
 #include <optional>
@@ -126,22 +125,9 @@ QString AttendanceImportResult::summary() const {
 
 AttendanceImportResult ImportAttendanceCsv(Connection& connection, const QByteArray& data, ImportMode mode) {
     AttendanceImportResult result;
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    QString text = decoder.decode(data);
-    if (decoder.hasError()) {
-        result.fileError = QStringLiteral("Datoteka nije zapisana u UTF-8 kodu.");
-        return result;
-    }
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    const CsvParse parsed = ParseCsv(text, DetectCsvDelimiter(text));
+    const CsvParse parsed = ParseCsvUtf8(data);
     Header header;
-    if (!parsed.error.isEmpty())
-        result.fileError = parsed.error;
-    else if (parsed.records.empty())
-        result.fileError = QStringLiteral("Datoteka je prazna.");
-    else
-        result.fileError = readHeader(parsed.records.front().fields, header);
+    result.fileError = parsed.error.isEmpty() ? readHeader(parsed.records.front().fields, header) : parsed.error;
     if (!result.fileError.isEmpty())
         return result;
 
