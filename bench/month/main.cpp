@@ -5,6 +5,7 @@
 // ZARADE_BENCH_MYSQL_URL names when it is set. --empty drops the tables of a
 // database that already has data first.
 
+#include "BenchDatabase.h"
 #include "CompanyGenerator.h"
 #include "DatabaseSchema.h"
 #include "DBIniFile.h"
@@ -27,11 +28,9 @@
 #include <QDateTime>
 #include <QFile>
 #include <QElapsedTimer>
-#include <QSqlDatabase>
 #include <QTemporaryDir>
 #include <QTextStream>
 
-#include <sys/resource.h>
 #include <time.h>
 
 #include <functional>
@@ -54,12 +53,6 @@ struct Step {
     quint64 statements = 0;
 };
 
-double peakMegabytes() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024;  // kilobytes on Linux
-}
-
 QString number(double value, int decimals) { return QString::number(value, 'f', decimals); }
 
 Step measure(Connection& connection, const QString& title, const std::function<int()>& body) {
@@ -78,7 +71,7 @@ void print(QTextStream& out, const Step& step, const ScriptedMessages& messages)
     out << step.title << ": " << step.lines << " stavki, " << number(step.milliseconds, 0) << " ms; pod "
         << number(step.floorMilliseconds, 0) << " ms, odnos " << number(step.milliseconds / step.floorMilliseconds, 2)
         << "; " << step.statements << " SQL naredbi (" << number(double(step.statements) / step.lines, 3)
-        << " po stavci); najviše memorije " << number(peakMegabytes(), 0) << " MB\n";
+        << " po stavci); najviše memorije " << number(PeakMegabytes(), 0) << " MB\n";
     for (const auto& shown : messages.shown)
         out << "  poruka: " << shown.text << "\n";
     out.flush();
@@ -118,25 +111,9 @@ double createFilesMilliseconds(const QString& prefix, int count, const QByteArra
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
-void emptyDatabase(Connection& connection) {
-    // The tables go whatever points at what.
-    const bool mysql = connection.dialect() == SqlDialect::MySQL;
-    connection.execDirect(mysql ? QStringLiteral("SET FOREIGN_KEY_CHECKS = 0") : QStringLiteral("PRAGMA foreign_keys=OFF"));
-    for (const QString& table : connection.database().tables())
-        connection.execDirect(QStringLiteral("DROP TABLE %1").arg(table));
-    connection.execDirect(mysql ? QStringLiteral("SET FOREIGN_KEY_CHECKS = 1") : QStringLiteral("PRAGMA foreign_keys=ON"));
-}
-
 void runMonth(QTextStream& out, const QString& url, const Options& options) {
     Connection connection;
-    connection.open(*DbUrl::parse(url));
-    out << "baza: " << connection.url().displayText() << "\n";
-    if (options.empty)
-        emptyDatabase(connection);
-    else if (connection.tableExists(QStringLiteral("employee"))
-             && connection.scalar(QStringLiteral("SELECT COUNT(*) FROM employee")).toInt() > 0)
-        throw EDatabaseError(QStringLiteral("Baza već ima zaposlene; --empty briše njene tabele pre merenja."));
-    PrepareDatabase(connection);
+    OpenBenchDatabase(connection, url, options.empty, out);
     QElapsedTimer timer;
     timer.start();
     const CompanyFigures company = GenerateCompany(connection, options.plan);

@@ -6,6 +6,7 @@
 #include "CliEmployees.h"
 #include "CliImports.h"
 #include "CliOrders.h"
+#include "CliPPPPO.h"
 #include "CliPayments.h"
 #include "CliSettings.h"
 #include "CliStatements.h"
@@ -54,6 +55,7 @@ const char* const Usage =
     "  print AKCIJA ID --out DATOTEKA       štampa u PDF (npr. SalaryPrintRecapitulation),\n"
     "                                       SalaryPrintRecapitulationToExcel u .xlsx;\n"
     "                                       SalaryPaymentErrandsEntire traži i --account RAČUN\n"
+    "  print AKCIJA GODINA --out DATOTEKA   godišnji izveštaj u PDF (SalaryAnnualReportPPPPO)\n"
     "  payslips ID --dir FASCIKLA           obračunski listići, po jedan PDF za svakog zaposlenog\n"
     "  orders ID --account RAČUN [--reference POZIV] [--credits] [--format json|csv]\n"
     "                                       nalozi za prenos (ili obustave po primaocima)\n"
@@ -67,6 +69,10 @@ const char* const Usage =
     "       --out DATOTEKA                  XML prijava za objedinjenu naplatu, proverena šemom\n"
     "  certificate ŠIFRA --from GGGG-MM-DD --to GGGG-MM-DD [--format json|csv]\n"
     "                                       potvrda o zaradi: meseci i prosečni bruto, neto, za isplatu\n"
+    "  ppppo build|show|delete GODINA [--format json|csv]\n"
+    "                                       PPP-PO: godišnje potvrde iz PPP-PD redova godine\n"
+    "  ppppo add GODINA ŠIFRA               red prihoda van radnog odnosa za zaposlenog; ispisuje broj reda\n"
+    "  ppppo set RED polje=vrednost ...     izmeni red PPP-PO kao u tabeli\n"
     "  demo       upiši demo preduzeće u praznu bazu\n"
     "  demo-month obračun meseca demo preduzeća bez prozora\n"
     "\n"
@@ -147,6 +153,8 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
             return CommandEBank(context);
         if (command == QLatin1String("pppd"))
             return CommandPppd(context);
+        if (command == QLatin1String("ppppo"))
+            return CommandPppPo(context);
         if (command == QLatin1String("demo"))
             return CommandDemo(context);
         if (command == QLatin1String("demo-month"))

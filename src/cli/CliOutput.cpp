@@ -4,6 +4,7 @@
 #include "db/DbError.h"
 
 #include <QJsonArray>
+#include <QJsonDocument>
 
 namespace {
 
@@ -90,10 +91,30 @@ QString TakeOption(QStringList& args, const QString& name) {
 
 bool TakeFlag(QStringList& args, const QString& name) { return args.removeAll(name) > 0; }
 
-qint64 DocumentId(const QString& text) {
+qint64 KeyArgument(const QString& text, const QString& refusal) {
     bool ok = false;
     const qint64 id = text.toLongLong(&ok);
     if (!ok || id <= 0)
-        throw EDatabaseError(QStringLiteral("\"%1\" nije broj zarade.").arg(text));
+        throw EDatabaseError(refusal.arg(text));
     return id;
+}
+
+qint64 DocumentId(const QString& text) { return KeyArgument(text, QStringLiteral("\"%1\" nije broj zarade.")); }
+
+int WholeNumber(const QString& text, const QString& name) {
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok)
+        throw EDatabaseError(QStringLiteral("%1 mora biti ceo broj, a ne \"%2\".").arg(name, text));
+    return value;
+}
+
+void WriteRows(const TDataSet& dataSet, const QString& format, QTextStream& out) {
+    if (format == QLatin1String("csv")) {
+        WriteCsv(dataSet, out);
+        return;
+    }
+    QJsonObject object;
+    object.insert(QStringLiteral("rows"), JsonRows(dataSet));
+    out << QJsonDocument(object).toJson(QJsonDocument::Indented);
 }

@@ -8,18 +8,8 @@
 #include "db/DbError.h"
 #include "db/SqlQuery.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
 
 namespace {
-
-int wholeNumber(const QString& text, const QString& name) {
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    if (!ok)
-        throw EDatabaseError(QStringLiteral("%1 mora biti ceo broj, a ne \"%2\".").arg(name, text));
-    return value;
-}
 
 // "--document ID" or "--year Y --month M".
 TUnifiedCollectionSelection TakeSelection(QStringList& args) {
@@ -32,8 +22,8 @@ TUnifiedCollectionSelection TakeSelection(QStringList& args) {
         return selection;
     }
     if (document.isEmpty() && !year.isEmpty() && !month.isEmpty()) {
-        selection.year = wholeNumber(year, QStringLiteral("Godina"));
-        selection.month = wholeNumber(month, QStringLiteral("Mesec"));
+        selection.year = WholeNumber(year, QStringLiteral("Godina"));
+        selection.month = WholeNumber(month, QStringLiteral("Mesec"));
         return selection;
     }
     throw EDatabaseError(QStringLiteral("Treba navesti --document ID ili --year GODINA --month MESEC."));
@@ -52,14 +42,7 @@ int CommandPppd(CliContext& context) {
         RefuseLeftovers(args);
         CliSession session(context);
         OpenReportUnifiedCollection(session.dm(), selection);
-        const TDataSet& rows = *session.dm().SalaryReportUnifiedCollectionZQ;
-        if (format == QLatin1String("csv")) {
-            WriteCsv(rows, context.out);
-        } else {
-            QJsonObject object;
-            object.insert(QStringLiteral("rows"), JsonRows(rows));
-            context.out << QJsonDocument(object).toJson(QJsonDocument::Indented);
-        }
+        WriteRows(*session.dm().SalaryReportUnifiedCollectionZQ, format, context.out);
         return 0;
     }
     if (action == QLatin1String("build") || action == QLatin1String("delete")) {
@@ -84,7 +67,7 @@ int CommandPppd(CliContext& context) {
             throw EDatabaseError(QStringLiteral("Navodi se --only ili --except, ne oba."));
         TUnifiedCollectionExport options;
         if (!payerType.isEmpty())
-            options.payerType = wholeNumber(payerType, QStringLiteral("Tip isplatioca"));
+            options.payerType = WholeNumber(payerType, QStringLiteral("Tip isplatioca"));
         options.incomeType = only.isEmpty() ? except : only;
         options.exclude = !except.isEmpty();
         CliSession session(context);

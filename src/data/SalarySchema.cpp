@@ -251,8 +251,8 @@ std::vector<ColumnDef> AnnualReportEmployeeColumns()
     return {
         {"year", SmallInt, 0, "Godina", "", Required},
         {"employeeid", LargeInt, 0, "", "", Required},
-        {"employeename", String, 51, "Ime", "", Required},
-        {"employeecityaddress", String, 251, "Adresa", "", Required},
+        {"employeename", String, 101, "Ime", "", Required},
+        {"employeecityaddress", String, 252, "Adresa", "", Required},
         {"employeepersonalidentificator", String, 20, "JMBG", "", Required},
     };
 }
@@ -283,7 +283,7 @@ TableDef SalaryReportM4Def()
                 {"salaryreportm4id", Key, 0, "", ""},
                 {"year", SmallInt, 0, "Godina", "", Required},
                 {"employeeid", LargeInt, 0, "", "", Required},
-                {"employeename", String, 51, "Ime", "", Required},
+                {"employeename", String, 101, "Ime", "", Required},
                 {"employeepersonalidentificator", String, 20, "JMBG", "", Required},
                 {"workingmonths", Float, 0, "Meseci staža", "00", Required},
                 {"workingdays", Float, 0, "Dani staža", "00", Required},

@@ -5,6 +5,7 @@
 #include "HostResourceStrings.h"
 #include "Messages.h"
 #include "ReportEngine.h"
+#include "ReportPPPPOForm.h"
 #include "SalaryDM.h"
 #include "SalaryEditorOpen.h"
 #include "SalaryOptionsUnit.h"
@@ -83,7 +84,7 @@ void TSalaryViewerForm::CreateActions() {
     SalaryAddPrint->setVisible(false);
 
     for (QAction* action :
-         {SalaryAnnualReportPPP, SalaryAnnualReportPPPPO, SalaryAnnualReportM4,
+         {SalaryAnnualReportPPP, SalaryAnnualReportM4,
           SalaryMonthlyReportExportUnifiedCollection, SalaryMonthlyReportExportTreasury,
           SalaryMonthlyReportExportRegisterEmployee, SalaryMonthlyReportExportRegisterIncome,
           SalaryStaffReportIncomeRecapitulationReport,
@@ -111,6 +112,7 @@ void TSalaryViewerForm::CreateActions() {
         TEmployeeCertificateForm form(dm_, console_.Messages(), this);
         form.exec();
     });
+    connect(SalaryAnnualReportPPPPO, &QAction::triggered, this, &TSalaryViewerForm::SalaryAnnualReportPPPPOExecute);
     connect(SalaryOptions, &QAction::triggered, this, &TSalaryViewerForm::SalaryOptionsExecute);
     connect(CustomAdd, &QAction::triggered, this, [this] { DropDown(CustomAdd); });
     connect(SalaryReports, &QAction::triggered, this, [this] { DropDown(SalaryReports); });
@@ -197,6 +199,17 @@ void TSalaryViewerForm::DBGDblClick(const QModelIndex& index) {
 void TSalaryViewerForm::SalaryOptionsExecute() {
     TOptionsForm form(dm_, console_.Messages(), this);
     form.exec();
+}
+
+void TSalaryViewerForm::SalaryAnnualReportPPPPOExecute() {
+    if (!dm_.Connected())
+        return;
+    try {
+        TReportPPPPOForm form(dm_, console_, this);
+        form.exec();
+    } catch (const EDatabaseError& error) {
+        console_.Messages().error(error.message());
+    }
 }
 
 bool TSalaryViewerForm::HasDocument() const { return dm_.SalaryZQ->active() && !dm_.SalaryZQ->isEmpty(); }

@@ -110,7 +110,28 @@ TEST(DatabaseSchema, AnUpgradeMakesReferencesKeysAndRefusesDataThatPointsAtNothi
     // Put right, the upgrade goes through and the database keeps the references.
     c.exec(QStringLiteral("INSERT INTO salary (salaryid, salarynumber) VALUES (999, 1)"));
     PrepareDatabase(c);
-    EXPECT_EQ(2, StoredSchemaVersion(c, QStringLiteral("salary")));
+    EXPECT_EQ(3, StoredSchemaVersion(c, QStringLiteral("salary")));
     EXPECT_THROW(c.exec(QStringLiteral("INSERT INTO salaryitem (salaryid, employeeid) VALUES (12345, 5)")), EDatabaseError);
     EXPECT_THROW(c.exec(QStringLiteral("DELETE FROM employee WHERE employeeid = 5")), EDatabaseError);
+}
+
+TEST(DatabaseSchema, AnUpgradeAddsTheTablesItLacksAndWidensNamesWithoutLosingRows) {
+    REQUIRE_TEST_DATABASE();
+    TestDatabase db;
+    Connection& c = db.open();
+    // The previous release: no PPP-PO table, the PPP's name column narrower.
+    c.exec(QStringLiteral("UPDATE schemaversion SET version = 2 WHERE component = 'salary'"));
+    c.execDirect(QStringLiteral("DROP TABLE salaryreportppppo"));
+    if (c.dialect() == SqlDialect::MySQL)
+        c.execDirect(QStringLiteral("ALTER TABLE salaryreportppp MODIFY COLUMN employeename VARCHAR(51) NULL"));
+    c.exec(QStringLiteral("INSERT INTO salaryreportppp (year, employeeid, employeename) VALUES (2025, 1, 'Ana')"));
+
+    PrepareDatabase(c);
+    EXPECT_EQ(3, StoredSchemaVersion(c, QStringLiteral("salary")));
+    const QString longName = QString(50, u'Đ') + u' ' + QString(50, u'Ž');
+    c.exec(QStringLiteral("INSERT INTO salaryreportppp (year, employeeid, employeename) VALUES (2025, 2, ?)"), {longName});
+    c.exec(QStringLiteral("INSERT INTO salaryreportppppo (year, employeeid, employeename) VALUES (2025, 2, ?)"), {longName});
+    EXPECT_EQ(longName, c.scalar(QStringLiteral("SELECT employeename FROM salaryreportppp WHERE employeeid = 2")).toString());
+    EXPECT_EQ(longName, c.scalar(QStringLiteral("SELECT employeename FROM salaryreportppppo")).toString());
+    EXPECT_EQ(QStringLiteral("Ana"), c.scalar(QStringLiteral("SELECT employeename FROM salaryreportppp WHERE employeeid = 1")).toString());
 }

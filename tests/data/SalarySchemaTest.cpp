@@ -125,7 +125,6 @@ TEST(SalarySchema, TypesFollowWhatTheColumnHolds)
     EXPECT_EQ(ColumnType::String, Column("salary", "status").type);
     EXPECT_EQ(ColumnType::String, Column("salarytaxitem", "taxstatus").type);
     EXPECT_EQ(2, Column("salary", "salarytype").size);
-    EXPECT_EQ(251, Column("salaryreportppp", "employeecityaddress").size);
     EXPECT_EQ(20, Column("salaryreportregisteremployee", "firstname").size);
 }
 

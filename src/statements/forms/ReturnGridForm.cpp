@@ -35,6 +35,7 @@ void TReturnGridForm::build(const QString& caption, bool editable) {
     resize(1000, 600);
     auto* layout = new QVBoxLayout(this);
     choosers_ = new QHBoxLayout;
+    choosers_->addStretch(1);
     layout->addLayout(choosers_);
 
     auto* middle = new QHBoxLayout;
@@ -47,6 +48,8 @@ void TReturnGridForm::build(const QString& caption, bool editable) {
     grid_->horizontalHeader()->setSectionsClickable(true);
     grid_->horizontalHeader()->setSortIndicatorShown(true);
     connect(grid_->horizontalHeader(), &QHeaderView::sectionClicked, this, &TReturnGridForm::sortByColumn);
+    // Columns fit what a newly opened or built set of rows holds.
+    connect(model_, &QAbstractItemModel::modelReset, grid_, &QTableView::resizeColumnsToContents);
     const GuardedRun guarded = [this](const std::function<void()>& operation) { return run(operation); };
     BindItemsGrid(grid_, model_, rows_, messages_, guarded);
     middle->addWidget(grid_, 1);
@@ -104,8 +107,9 @@ QComboBox* TReturnGridForm::addChooser(const QString& label, const QStringList& 
 void TReturnGridForm::addChooserWidget(const QString& label, QWidget* widget) {
     auto* caption = new QLabel(label, this);
     caption->setBuddy(widget);
-    choosers_->addWidget(caption);
-    choosers_->addWidget(widget);
+    // Before the stretch that keeps the choosers together on the left.
+    choosers_->insertWidget(choosers_->count() - 1, caption);
+    choosers_->insertWidget(choosers_->count() - 1, widget);
 }
 
 QComboBox* TReturnGridForm::addYearChooser(const QList<int>& years, int year, const std::function<void()>& changed) {
