@@ -73,20 +73,44 @@ struct Day {
     std::vector<std::pair<const ColumnDef*, double>> hours;
 };
 
-void store(Connection& connection, const Day& day) {
-    const QVariant existing = connection.scalar(
-        QStringLiteral("SELECT timerattendanceid FROM timerattendance WHERE employeeid = ? AND attendancedate = ?"),
-        {day.employeeid, day.date.toString(Qt::ISODate)});
+using RecordKeys = QHash<QPair<qint64, QDate>, qint64>;  // employee and day -> timerattendanceid
+
+// The records already kept for the file's days, read in one statement.
+RecordKeys recordedDays(Connection& connection, const std::vector<Day>& days) {
+    RecordKeys keys;
+    if (days.empty())
+        return keys;
+    QDate first = days.front().date, last = first;
+    for (const Day& day : days) {
+        first = std::min(first, day.date);
+        last = std::max(last, day.date);
+    }
+    QSqlQuery recorded = connection.exec(
+        QStringLiteral("SELECT employeeid, attendancedate, timerattendanceid FROM timerattendance "
+                       "WHERE attendancedate >= ? AND attendancedate <= ?"),
+        {first.toString(Qt::ISODate), last.toString(Qt::ISODate)});
+    while (recorded.next()) {
+        const QVariant date = recorded.value(1);
+        // SQLite gives the day as text.
+        const QDate day = date.typeId() == QMetaType::QString ? QDate::fromString(date.toString().left(10), Qt::ISODate)
+                                                               : date.toDate();
+        keys.insert(qMakePair(recorded.value(0).toLongLong(), day), recorded.value(2).toLongLong());
+    }
+    return keys;
+}
+
+void store(Connection& connection, const Day& day, const RecordKeys& recorded) {
+    const auto existing = recorded.constFind(qMakePair(day.employeeid, day.date));
     QStringList columns;
     QVariantList values;
     for (const auto& [column, hours] : day.hours) {
         columns << column->name;
         values << hours;
     }
-    if (existing.isValid() && !existing.isNull()) {
+    if (existing != recorded.cend()) {
         if (columns.isEmpty())
             return;
-        values << existing;
+        values << *existing;
         connection.exec(QStringLiteral("UPDATE timerattendance SET %1 = ? WHERE timerattendanceid = ?")
                             .arg(columns.join(QStringLiteral(" = ?, "))),
                         values);
@@ -180,8 +204,9 @@ AttendanceImportResult ImportAttendanceCsv(Connection& connection, const QByteAr
     if (mode == ImportMode::AllOrNothing && !result.rejected.empty())
         return result;
     Transaction transaction(connection);
+    const RecordKeys recorded = recordedDays(connection, days);
     for (const Day& day : days)
-        store(connection, day);
+        store(connection, day, recorded);
     transaction.commit();
     result.stored = int(days.size());
     return result;
