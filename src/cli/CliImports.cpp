@@ -46,8 +46,12 @@ int CommandImport(CliContext& context) {
     else
         result.added = ImportAttendanceLines(dm);
     // A line the calculation refused (hours beyond the fund) stores nothing.
-    if (const QString shown = session.ShownMessages(); !shown.isEmpty())
-        throw EDatabaseError(shown);
+    QStringList refused;
+    for (const ScriptedMessages::ShownMessage& shown : session.messages().shown)
+        if (shown.kind == MessageKind::Error || shown.kind == MessageKind::Warning)
+            refused << shown.text << shown.lines;
+    if (!refused.isEmpty())
+        throw EDatabaseError(refused.join(QLatin1Char('\n')));
     dm.SalaryApply();
     if (format == QLatin1String("csv")) {
         WriteCsv(*dm.SalaryItemZQ, context.out);

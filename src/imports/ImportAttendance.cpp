@@ -4,6 +4,7 @@
 
 #include "AverageEarnings.h"
 #include "EmployeeLines.h"
+#include "GatheredMessages.h"
 #include "ImportResourceStrings.h"
 #include "Rounding.h"
 #include "SalaryDM.h"
@@ -109,6 +110,7 @@ int ImportAttendanceLines(TSalaryDM& dm) {
     while (present.next())
         employees << present.value(0).toLongLong();
     const LeaveHistoryPreload history(dm, employees);
+    GatheredMessages refusals(dm);
     TSqlQuery& lines = *dm.SalaryItemZQ;
     ControlsDisabled quiet(lines);
     TEmployeeLineAdder adder(dm);
@@ -131,5 +133,6 @@ int ImportAttendanceLines(TSalaryDM& dm) {
         ++added;
     }
     lines.first();
+    refusals.Show(QStringLiteral("Sledeće stavke nisu obračunate:"));
     return added;
 }

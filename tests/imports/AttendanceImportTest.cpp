@@ -75,6 +75,14 @@ TEST_F(ImportsMonth, AttendanceFillsEachDocumentTypeWithItsHours) {
     EXPECT_EQ(161, number(line(transport, QStringLiteral("001")), "workinghours"));  // with the night hour
     EXPECT_EQ(0, number(line(transport, QStringLiteral("002")), "workinghours"));
 
+    // Hours above a smaller fund: the employee is named, nothing is stored.
+    const qint64 small = newDocument(QStringLiteral("120"));
+    const CliResult over = run({QStringLiteral("import"), QStringLiteral("attendance"), QString::number(small),
+                                QStringLiteral("--yes")});
+    EXPECT_EQ(1, over.code);
+    EXPECT_TRUE(over.err.contains(QStringLiteral("Ilić Ana"))) << over.err.toStdString();
+    EXPECT_EQ(0, lineCount(small));
+
     // A document with lines takes nothing more.
     const CliResult again = run({QStringLiteral("import"), QStringLiteral("attendance"), QString::number(regular)});
     EXPECT_EQ(1, again.code);
