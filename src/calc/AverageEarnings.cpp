@@ -6,7 +6,6 @@
 
 #include "CalcRounding.h"
 #include "CalcSupport.h"
-#include "NetBeforeDecrease.h"
 #include "PreDecreasedNet.h"
 #include "TaxRules.h"
 
@@ -123,7 +122,7 @@ private:
             if (sums.hours <= 0)
                 continue;
             hours += sums.hours;
-            salary += sums.salary * NetBeforeDecrease(dm_, it->document, it->line).factor + sums.other;
+            salary += sums.salary * NetDecreaseOfLine(dm_, *it).factor + sums.other;
         }
         const long double h = rq_.hours;
         const long double w = monthHours_;
@@ -212,3 +211,45 @@ void TSalaryDM::PreloadLeaveHistory() {
 }
 
 void TSalaryDM::ForgetLeaveHistory() { LeaveHistory().Forget(); }
+
+TNetDecrease NetDecreaseOfLine(TSalaryDM& dm, const TEarlierLine& earlier) {
+    const TDocumentValues& d = earlier.document;
+    const TLineValues& l = earlier.line;
+    const long double monthHours = d.workinghours;
+    TNetDecrease decrease;
+    decrease.net = l.paymentvalue;
+    if (d.netdecreasepercent <= 0 || monthHours == 0)
+        return decrease;
+    const TPreDecreasedNet full = PreDecreasedNetOfLine(dm, d, l, 0);
+    const TPreDecreasedNet reduced = PreDecreasedNetOfLine(dm, d, l, d.netdecreasepercent);
+    decrease.pensionRelief = reduced.pensionRelief;
+    const THours h = l.hours();
+    const long double worked = h.worked();
+    const long double threshold = worked * d.netdecreaseminvalue / monthHours;
+    long double net;  // before the decrease
+    if (threshold >= full.workNet)
+        net = l.paymentvalue;
+    else if (threshold < reduced.workNet || threshold < reduced.regularNet)
+        net = RND(reduced.regularNet + full.otherNet);
+    else
+        net = RND(threshold + full.otherNet);
+    decrease.net = net;
+    if (double(l.paymentvalue) == double(net) || RND(l.paymentvalue - reduced.pensionRelief - full.otherNet) == 0)
+        return decrease;
+    const TCorrection c = Correction(RateItemsOfSet(dm, d.salarytaxid), l.workingstateid);
+    const long double paid = h.all();
+    const long double relief = paid <= monthHours ? paid / monthHours * c.correction : c.correction;
+    const long double gross = RND(GrossUp(net, c.percent, relief));
+    long double kept = l.vacationvalue + l.sickvalue + l.longsickvalue + l.maternityleavevalue + l.childcareleavevalue
+        + l.paidleavevalue + l.publicholidayvalue + l.absencevalue + h.meal() / monthHours * l.mealrefund
+        + l.vacationrefund + l.difference;
+    if (dm.Options.CompareNetDecreaseMinValueRegularWork) {
+        kept += l.increment - l.decrement;
+        if (l.workinghours != 0)
+            kept += l.workingyears * l.regularwork * d.workingyearsincrementpercent / 100 * worked / l.workinghours;
+    }
+    decrease.kept = kept;
+    if (l.salaryvalue != kept)
+        decrease.factor = (gross - kept) / (l.salaryvalue - kept);
+    return decrease;
+}

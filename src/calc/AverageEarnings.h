@@ -16,6 +16,19 @@ struct TAverageRequest {
     bool sickFloor = false;        // never below the minimum gross for the line's sick hours
 };
 
+// The share of a stored line's regular pay that stays when its document
+// decreased the net: the gross the net before the decrease corresponds to,
+// against the gross stored, both without `kept` (leave pay and allowances,
+// which the decrease never touched). The gross before the decrease is
+// RND((salaryvalue - kept) * factor) + kept.
+struct TNetDecrease {
+    long double factor = 1;
+    long double kept = 0;
+    long double net = 0;            // the net before the decrease (the line's own without one)
+    long double pensionRelief = 0;  // tax the voluntary pension saved in the decreased net
+};
+TNetDecrease NetDecreaseOfLine(TSalaryDM& dm, const TEarlierLine& line);
+
 // The compensation of the current line's hours, rounded to hundredths.
 double AverageEarningsAmount(TSalaryDM& dm, const TAverageRequest& request);
 

@@ -1,5 +1,6 @@
 #include "CliApp.h"
 
+#include "CliAnnualReports.h"
 #include "CliCommands.h"
 #include "CliDemo.h"
 #include "CliDocument.h"
@@ -55,7 +56,11 @@ const char* const Usage =
     "  print AKCIJA ID --out DATOTEKA       štampa u PDF (npr. SalaryPrintRecapitulation),\n"
     "                                       SalaryPrintRecapitulationToExcel u .xlsx;\n"
     "                                       SalaryPaymentErrandsEntire traži i --account RAČUN\n"
-    "  print AKCIJA GODINA --out DATOTEKA   godišnji izveštaj u PDF (SalaryAnnualReportPPPPO)\n"
+    "  print AKCIJA GODINA [--employee ŠIFRA] --out DATOTEKA\n"
+    "                                       godišnji izveštaj u PDF: SalaryAnnualReportPPPPO,\n"
+    "                                       ReportPPPPrint, ReportPPPPrintIndividual,\n"
+    "                                       ReportPPPPrintIndividualReport (jednog zaposlenog, --employee),\n"
+    "                                       ReportM4Print, ReportM4PrintIndividual\n"
     "  payslips ID --dir FASCIKLA           obračunski listići, po jedan PDF za svakog zaposlenog\n"
     "  orders ID --account RAČUN [--reference POZIV] [--credits] [--format json|csv]\n"
     "                                       nalozi za prenos (ili obustave po primaocima)\n"
@@ -69,6 +74,13 @@ const char* const Usage =
     "       --out DATOTEKA                  XML prijava za objedinjenu naplatu, proverena šemom\n"
     "  certificate ŠIFRA --from GGGG-MM-DD --to GGGG-MM-DD [--format json|csv]\n"
     "                                       potvrda o zaradi: meseci i prosečni bruto, neto, za isplatu\n"
+    "  ppp build|show|delete GODINA [--format json|csv]\n"
+    "                                       godišnji PPP iz proknjiženih zarada isplaćenih u godini\n"
+    "  ppp export GODINA --out DATOTEKA     PPP datoteka (zaglavlje i redovi razdvojeni sa ;)\n"
+    "  m4 build|show|delete GODINA [--format json|csv]\n"
+    "                                       godišnji M4 iz proknjiženih zarada i bolovanja za godinu\n"
+    "  m4 export GODINA --roll R --position P --regnumber N --out DATOTEKA\n"
+    "                                       M4 datoteka za fond PIO\n"
     "  ppppo build|show|delete GODINA [--format json|csv]\n"
     "                                       PPP-PO: godišnje potvrde iz PPP-PD redova godine\n"
     "  ppppo add GODINA ŠIFRA               red prihoda van radnog odnosa za zaposlenog; ispisuje broj reda\n"
@@ -153,6 +165,10 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
             return CommandEBank(context);
         if (command == QLatin1String("pppd"))
             return CommandPppd(context);
+        if (command == QLatin1String("ppp"))
+            return CommandPpp(context);
+        if (command == QLatin1String("m4"))
+            return CommandM4(context);
         if (command == QLatin1String("ppppo"))
             return CommandPppPo(context);
         if (command == QLatin1String("demo"))

@@ -19,8 +19,8 @@ std::function<void(Connection&)> CatchUpStep(const std::vector<TableDef>& tables
 std::vector<SchemaComponent> components() {
     // Step 2: versions of documents and employees, unique codes, numbers and
     // lines, and references between tables kept by the database.
-    // Step 3: the tables of the returns and reports, and the annual reports'
-    // names as wide as an employee's first and last name together.
+    // Step 3: the tables of the returns and reports, and their names as wide
+    // as the employee's own, so a return never cuts a name.
     return {
         SchemaComponent{QStringLiteral("host"),
                         {CreateTablesStep(HostTables()), ReconcileTablesStep(HostTables()), CatchUpStep(HostTables())}},

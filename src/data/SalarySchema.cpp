@@ -310,8 +310,8 @@ std::vector<ColumnDef> TreasuryRegisterEmployeeColumns()
         {"month", SmallInt, 0, "", "", Required},
         {"employeeid", LargeInt, 0, "", "", Required},
         {"personalidentificator", String, 20, "JMBG", ""},
-        {"firstname", String, 20, "Ime", "", Required},
-        {"lastname", String, 30, "Prezime", "", Required},
+        {"firstname", String, 50, "Ime", "", Required},
+        {"lastname", String, 50, "Prezime", "", Required},
     };
 }
 
@@ -375,8 +375,8 @@ TableDef SalaryReportUnifiedCollectionDef()
                 {"salaryid", LargeInt, 0, "", "", Required},
                 {"employeeid", LargeInt, 0, "", "", Required},
                 {"personalidentificator", String, 20, "JMBG", "", Required},
-                {"firstname", String, 20, "Ime", "", Required},
-                {"lastname", String, 30, "Prezime", "", Required},
+                {"firstname", String, 50, "Ime", "", Required},
+                {"lastname", String, 50, "Prezime", "", Required},
                 {"communitycode", String, 10, "Šifra opš.", "", Required},
                 {"incometypecode", String, 10, "Šifra vrste prihoda", "", Required},
                 {"salaryworkingdays", SmallInt, 0, "Broj dana", "", Required},

@@ -5,6 +5,8 @@
 #include "HostResourceStrings.h"
 #include "Messages.h"
 #include "ReportEngine.h"
+#include "ReportM4Form.h"
+#include "ReportPPPForm.h"
 #include "ReportPPPPOForm.h"
 #include "SalaryDM.h"
 #include "SalaryEditorOpen.h"
@@ -84,8 +86,7 @@ void TSalaryViewerForm::CreateActions() {
     SalaryAddPrint->setVisible(false);
 
     for (QAction* action :
-         {SalaryAnnualReportPPP, SalaryAnnualReportM4,
-          SalaryMonthlyReportExportUnifiedCollection, SalaryMonthlyReportExportTreasury,
+         {SalaryMonthlyReportExportUnifiedCollection, SalaryMonthlyReportExportTreasury,
           SalaryMonthlyReportExportRegisterEmployee, SalaryMonthlyReportExportRegisterIncome,
           SalaryStaffReportIncomeRecapitulationReport,
           SalaryReportIncomeRecapitulationReport})
@@ -95,6 +96,14 @@ void TSalaryViewerForm::CreateActions() {
     connect(SalarySickAdd, &QAction::triggered, this, [this] { SalaryAdd(QStringLiteral("B")); });
     connect(SalaryTransportAdd, &QAction::triggered, this, [this] { SalaryAdd(QStringLiteral("P")); });
     connect(SalaryEdit, &QAction::triggered, this, &TSalaryViewerForm::SalaryEditExecute);
+    connect(SalaryAnnualReportPPP, &QAction::triggered, this, [this] {
+        if (dm_.Connected())
+            TReportPPPForm(dm_, console_.Messages(), this).exec();
+    });
+    connect(SalaryAnnualReportM4, &QAction::triggered, this, [this] {
+        if (dm_.Connected())
+            TReportM4Form(dm_, console_.Messages(), this).exec();
+    });
     connect(SalaryDelete, &QAction::triggered, this, &TSalaryViewerForm::SalaryDeleteExecute);
     connect(SalaryAddPrint, &QAction::triggered, this, &TSalaryViewerForm::SalaryAddPrintExecute);
     connect(SalaryTaxRates, &QAction::triggered, this, [this] {

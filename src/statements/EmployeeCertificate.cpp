@@ -1,8 +1,8 @@
 #include "EmployeeCertificate.h"
 
+#include "AverageEarnings.h"
 #include "CalcFields.h"
 #include "FormatFloat.h"
-#include "NetBeforeDecrease.h"
 #include "Rounding.h"
 #include "SalaryDM.h"
 #include "db/Connection.h"
@@ -40,7 +40,7 @@ struct Amounts {
 // The line without a separate decrease: the regular pay scaled by the
 // decrease factor of the average earnings, leave pay and allowances as paid.
 Amounts amountsOf(TSalaryDM& dm, const TDocumentValues& d, const TLineValues& l) {
-    TNetBeforeDecrease before = NetBeforeDecrease(dm, d, l);
+    TNetDecrease before = NetDecreaseOfLine(dm, {d, l});
     if (before.factor < 1)
         before.net += before.pensionRelief;
     const long double meal = d.workinghours != 0 ? l.hours().meal() / d.workinghours * l.mealrefund : 0;
