@@ -8,6 +8,7 @@
 
 #include "AttendanceCsv.h"
 #include "BenchDatabase.h"
+#include "BenchRun.h"
 #include "CompanyGenerator.h"
 #include "MonthSteps.h"
 #include "SalaryDM.h"
@@ -16,33 +17,11 @@
 #include "db/Connection.h"
 #include "db/DbError.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <QTextStream>
 
-#include <functional>
-#include <optional>
-
 namespace {
-
-struct Options {
-    CompanyPlan plan;
-    bool empty = false;
-    QStringList urls;
-};
-
-void measure(QTextStream& out, Connection& connection, const QString& title, const std::function<int()>& body) {
-    const quint64 before = connection.statementCount();
-    QElapsedTimer timer;
-    timer.start();
-    const int rows = body();
-    out << title << ": " << rows << " redova, " << QString::number(double(timer.nsecsElapsed()) / 1e6, 'f', 0)
-        << " ms; " << connection.statementCount() - before << " SQL naredbi; najviše memorije "
-        << QString::number(PeakMegabytes(), 'f', 0) << " MB\n";
-    out.flush();
-}
 
 // Eight regular hours on every working day of the month; every tenth
 // employee has two days of vacation, every fifteenth two days of sick leave.
@@ -68,7 +47,7 @@ QByteArray monthAttendance(Connection& connection, const QDate& first) {
     return csv;
 }
 
-void runMonth(QTextStream& out, const QString& url, const Options& options) {
+void runMonth(QTextStream& out, const QString& url, const BenchOptions& options) {
     Connection connection;
     OpenBenchDatabase(connection, url, options.empty, out);
     QElapsedTimer timer;
@@ -78,7 +57,7 @@ void runMonth(QTextStream& out, const QString& url, const Options& options) {
         << " proknjiženih obračuna sa " << company.historyLines << " stavki (" << timer.elapsed() << " ms)\n";
     const QDate first(options.plan.year, options.plan.month, 1);
     const QByteArray csv = monthAttendance(connection, first);
-    measure(out, connection, QStringLiteral("evidencija prisustva iz CSV"), [&] {
+    MeasureStep(out, connection, QStringLiteral("evidencija prisustva iz CSV"), [&] {
         const AttendanceImportResult result = ImportAttendanceCsv(connection, csv, ImportMode::AllOrNothing);
         if (!result.ok())
             throw EDatabaseError(result.reportLines().join(QLatin1Char('\n')));
@@ -97,7 +76,7 @@ void runMonth(QTextStream& out, const QString& url, const Options& options) {
     dm.SalaryZQ->edit();
     dm.SalaryZQ->fieldByName(QStringLiteral("workinghours"))->setAsInteger(fund);
     dm.SalaryApply();
-    measure(out, connection, QStringLiteral("zarada iz evidencije prisustva, primenjena"), [&] {
+    MeasureStep(out, connection, QStringLiteral("zarada iz evidencije prisustva, primenjena"), [&] {
         const int added = ImportAttendanceLines(dm);
         dm.SalaryApply();
         return added;
@@ -107,54 +86,6 @@ void runMonth(QTextStream& out, const QString& url, const Options& options) {
             out << "  poruka: " << shown.text << "\n";
 }
 
-std::optional<Options> parse(const QStringList& args) {
-    Options options;
-    options.plan.employees = 2000;
-    for (int i = 1; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (arg == QLatin1String("--empty")) {
-            options.empty = true;
-            continue;
-        }
-        if (i + 1 >= args.size())
-            return std::nullopt;
-        const QString value = args[++i];
-        if (arg == QLatin1String("--db"))
-            options.urls << value;
-        else if (arg == QLatin1String("--employees"))
-            options.plan.employees = value.toInt();
-        else if (arg == QLatin1String("--seed"))
-            options.plan.seed = value.toULongLong();
-        else
-            return std::nullopt;
-    }
-    if (options.plan.employees <= 0)
-        return std::nullopt;
-    return options;
-}
-
 }  // namespace
 
-int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
-    QTextStream out(stdout), err(stderr);
-    std::optional<Options> options = parse(QCoreApplication::arguments());
-    if (!options) {
-        err << "Upotreba: bench_imports [--db URL] [--employees N] [--seed S] [--empty]\n";
-        return 2;
-    }
-    QTemporaryDir dir;
-    if (options->urls.isEmpty()) {
-        options->urls << QStringLiteral("sqlite:") + dir.filePath(QStringLiteral("imports.db"));
-        if (const QString server = qEnvironmentVariable("ZARADE_BENCH_MYSQL_URL"); !server.isEmpty())
-            options->urls << server;
-    }
-    try {
-        for (const QString& url : options->urls)
-            runMonth(out, url, *options);
-        return 0;
-    } catch (const EDatabaseError& e) {
-        err << "Greška: " << e.message() << "\n";
-        return 1;
-    }
-}
+int main(int argc, char* argv[]) { return RunCompanyBench(argc, argv, QStringLiteral("bench_imports"), 2000, runMonth); }
