@@ -18,7 +18,6 @@
 #include "db/Connection.h"
 #include "db/DbError.h"
 
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -27,12 +26,7 @@ namespace {
 
 void runYear(QTextStream& out, const QString& url, const BenchOptions& options) {
     Connection connection;
-    OpenBenchDatabase(connection, url, options.empty, out);
-    QElapsedTimer timer;
-    timer.start();
-    const CompanyFigures company = GenerateCompany(connection, options.plan);
-    out << "preduzeće: " << company.employees << " zaposlenih, " << company.historyDocuments
-        << " proknjiženih obračuna sa " << company.historyLines << " stavki (" << timer.elapsed() << " ms)\n";
+    OpenBenchCompany(connection, url, options, out);
 
     ScriptedMessages messages;
     TSalaryDM dm;

@@ -41,6 +41,15 @@ std::optional<BenchOptions> parse(const QStringList& args, int defaultEmployees)
 
 }  // namespace
 
+void OpenBenchCompany(Connection& connection, const QString& url, const BenchOptions& options, QTextStream& out) {
+    OpenBenchDatabase(connection, url, options.empty, out);
+    QElapsedTimer timer;
+    timer.start();
+    const CompanyFigures company = GenerateCompany(connection, options.plan);
+    out << "preduzeće: " << company.employees << " zaposlenih, " << company.historyDocuments
+        << " proknjiženih obračuna sa " << company.historyLines << " stavki (" << timer.elapsed() << " ms)\n";
+}
+
 void MeasureStep(QTextStream& out, Connection& connection, const QString& title, const std::function<int()>& body) {
     const quint64 before = connection.statementCount();
     QElapsedTimer timer;

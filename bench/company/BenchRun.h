@@ -19,6 +19,10 @@ struct BenchOptions {
     QStringList urls;
 };
 
+// Opens the database (see OpenBenchDatabase) and generates the plan's
+// company in it, printing what it made and how long that took.
+void OpenBenchCompany(Connection& connection, const QString& url, const BenchOptions& options, QTextStream& out);
+
 // Runs a step and prints what it took; `body` returns the rows it made.
 void MeasureStep(QTextStream& out, Connection& connection, const QString& title, const std::function<int()>& body);
 

@@ -17,7 +17,6 @@
 #include "db/Connection.h"
 #include "db/DbError.h"
 
-#include <QElapsedTimer>
 #include <QSqlQuery>
 #include <QTextStream>
 
@@ -49,12 +48,7 @@ QByteArray monthAttendance(Connection& connection, const QDate& first) {
 
 void runMonth(QTextStream& out, const QString& url, const BenchOptions& options) {
     Connection connection;
-    OpenBenchDatabase(connection, url, options.empty, out);
-    QElapsedTimer timer;
-    timer.start();
-    const CompanyFigures company = GenerateCompany(connection, options.plan);
-    out << "preduzeće: " << company.employees << " zaposlenih, " << company.historyDocuments
-        << " proknjiženih obračuna sa " << company.historyLines << " stavki (" << timer.elapsed() << " ms)\n";
+    OpenBenchCompany(connection, url, options, out);
     const QDate first(options.plan.year, options.plan.month, 1);
     const QByteArray csv = monthAttendance(connection, first);
     MeasureStep(out, connection, QStringLiteral("evidencija prisustva iz CSV"), [&] {
