@@ -60,13 +60,45 @@ public:
         const TEmployeeEarnings& earnings = dm_.LeaveHistory().Earnings(
             *dm_.ZConnection(), employee, WindowSpan(rq_.window, d_.paymentdate, rq_.size));
         const TWindowDocuments window = SelectWindow(rq_.window, earnings.lines, d_.paymentdate, rq_.size);
+        if (rq_.trace)
+            rq_.trace->add(TTraceKind::Note, QStringLiteral("Prozor proseka"), windowRule(),
+                           {{QStringLiteral("dokumenata u prozoru"), double(rq_.size)},
+                            {QStringLiteral("nađeno"), double(window.salaryIds.size())}},
+                           double(window.salaryIds.size()));
         long double amount = window.salaryIds.empty() ? withoutHistory(earnings) : fromHistory(earnings, window);
-        if (rq_.sickFloor)
-            amount = std::max(amount, minimumAmount(l_.sickhours));
+        if (rq_.sickFloor) {
+            const long double floor = minimumAmount(l_.sickhours);
+            if (rq_.trace)
+                rq_.trace->add(TTraceKind::Note, QStringLiteral("Najniža naknada bolovanja"),
+                               floor > amount ? QStringLiteral("naknada iz proseka je ispod najnižeg bruta za sate: "
+                                                               "isplaćuje se najniži")
+                                              : QStringLiteral("naknada iz proseka nije ispod najnižeg bruta za sate"),
+                               {{QStringLiteral("iz proseka"), double(amount)}, {QStringLiteral("najniža"), double(floor)}},
+                               std::max(amount, floor));
+            amount = std::max(amount, floor);
+        }
+        if (rq_.trace)
+            rq_.trace->add(TTraceKind::Note, QStringLiteral("Naknada"),
+                           QStringLiteral("prosek po satu × sati odsustva × procenat zarade × procenat naknade"),
+                           {{QStringLiteral("sati"), double(rq_.hours)},
+                            {QStringLiteral("procenat naknade"), double(rq_.payFactor * 100)}},
+                           amount);
         return amount;
     }
 
 private:
+    QString windowRule() const {
+        switch (rq_.window) {
+        case TLeaveWindow::Dated: return QStringLiteral("dokumenti isplaćeni u mesecima pre isplate ove zarade");
+        case TLeaveWindow::SickStart: return QStringLiteral("bolovanje počinje: meseci pre isplate sa radnim satima");
+        case TLeaveWindow::SickContinued:
+            return QStringLiteral("bolovanje traje: mesec ranije, bez prvog meseca bolovanja");
+        case TLeaveWindow::LongSick: return QStringLiteral("tri dokumenta pre dugog bolovanja");
+        case TLeaveWindow::LastN: return QStringLiteral("poslednji dokumenti");
+        }
+        return {};
+    }
+
     // The minimum gross for the hours; nothing without month hours.
     long double minimumAmount(long double hours) const {
         return monthHours_ == 0 ? 0 : RND(part_ * hours * minimumGross_ / monthHours_);
@@ -103,6 +135,12 @@ private:
             month = enteredAverage(earnings, 12);
         if (month == 0)
             month = coefficientAverage();
+        if (rq_.trace)
+            rq_.trace->add(TTraceKind::Note, QStringLiteral("Mesečni prosek bez istorije"),
+                           QStringLiteral("prosek unet kod zaposlenog, raniji unosi ili koeficijent × vrednost boda; "
+                                          "ne manje od najnižeg bruta"),
+                           {{QStringLiteral("prosek"), double(month)}, {QStringLiteral("najniži bruto"), double(minimumGross_)}},
+                           std::max(month, minimumGross_));
         month = std::max(month, minimumGross_);
         if (monthHours_ == 0)
             return 0;
@@ -122,7 +160,17 @@ private:
             if (sums.hours <= 0)
                 continue;
             hours += sums.hours;
-            salary += sums.salary * NetDecreaseOfLine(dm_, *it).factor + sums.other;
+            const long double factor = NetDecreaseOfLine(dm_, *it).factor;
+            salary += sums.salary * factor + sums.other;
+            if (rq_.trace)
+                rq_.trace->add(TTraceKind::Note,
+                               QStringLiteral("Mesec %1").arg(it->document.paymentdate.toString(QStringLiteral("MM.yyyy"))),
+                               QStringLiteral("redovna zarada × udeo posle umanjenja neta + dodaci, za radne sate"),
+                               {{QStringLiteral("redovna zarada"), double(sums.salary)},
+                                {QStringLiteral("udeo posle umanjenja"), double(factor)},
+                                {QStringLiteral("dodaci"), double(sums.other)},
+                                {QStringLiteral("radni sati"), double(sums.hours)}},
+                               sums.salary * factor + sums.other);
         }
         const long double h = rq_.hours;
         const long double w = monthHours_;

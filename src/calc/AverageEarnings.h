@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CalcTrace.h"
 #include "LeaveWindows.h"
 #include "SalaryDM.h"
 
@@ -14,6 +15,7 @@ struct TAverageRequest {
     long double payFactor = 1;     // share of the average paid (sick percent, paid-leave percent)
     bool maternity = false;        // maternity leave sums the earlier lines its own way
     bool sickFloor = false;        // never below the minimum gross for the line's sick hours
+    TCalcTrace* trace = nullptr;   // records the window, its months and the floors when set
 };
 
 // The share of a stored line's regular pay that stays when its document
