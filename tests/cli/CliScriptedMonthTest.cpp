@@ -64,7 +64,7 @@ TEST_F(ScriptedMonthOfFour, HoursNightAndDeductionPercentFollowTheLineAndTooMany
     EXPECT_EQ(45454.55, number(line(id, QStringLiteral("001")), "regularwork"));
 }
 
-TEST_F(ScriptedMonthOfFour, ChangingTheFundRecalculatesEveryLineOnceAndATypedNetGivesItsGross) {
+TEST_F(ScriptedMonthOfFour, ChangingTheFundRecalculatesEveryLineOnceLessItsOvertime) {
     const qint64 id = newDocument(QStringLiteral("176"));
     const QString doc = QString::number(id);
     ok({QStringLiteral("line"), QStringLiteral("add"), doc, QStringLiteral("001")});
@@ -75,9 +75,6 @@ TEST_F(ScriptedMonthOfFour, ChangingTheFundRecalculatesEveryLineOnceAndATypedNet
     EXPECT_EQ(49404.76, number(l, "regularwork"));         // 50 000 × 166 / 168
     EXPECT_EQ(750, number(l, "overtimevalue"));            // 49 404.76 / 166 × 2 × 1.26
     EXPECT_EQ(50154.76, number(l, "salaryvalue"));
-
-    ok(lineSet(id, QStringLiteral("001"), {QStringLiteral("paymentvalue=40000")}));
-    EXPECT_NEAR(40000, number(line(id, QStringLiteral("001")), "paymentvalue"), 0.5);
 }
 
 TEST_F(ScriptedMonthOfFour, AddingToADocumentWithoutFundIsRefused) {
