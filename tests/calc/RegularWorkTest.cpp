@@ -22,7 +22,6 @@ TEST_F(RegularWork, FollowsThePayBasisTheAllowancesAndTheMinimumGrossFloor) {
     constexpr Option inMinimum = &TSalaryOptions::MealVacIncludedInMinSal;
     constexpr Option outsideAgreed = &TSalaryOptions::MealVacNotIncludedInArranSal;
     constexpr Option inPoints = &TSalaryOptions::MealVacIncludedInCoeffSal;
-    const auto v = [](const char* column, double value) { return QPair<QString, QVariant>(QLatin1String(column), value); };
     EmployeeSpec bothAgreements = AgreedGross(90000);
     bothAgreements.arrangedpaymentvalue = 80000;
     EmployeeSpec agreedOnMinimum = AgreedGross(90000);
@@ -41,10 +40,10 @@ TEST_F(RegularWork, FollowsThePayBasisTheAllowancesAndTheMinimumGrossFloor) {
         // The gross of 23 848 with half the relief is 31 992.65, under half the
         // minimum gross (31 992.655): the floor lifts it to that, to the para.
         // RoundTaxes leaves the minimum wage as it is.
-        {"minimum wage for half the month", MinimumWage(), {v("workinghours", 88)}, 31992.66, &TSalaryOptions::RoundTaxes,
+        {"minimum wage for half the month", MinimumWage(), {Assign("workinghours", 88)}, 31992.66, &TSalaryOptions::RoundTaxes,
          31992.66},
         // RoundTaxes makes an agreed amount whole.
-        {"agreed gross for half the month", AgreedGross(123456.78), {v("workinghours", 88)}, 61728.39,
+        {"agreed gross for half the month", AgreedGross(123456.78), {Assign("workinghours", 88)}, 61728.39,
          &TSalaryOptions::RoundTaxes, 61728},
         // (150 000 − 6 000 − 2 000) / 1.04
         {"agreed gross, allowances inside", AgreedGross(150000), MealAndHoliday, 136538.46, outsideAgreed, 150000},
@@ -53,11 +52,11 @@ TEST_F(RegularWork, FollowsThePayBasisTheAllowancesAndTheMinimumGrossFloor) {
         {"agreed net, allowances inside", AgreedNet(100000), MealAndHoliday, 125575.69, outsideAgreed, 138598.72},
         // 40 × 2 500; the option reads the other way round here: set, the
         // allowances are inside: (100 000 − 6 000) / 1.04.
-        {"points", OnPoints(), {v("coefficient", 40), v("mealrefund", 6000), v("workingyears", 10)}, 100000, inPoints,
+        {"points", OnPoints(), {Assign("coefficient", 40), Assign("mealrefund", 6000), Assign("workingyears", 10)}, 100000, inPoints,
          90384.62},
         // (30 × 2 500 − 2 842.30) / 0.701, then (102 935.38 − 8 000) / 1.04
-        {"net points", OnPoints(), MealAndHoliday + Values{v("netcoefficient", 30)}, 102935.38, inPoints, 91284.02},
-        {"the first agreement wins", bothAgreements, {v("coefficient", 30)}, 90000},
+        {"net points", OnPoints(), MealAndHoliday + Values{Assign("netcoefficient", 30)}, 102935.38, inPoints, 91284.02},
+        {"the first agreement wins", bothAgreements, {Assign("coefficient", 30)}, 90000},
         {"coefficients of one are none", OnPoints(), {}, 63985.31},
         {"the minimum wage before an agreed gross", agreedOnMinimum, {}, 63985.31},
         {"no pay after the allowances", AgreedGross(5000), MealAndHoliday, 0},  // 5 000 − 8 000 is below zero
@@ -65,19 +64,19 @@ TEST_F(RegularWork, FollowsThePayBasisTheAllowancesAndTheMinimumGrossFloor) {
         // are outside the agreed amounts) and without. 1.5 points are 3 750;
         // 63 985.31 − 6 000 − 1 000.
         {"floor less allowances and raises", OnPoints(),
-         {v("coefficient", 1.5), v("mealrefund", 6000), v("increment", 1000)}, 56985.31, outsideAgreed, 62985.31},
+         {Assign("coefficient", 1.5), Assign("mealrefund", 6000), Assign("increment", 1000)}, 56985.31, outsideAgreed, 62985.31},
         // 1 000 each at 126, 210 and 236 %.
         {"floor counts supplements without their premium", OnPoints(),
-         {v("coefficient", 1.5), v("nightworkingvalue", 1260), v("holidayworkingvalue", 2100),
-          v("nightholidayworkingvalue", 2360)},
+         {Assign("coefficient", 1.5), Assign("nightworkingvalue", 1260), Assign("holidayworkingvalue", 2100),
+          Assign("nightholidayworkingvalue", 2360)},
          60985.31},
         // 25 000 for 88 hours; 31 992.655 less 3 000 of meal allowance.
-        {"floor for part of the month", OnPoints(), {v("coefficient", 20), v("workinghours", 88), v("mealrefund", 6000)},
+        {"floor for part of the month", OnPoints(), {Assign("coefficient", 20), Assign("workinghours", 88), Assign("mealrefund", 6000)},
          28992.66, outsideAgreed, 31992.66},
         // 168 regular and 10 overtime hours: with the allowances the floor is
         // 178 / 176 of the minimum gross (only 168 hours earn a meal); without, the whole month's.
         {"floor of meal hours and of worked hours", OnPoints(),
-         {v("coefficient", 10), v("workinghours", 168), v("overtimehours", 10)}, 64712.42, outsideAgreed, 63985.31},
+         {Assign("coefficient", 10), Assign("workinghours", 168), Assign("overtimehours", 10)}, 64712.42, outsideAgreed, 63985.31},
     };
     const TSalaryOptions defaults = dm.Options;
     for (const auto& c : cases) {
