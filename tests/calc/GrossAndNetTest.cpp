@@ -85,14 +85,6 @@ TEST_F(Net, ContributionsOnTheirBasesAndTaxAboveTheFreeAmount) {
     }
 }
 
-TEST_F(Net, TheVoluntaryPensionReliefStopsAtTheDocumentsCap) {
-    AddLine(AgreedGross(100000), {Assign("salaryvalue", 100000), Assign("voluntarypension", 3000)});
-    dm.SalaryZQ->edit();
-    dm.SalaryZQ->fieldByName(QStringLiteral("voluntarypensiontaxfreevalue"))->setAsFloat(2000);
-    dm.CalculateNet();
-    EXPECT_DOUBLE_EQ(73142.30, Line("paymentvalue"));
-}
-
 TEST_F(Net, SickLeaveDocumentsProrateTheFreeAmountByLongSickHours) {
     company.OpenNewDocument({{QStringLiteral("salarytype"), QStringLiteral("B")}});
     AddLine(AgreedGross(90000), {{QStringLiteral("workinghours"), 0},
