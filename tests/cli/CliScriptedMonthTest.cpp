@@ -17,6 +17,13 @@ struct ScriptedMonthOfFour : ScriptedMonth {
                                     "('003', 'Iva', 'Bolesna', 'y', 7, 1, 1, 0, 0, 'n'), "
                                     "('004', 'Neaktivan', 'X', 'n', 1, 1, 1, 0, 0, 'n')"));
     }
+
+    // A March document of 176 hours with Ana's line; its key.
+    qint64 withAna() {
+        const qint64 id = newDocument(QStringLiteral("176"));
+        ok({QStringLiteral("line"), QStringLiteral("add"), QString::number(id), QStringLiteral("001")});
+        return id;
+    }
 };
 
 }  // namespace
@@ -36,9 +43,7 @@ TEST_F(ScriptedMonthOfFour, AddAllTakesQualifyingEmployeesOnceAndCalculatesThemB
 }
 
 TEST_F(ScriptedMonthOfFour, HoursNightAndDeductionPercentFollowTheLineAndTooManyHoursAreRefused) {
-    const qint64 id = newDocument(QStringLiteral("176"));
-    const QString doc = QString::number(id);
-    ok({QStringLiteral("line"), QStringLiteral("add"), doc, QStringLiteral("001")});
+    const qint64 id = withAna();
     ok(lineSet(id, QStringLiteral("001"), {QStringLiteral("workinghours=160"), QStringLiteral("nightworkinghours=16")}));
     QJsonObject l = line(id, QStringLiteral("001"));
     EXPECT_EQ(45454.55, number(l, "regularwork"));        // 50 000 × 160 / 176
@@ -65,9 +70,8 @@ TEST_F(ScriptedMonthOfFour, HoursNightAndDeductionPercentFollowTheLineAndTooMany
 }
 
 TEST_F(ScriptedMonthOfFour, ChangingTheFundRecalculatesEveryLineOnceLessItsOvertime) {
-    const qint64 id = newDocument(QStringLiteral("176"));
+    const qint64 id = withAna();
     const QString doc = QString::number(id);
-    ok({QStringLiteral("line"), QStringLiteral("add"), doc, QStringLiteral("001")});
     ok(lineSet(id, QStringLiteral("001"), {QStringLiteral("overtimehours=2")}));
     ok({QStringLiteral("document"), QStringLiteral("set"), doc, QStringLiteral("workinghours=168")});
     const QJsonObject l = line(id, QStringLiteral("001"));
@@ -85,10 +89,8 @@ TEST_F(ScriptedMonthOfFour, AddingToADocumentWithoutFundIsRefused) {
 }
 
 TEST_F(ScriptedMonthOfFour, DifferencesAreRoundedEachBeforeTheirSum) {
-    const qint64 id = newDocument(QStringLiteral("176"));
-    const QString doc = QString::number(id);
-    ok({QStringLiteral("line"), QStringLiteral("add"), doc, QStringLiteral("001")});
-    ok({QStringLiteral("line"), QStringLiteral("difference"), doc, QStringLiteral("001"), QStringLiteral("a=100.004"),
+    const qint64 id = withAna();
+    ok({QStringLiteral("line"), QStringLiteral("difference"), QString::number(id), QStringLiteral("001"), QStringLiteral("a=100.004"),
         QStringLiteral("b=200.004")});
     EXPECT_EQ(300, number(line(id, QStringLiteral("001")), "difference"));  // each rounded first
     EXPECT_EQ(50300, number(line(id, QStringLiteral("001")), "salaryvalue"));
@@ -99,11 +101,8 @@ TEST_F(ScriptedMonthOfFour, DifferencesAreRoundedEachBeforeTheirSum) {
 // and nothing is counted twice (overtime enters the gross through the
 // difference's handler).
 TEST_F(ScriptedMonthOfFour, ACoefficientSplitAppliedTwiceGivesTheSameLine) {
-    const qint64 id = newDocument(QStringLiteral("176"));
-    const QString doc = QString::number(id);
-    ok({QStringLiteral("line"), QStringLiteral("add"), doc, QStringLiteral("001")});
-
-    const QStringList split{QStringLiteral("line"), QStringLiteral("coefficients"), doc, QStringLiteral("001"),
+    const qint64 id = withAna();
+    const QStringList split{QStringLiteral("line"), QStringLiteral("coefficients"), QString::number(id), QStringLiteral("001"),
                             QStringLiteral("400:100"), QStringLiteral("600:60:8:4")};
     ok(split);
     const QJsonObject once = line(id, QStringLiteral("001"));

@@ -137,17 +137,13 @@ TEST_F(ConcurrentWrites, APostedMonthAndItsKeysRefuseEveryPathAndBadNumbersAreNe
         EXPECT_EQ(1, r.code) << args.join(QLatin1Char(' ')).toStdString();
         EXPECT_FALSE(r.err.isEmpty());
     };
-    // Keys, status and type change only through their operations.
-    refused({QStringLiteral("document"), QStringLiteral("set"), doc, QStringLiteral("status=p")});
-    refused({QStringLiteral("document"), QStringLiteral("set"), doc, QStringLiteral("salarytaxid=999")});
-    refused({QStringLiteral("document"), QStringLiteral("set"), doc, QStringLiteral("salarytype=Q")});
+    // Keys, status and type change only through their operations; numbers
+    // out of their column's range or meaning.
+    for (const char* value : {"status=p", "salarytaxid=999", "salarytype=Q", "month=13", "year=-5", "salarynumber=-3",
+                              "year=99999999999999999999"})
+        refused({QStringLiteral("document"), QStringLiteral("set"), doc, QLatin1String(value)});
     refused(lineSet(id, QStringLiteral("001"), {QStringLiteral("salaryid=1")}));
     refused(lineSet(id, QStringLiteral("001"), {QStringLiteral("employeeid=99999")}));
-    // Numbers out of their column's range or meaning.
-    refused({QStringLiteral("document"), QStringLiteral("set"), doc, QStringLiteral("month=13")});
-    refused({QStringLiteral("document"), QStringLiteral("set"), doc, QStringLiteral("year=-5")});
-    refused({QStringLiteral("document"), QStringLiteral("set"), doc, QStringLiteral("salarynumber=-3")});
-    refused({QStringLiteral("document"), QStringLiteral("set"), doc, QStringLiteral("year=99999999999999999999")});
     refused(lineSet(id, QStringLiteral("001"), {QStringLiteral("workinghours=70000")}));
     refused({QStringLiteral("document"), QStringLiteral("new"), QStringLiteral("--type"), QStringLiteral("Z"),
              QStringLiteral("--month"), QStringLiteral("4294967297")});

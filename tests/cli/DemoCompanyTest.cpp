@@ -206,8 +206,6 @@ TEST(DemoCompany, TheDemoMonthCalculatesTheMonthAfterThePostedOnesOnce) {
         ASSERT_TRUE(match.hasMatch()) << label << "\n" << month.out.toStdString();
         EXPECT_EQ(QString::number(sum, 'f', 2), match.captured(1)) << label;
     }
-    for (const char* expected : {"Javor Tekstil d.o.o.", "PIO na teret poslodavca", "Ukupan trošak zarade"})
-        EXPECT_TRUE(month.out.contains(QString::fromUtf8(expected))) << expected << "\n" << month.out.toStdString();
 
     // Run again, it shows the same open month instead of paying it twice.
     const CliResult again = RunDemoCommand(db.url(), QStringLiteral("demo-month"));
