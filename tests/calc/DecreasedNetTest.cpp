@@ -150,12 +150,6 @@ TEST_F(Deductions, EachTakesItsFirstNonZeroBasisUntilItExpires) {
     EXPECT_EQ(72942.30, Line("paymentdecreasedvalue"));
 }
 
-TEST_F(Deductions, TheVoluntaryPensionIsAlwaysTaken) {
-    AddPaidWithDeductions({}, {{QStringLiteral("voluntarypension"), 2000}});
-    EXPECT_DOUBLE_EQ(2000.0, Line("credits"));
-    EXPECT_DOUBLE_EQ(Line("paymentdecreasedvalue") - 2000, Line("paymentnetvalue"));
-}
-
 TEST_F(Deductions, TheAmountForPaymentMayGoBelowZero) {
     AddPaidWithDeductions({Deduction("creditvalue", 100000)});
     EXPECT_DOUBLE_EQ(72942.30 - 100000, Line("paymentnetvalue"));
