@@ -42,7 +42,7 @@ bool IsPib(const QString& pib) {
 
 }  // namespace
 
-TEST(DemoCompany, FillsAnEmptyDatabaseWithACompanyOnEveryPayBasis) {
+TEST(DemoCompany, FillsAnEmptyDatabaseOnceWithACompanyOnEveryPayBasisAndTheStatutoryRates) {
     REQUIRE_TEST_DATABASE();
     TestDatabase db;
     Connection& connection = db.open(false);
@@ -83,19 +83,7 @@ TEST(DemoCompany, FillsAnEmptyDatabaseWithACompanyOnEveryPayBasis) {
     EXPECT_EQ(30, Count(connection, QStringLiteral("SELECT COUNT(*) FROM employee WHERE employeetransportzoneid IS NOT NULL")));
     EXPECT_GE(Count(connection, QStringLiteral("SELECT COUNT(*) FROM salarycredit WHERE defaultcredit = 'y'")), 3);
 
-    // Run again, it refuses and adds nobody.
-    const CliResult again = RunDemoCommand(db.url(), QStringLiteral("demo"));
-    EXPECT_EQ(1, again.code);
-    EXPECT_TRUE(again.err.contains(QStringLiteral("samo u praznu bazu"))) << again.err.toStdString();
-    EXPECT_EQ(30, Count(connection, QStringLiteral("SELECT COUNT(*) FROM employee")));
-}
-
-TEST(DemoCompany, HasTheStatutoryRatesInTheOrderTheCalculationReadsThem) {
-    REQUIRE_TEST_DATABASE();
-    TestDatabase db;
-    Connection& connection = db.open();
-    SeedDemoCompany(connection);
-
+    // The statutory rates, in the order the calculation reads them.
     EXPECT_EQ(1, Count(connection, QStringLiteral("SELECT COUNT(*) FROM salarytax WHERE defaulttax = 'y'")));
     QSqlQuery items = connection.exec(QStringLiteral(
         "SELECT taxpercent, taxstatus, minsalary, taxfreevalue, taxbankaccount FROM salarytaxitem "
@@ -119,6 +107,12 @@ TEST(DemoCompany, HasTheStatutoryRatesInTheOrderTheCalculationReadsThem) {
     // Withheld taxes and contributions are paid together, the chamber fee apart.
     EXPECT_EQ(6, Count(connection, QStringLiteral("SELECT COUNT(*) FROM salarytaxitem WHERE chamber = 'n' AND "
                                                   "taxbankaccount = '840-4848-37' AND paycode = '254'")));
+
+    // Run again, it refuses and adds nobody.
+    const CliResult again = RunDemoCommand(db.url(), QStringLiteral("demo"));
+    EXPECT_EQ(1, again.code);
+    EXPECT_TRUE(again.err.contains(QStringLiteral("samo u praznu bazu"))) << again.err.toStdString();
+    EXPECT_EQ(30, Count(connection, QStringLiteral("SELECT COUNT(*) FROM employee")));
 }
 
 TEST(DemoCompany, RefusesADatabaseThatAlreadyHasData) {
