@@ -1,6 +1,7 @@
 #include "SalaryViewerUnit.h"
 
 #include "CreditRatesUnit.h"
+#include "EmployeeCertificateUnit.h"
 #include "HostResourceStrings.h"
 #include "Messages.h"
 #include "ReportEngine.h"
@@ -88,7 +89,7 @@ void TSalaryViewerForm::CreateActions() {
     for (QAction* action :
          {SalaryMonthlyReportExportTreasury,
           SalaryMonthlyReportExportRegisterEmployee, SalaryMonthlyReportExportRegisterIncome,
-          SalaryStaffReportCertificateReport, SalaryStaffReportIncomeRecapitulationReport,
+          SalaryStaffReportIncomeRecapitulationReport,
           SalaryReportIncomeRecapitulationReport})
         MarkNotAvailable(action);
 
@@ -115,6 +116,12 @@ void TSalaryViewerForm::CreateActions() {
             CreditRatesManage(dm_, console_.Messages(), this);
     });
 
+    connect(SalaryStaffReportCertificateReport, &QAction::triggered, this, [this] {
+        if (!dm_.Connected())
+            return;
+        TEmployeeCertificateForm form(dm_, console_.Messages(), this);
+        form.exec();
+    });
     connect(SalaryAnnualReportPPPPO, &QAction::triggered, this, &TSalaryViewerForm::SalaryAnnualReportPPPPOExecute);
     connect(SalaryMonthlyReportExportUnifiedCollection, &QAction::triggered, this, [this] {
         if (dm_.Connected())
