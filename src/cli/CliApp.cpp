@@ -8,6 +8,7 @@
 #include "CliPayments.h"
 #include "CliSettings.h"
 #include "CliStatements.h"
+#include "CliTreasury.h"
 #include "db/DbError.h"
 #include "db/DefaultDatabase.h"
 
@@ -58,6 +59,12 @@ const char* const Usage =
     "                                       redovi PPP-PD prijave iz proknjiženih zarada\n"
     "  pppd export (--document ID | --year G --month M) [--payer-type N] [--only ŠIFRA | --except ŠIFRA]\n"
     "       --out DATOTEKA                  XML prijava za objedinjenu naplatu, proverena šemom\n"
+    "  treasury show --year G --month M [--format json|csv]\n"
+    "                                       zarade za trezor (MZ): neto po delovima, po zaposlenom\n"
+    "  treasury export --year G --month M --out DATOTEKA  XML datoteka zarada za trezor\n"
+    "  register build|show|delete --year G --month M [--format json|csv]\n"
+    "                                       registar zaposlenih za trezor iz proknjiženih zarada\n"
+    "  register export --year G --month M --out DATOTEKA  XML registra zaposlenih za trezor\n"
     "  demo       upiši demo preduzeće u praznu bazu\n"
     "  demo-month obračun meseca demo preduzeća bez prozora\n"
     "\n"
@@ -132,6 +139,10 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
             return CommandEBank(context);
         if (command == QLatin1String("pppd"))
             return CommandPppd(context);
+        if (command == QLatin1String("treasury"))
+            return CommandTreasury(context);
+        if (command == QLatin1String("register"))
+            return CommandRegister(context);
         if (command == QLatin1String("demo"))
             return CommandDemo(context);
         if (command == QLatin1String("demo-month"))

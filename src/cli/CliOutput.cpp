@@ -4,6 +4,7 @@
 #include "db/DbError.h"
 
 #include <QJsonArray>
+#include <QJsonDocument>
 
 namespace {
 
@@ -96,4 +97,14 @@ qint64 DocumentId(const QString& text) {
     if (!ok || id <= 0)
         throw EDatabaseError(QStringLiteral("\"%1\" nije broj zarade.").arg(text));
     return id;
+}
+
+void WriteRows(const TDataSet& dataSet, const QString& format, QTextStream& out) {
+    if (format == QLatin1String("csv")) {
+        WriteCsv(dataSet, out);
+        return;
+    }
+    QJsonObject object;
+    object.insert(QStringLiteral("rows"), JsonRows(dataSet));
+    out << QJsonDocument(object).toJson(QJsonDocument::Indented);
 }

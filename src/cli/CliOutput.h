@@ -26,3 +26,5 @@ QString TakeOption(QStringList& args, const QString& name);
 bool TakeFlag(QStringList& args, const QString& name);
 // A key typed on the command line (a document's salaryid).
 qint64 DocumentId(const QString& text);
+// The rows of a dataset as the format says: JSON under "rows", or CSV.
+void WriteRows(const TDataSet& dataSet, const QString& format, QTextStream& out);

@@ -28,6 +28,19 @@ QString employeeColumnSql(const ColumnDef& column) {
     return QStringLiteral("e.%1 AS %1").arg(n);
 }
 
+void ConnectRegisterEmployeeSex(TField& sex) {
+    sex.OnGetText = [](const TField&, const QVariant& value, bool display) {
+        if (!display || value.isNull())
+            return value.toString();
+        return QString::fromUtf8(value.toString() == QLatin1String("m") ? _SEX_M_CAP : _SEX_F_CAP);
+    };
+    // The code typed as it is shown stays "m" too.
+    sex.OnSetText = [](TField& field, const QString& text) {
+        const bool male = text == QString::fromUtf8(_SEX_M_CAP) || text == QLatin1String("m");
+        field.setAsString(male ? QStringLiteral("m") : QStringLiteral("f"));
+    };
+}
+
 }  // namespace
 
 QString SalaryItemSql() {
@@ -134,8 +147,10 @@ TSalaryDM::TSalaryDM(QObject* parent) : TCustomDM(parent) {
 
     const auto beforePost = [this](TDataSet& dataSet) { CommonBeforePost(dataSet); };
     for (TDataSet* dataSet : {static_cast<TDataSet*>(SalaryTaxItemZQ), static_cast<TDataSet*>(SalaryCreditItemZQ),
-                              static_cast<TDataSet*>(SalaryCreditItemFrameZQ)})
+                              static_cast<TDataSet*>(SalaryCreditItemFrameZQ),
+                              static_cast<TDataSet*>(SalaryReportRegisterEmployeeZQ)})
         dataSet->BeforePost = beforePost;
+    ConnectRegisterEmployeeSex(*SalaryReportRegisterEmployeeZQ->fieldByName(QStringLiteral("sex")));
     ConnectLifecycleHandlers();
     SalaryZQ->fieldByName(QStringLiteral("status"))->OnGetText = [this](const TField&, const QVariant& v, bool display) {
         return display ? SalaryZQstatusGetText(v) : v.toString();
@@ -242,6 +257,21 @@ void TSalaryDM::CreateFieldValidations() {
     add(SalaryTaxItemZQ, TestTaxRate, {"taxpercent"});
     add(SalaryTaxItemZQ, TestMoney, {"taxfreevalue"});
     add(SalaryTaxItemZQ, taxStatus, {"taxstatus"});
+
+    TDataSet* reg = SalaryReportRegisterEmployeeZQ;
+    add(reg, between(1, 12), {"month"});
+    add(reg, between(1990, 2100), {"year"});
+    add(reg, TestID, {"employeeid"});
+    add(reg, TestZeroLength, {"firstname", "lastname"});
+    add(reg, [](const TField& field) {
+        const QString sex = field.asString();
+        return sex == QLatin1String("m") || sex == QLatin1String("f");
+    }, {"sex"});
+    add(reg, TestTaxRate, {"workpercent", "workingyearsincrementpercent"});
+    add(reg, between(0, 80), {"workingyears"});
+    add(reg, TestMoney, {"coefficient", "salaryvalue", "paymentvalue"});
+    add(reg, TestDate, {"workingfromdate"});
+    AddValidation(FieldValidation(reg->fieldByName(QStringLiteral("workingtodate")), false, TestDate, required, invalid));
 
     for (TDataSet* credits : {static_cast<TDataSet*>(SalaryCreditItemZQ), static_cast<TDataSet*>(SalaryCreditItemFrameZQ)}) {
         add(credits, TestZeroLength, {"creditname", "creditbankaccount"});

@@ -189,8 +189,8 @@ void TSalaryDetailForm::CreateActions() {
     SalaryDeductions = NewAction(QStringLiteral("SalaryDeductions"), cap("O&bustave"), &F::SalaryDeductionsExecute);
     SalaryExportUnifiedCollection = LaterAction(cap("Izvezi za objedinjenu naplatu"));
     SalaryExportUnifiedCollection->setObjectName(QStringLiteral("SalaryExportUnifiedCollection"));
-    SalaryExportTreasury = LaterAction(cap("Izvezi za trezor - MZ"));
-    SalaryExportTreasury->setObjectName(QStringLiteral("SalaryExportTreasury"));
+    SalaryExportTreasury =
+        NewAction(QStringLiteral("SalaryExportTreasury"), cap("Izvezi za trezor - MZ"), &F::SalaryExportTreasuryExecute);
     SalaryImportAttendance = LaterAction(cap("Uvezi iz evid. prisustva"));
     SalaryImportExcel = LaterAction(cap("Uvezi iz Excel-a"));
     EmployeeDetails->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));

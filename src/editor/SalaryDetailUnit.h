@@ -171,6 +171,8 @@ private:
     void SalaryUnregisterExecute();
     void SalaryCopyExecute();
     void SalaryPrintExecute();
+    // The treasury's split of the document's month.
+    void SalaryExportTreasuryExecute();
     void SalaryDeductionsExecute();
     // The entries of the deductions menu, there from the start so that the
     // button's arrow never drops down an empty menu.

@@ -1,9 +1,11 @@
 #include "SalaryViewerUnit.h"
 
 #include "CreditRatesUnit.h"
+#include "ExportTreasuryForm.h"
 #include "HostResourceStrings.h"
 #include "Messages.h"
 #include "ReportEngine.h"
+#include "ReportRegisterEmployeeForm.h"
 #include "SalaryDM.h"
 #include "SalaryEditorOpen.h"
 #include "SalaryOptionsUnit.h"
@@ -13,6 +15,7 @@
 #include "db/DbError.h"
 
 #include <QAction>
+#include <QDate>
 #include <QHeaderView>
 #include <QMenu>
 #include <QTableView>
@@ -83,8 +86,7 @@ void TSalaryViewerForm::CreateActions() {
 
     for (QAction* action :
          {SalaryAnnualReportPPP, SalaryAnnualReportPPPPO, SalaryAnnualReportM4,
-          SalaryMonthlyReportExportUnifiedCollection, SalaryMonthlyReportExportTreasury,
-          SalaryMonthlyReportExportRegisterEmployee, SalaryMonthlyReportExportRegisterIncome,
+          SalaryMonthlyReportExportUnifiedCollection, SalaryMonthlyReportExportRegisterIncome,
           SalaryStaffReportCertificateReport, SalaryStaffReportIncomeRecapitulationReport,
           SalaryReportIncomeRecapitulationReport})
         MarkNotAvailable(action);
@@ -104,6 +106,19 @@ void TSalaryViewerForm::CreateActions() {
             CreditRatesManage(dm_, console_.Messages(), this);
     });
 
+    connect(SalaryMonthlyReportExportTreasury, &QAction::triggered, this, [this] {
+        if (!dm_.Connected())
+            return;
+        const QDate today = QDate::currentDate();
+        TExportTreasuryForm form(dm_, console_.Messages(), today.year(), today.month(), this);
+        form.exec();
+    });
+    connect(SalaryMonthlyReportExportRegisterEmployee, &QAction::triggered, this, [this] {
+        if (!dm_.Connected())
+            return;
+        TReportRegisterEmployeeForm form(dm_, console_.Messages(), QDate::currentDate(), this);
+        form.exec();
+    });
     connect(SalaryOptions, &QAction::triggered, this, &TSalaryViewerForm::SalaryOptionsExecute);
     connect(CustomAdd, &QAction::triggered, this, [this] { DropDown(CustomAdd); });
     connect(SalaryReports, &QAction::triggered, this, [this] { DropDown(SalaryReports); });

@@ -1,0 +1,176 @@
+// bench_returns: the returns of a posted month of a synthetic company of N
+// employees: the PPP-PD rows built and the declaration written, the
+// treasury's split loaded and written, the register of employees built and
+// written; each step's time and statements.
+// Usage: bench_returns [--db URL] [--employees N] [--seed S] [--empty]
+// Without --db it runs on SQLite in a temporary file, and on the server that
+// ZARADE_BENCH_MYSQL_URL names when it is set. --empty drops the tables of a
+// database that already has data first.
+
+#include "CompanyGenerator.h"
+#include "CompanyInfo.h"
+#include "DBIniFile.h"
+#include "DatabaseSchema.h"
+#include "MonthSteps.h"
+#include "RegisterEmployee.h"
+#include "SalaryDM.h"
+#include "ScriptedMessages.h"
+#include "StatementFile.h"
+#include "TreasuryExport.h"
+#include "UnifiedCollection.h"
+#include "UnifiedCollectionExport.h"
+#include "db/Connection.h"
+#include "db/DbError.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <functional>
+#include <optional>
+
+namespace {
+
+struct Options {
+    CompanyPlan plan;
+    bool empty = false;
+    QStringList urls;
+};
+
+QString number(double value, int decimals) { return QString::number(value, 'f', decimals); }
+
+void measure(QTextStream& out, Connection& connection, const QString& title, const std::function<int()>& body) {
+    const quint64 before = connection.statementCount();
+    QElapsedTimer timer;
+    timer.start();
+    const int rows = body();
+    const double milliseconds = double(timer.nsecsElapsed()) / 1e6;
+    out << title << ": " << rows << " redova, " << number(milliseconds, 0) << " ms, "
+        << connection.statementCount() - before << " SQL naredbi\n";
+    out.flush();
+}
+
+void emptyDatabase(Connection& connection) {
+    const bool mysql = connection.dialect() == SqlDialect::MySQL;
+    connection.execDirect(mysql ? QStringLiteral("SET FOREIGN_KEY_CHECKS = 0") : QStringLiteral("PRAGMA foreign_keys=OFF"));
+    for (const QString& table : connection.database().tables())
+        connection.execDirect(QStringLiteral("DROP TABLE %1").arg(table));
+    connection.execDirect(mysql ? QStringLiteral("SET FOREIGN_KEY_CHECKS = 1") : QStringLiteral("PRAGMA foreign_keys=ON"));
+}
+
+qint64 fileSize(const QString& path) { return QFileInfo(path).size(); }
+
+void runReturns(QTextStream& out, const QString& url, const Options& options) {
+    Connection connection;
+    connection.open(*DbUrl::parse(url));
+    out << "baza: " << connection.url().displayText() << "\n";
+    if (options.empty)
+        emptyDatabase(connection);
+    else if (connection.tableExists(QStringLiteral("employee"))
+             && connection.scalar(QStringLiteral("SELECT COUNT(*) FROM employee")).toInt() > 0)
+        throw EDatabaseError(QStringLiteral("Baza već ima zaposlene; --empty briše njene tabele pre merenja."));
+    PrepareDatabase(connection);
+    const CompanyFigures company = GenerateCompany(connection, options.plan);
+    TDBIniFile store(connection);
+    TCompanyInfo info = ReadCompanyInfo(store);
+    info.Name = QStringLiteral("Javor & Šišmiš d.o.o.");
+    info.Code = QStringLiteral("108452716");
+    info.UniqueNumber = QStringLiteral("12345");
+    info.FunctionalClass = QStringLiteral("912");
+    WriteCompanyInfo(store, info);
+
+    ScriptedMessages messages;
+    TSalaryDM dm;
+    dm.ConnectForEditing(connection, messages);
+    OpenMonthDocument(dm, options.plan.year, options.plan.month);
+    const int lines = AddAllEmployeesAndApply(dm);
+    PostDocument(dm);
+    out << "preduzeće: " << company.employees << " zaposlenih; proknjižen mesec sa " << lines << " stavki\n";
+
+    // The document of month M is paid in month M + 1: the PPP-PD and the
+    // register go by the payment, the treasury by the month the pay is for.
+    const QDate paid = QDate(options.plan.year, options.plan.month, 1).addMonths(1);
+    const TUnifiedCollectionSelection selection{0, paid.year(), paid.month()};
+    QTemporaryDir dir;
+    const QString pppd = dir.filePath(QStringLiteral("ppp-pd.xml"));
+    measure(out, connection, QStringLiteral("PPP-PD: redovi"), [&] { return BuildUnifiedCollection(dm, selection); });
+    measure(out, connection, QStringLiteral("PPP-PD: XML"), [&] {
+        const TUnifiedCollectionHeader header = ReadUnifiedCollectionHeader(dm, selection);
+        OpenReportUnifiedCollection(dm, selection);
+        WriteStatementFile(pppd, GetReportUnifiedCollection(dm, info, header, {}).toUtf8());
+        return dm.SalaryReportUnifiedCollectionZQ->recordCount();
+    });
+    out << "   " << fileSize(pppd) << " bajtova\n";
+
+    const QString treasury = dir.filePath(QStringLiteral("trezor.xml"));
+    measure(out, connection, QStringLiteral("Trezor - MZ: učitavanje"),
+            [&] { return LoadExportTreasury(dm, options.plan.year, options.plan.month); });
+    measure(out, connection, QStringLiteral("Trezor - MZ: XML"),
+            [&] { return WriteExportTreasury(dm, options.plan.year, options.plan.month, treasury); });
+    out << "   " << fileSize(treasury) << " bajtova\n";
+
+    const QString reg = dir.filePath(QStringLiteral("registar.xml"));
+    measure(out, connection, QStringLiteral("Registar zaposlenih: dodavanje"),
+            [&] { return BuildReportRegisterEmployee(connection, paid.year(), paid.month()); });
+    measure(out, connection, QStringLiteral("Registar zaposlenih: XML"), [&] {
+        OpenReportRegisterEmployee(dm, paid.year(), paid.month());
+        return WriteReportRegisterEmployee(dm, paid.year(), paid.month(), reg);
+    });
+    out << "   " << fileSize(reg) << " bajtova\n";
+}
+
+std::optional<Options> parse(const QStringList& args) {
+    Options options;
+    for (int i = 1; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (arg == QLatin1String("--empty")) {
+            options.empty = true;
+            continue;
+        }
+        if (i + 1 >= args.size())
+            return std::nullopt;
+        const QString value = args[++i];
+        if (arg == QLatin1String("--db"))
+            options.urls << value;
+        else if (arg == QLatin1String("--employees"))
+            options.plan.employees = value.toInt();
+        else if (arg == QLatin1String("--seed"))
+            options.plan.seed = value.toULongLong();
+        else
+            return std::nullopt;
+    }
+    if (options.plan.employees <= 0)
+        return std::nullopt;
+    return options;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout), err(stderr);
+    std::optional<Options> options = parse(QCoreApplication::arguments());
+    if (!options) {
+        err << "Upotreba: bench_returns [--db URL] [--employees N] [--seed S] [--empty]\n";
+        return 2;
+    }
+    QTemporaryDir dir;
+    if (options->urls.isEmpty()) {
+        options->urls << QStringLiteral("sqlite:") + dir.filePath(QStringLiteral("returns.db"));
+        if (const QString server = qEnvironmentVariable("ZARADE_BENCH_MYSQL_URL"); !server.isEmpty())
+            options->urls << server;
+    }
+    try {
+        for (const QString& url : options->urls)
+            runReturns(out, url, *options);
+        return 0;
+    } catch (const EDatabaseError& e) {
+        err << "Greška: " << e.message() << "\n";
+        return 1;
+    } catch (const UnansweredQuestion& e) {
+        err << "Pitanje bez odgovora: " << e.question() << "\n";
+        return 1;
+    }
+}
