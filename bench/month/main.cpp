@@ -5,8 +5,8 @@
 // ZARADE_BENCH_MYSQL_URL names when it is set. --empty drops the tables of a
 // database that already has data first.
 
+#include "BenchDatabase.h"
 #include "CompanyGenerator.h"
-#include "DatabaseSchema.h"
 #include "DBIniFile.h"
 #include "EBankFiles.h"
 #include "EBankSettings.h"
@@ -32,7 +32,6 @@
 #include <QTextStream>
 
 #include <sys/resource.h>
-#include <time.h>
 
 #include <functional>
 #include <optional>
@@ -84,12 +83,6 @@ void print(QTextStream& out, const Step& step, const ScriptedMessages& messages)
     out.flush();
 }
 
-double cpuMilliseconds() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
-}
-
 // The floor of the prints: the document's lines read once with one query,
 // every column of every row.
 double readLinesMilliseconds(Connection& connection, qint64 salaryId) {
@@ -118,25 +111,10 @@ double createFilesMilliseconds(const QString& prefix, int count, const QByteArra
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
-void emptyDatabase(Connection& connection) {
-    // The tables go whatever points at what.
-    const bool mysql = connection.dialect() == SqlDialect::MySQL;
-    connection.execDirect(mysql ? QStringLiteral("SET FOREIGN_KEY_CHECKS = 0") : QStringLiteral("PRAGMA foreign_keys=OFF"));
-    for (const QString& table : connection.database().tables())
-        connection.execDirect(QStringLiteral("DROP TABLE %1").arg(table));
-    connection.execDirect(mysql ? QStringLiteral("SET FOREIGN_KEY_CHECKS = 1") : QStringLiteral("PRAGMA foreign_keys=ON"));
-}
-
 void runMonth(QTextStream& out, const QString& url, const Options& options) {
     Connection connection;
-    connection.open(*DbUrl::parse(url));
+    OpenBenchDatabase(connection, url, options.empty);
     out << "baza: " << connection.url().displayText() << "\n";
-    if (options.empty)
-        emptyDatabase(connection);
-    else if (connection.tableExists(QStringLiteral("employee"))
-             && connection.scalar(QStringLiteral("SELECT COUNT(*) FROM employee")).toInt() > 0)
-        throw EDatabaseError(QStringLiteral("Baza već ima zaposlene; --empty briše njene tabele pre merenja."));
-    PrepareDatabase(connection);
     QElapsedTimer timer;
     timer.start();
     const CompanyFigures company = GenerateCompany(connection, options.plan);
@@ -193,11 +171,11 @@ void runMonth(QTextStream& out, const QString& url, const Options& options) {
     engine.renderToPdf(pdfDir.filePath(QStringLiteral("listici.pdf")));
     QElapsedTimer slipTimer;
     slipTimer.start();
-    const double cpuBefore = cpuMilliseconds();
+    const double cpuBefore = CpuMilliseconds();
     engine.ExecuteSalaryPaymentListsReport(dm.PaymentListsItemCDS, dm.PaymentListsItemCreditItemCDS,
                                            dm.PaymentListsItemDifferenceCDS, dm.PaymentListsItemCoefficientCDS,
                                            dm.SalaryZQ, QString(), QString(), QString(), false);
-    const double slipCpu = cpuMilliseconds() - cpuBefore;
+    const double slipCpu = CpuMilliseconds() - cpuBefore;
     const double slipWall = double(slipTimer.nsecsElapsed()) / 1e6;
     const int pages = engine.LastPageCount();
     out << "6. obračunski listići u PDF: " << pages << " strana, " << number(slipWall, 0) << " ms ("
@@ -284,20 +262,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QTemporaryDir dir;
-    if (options->urls.isEmpty()) {
-        options->urls << QStringLiteral("sqlite:") + dir.filePath(QStringLiteral("month.db"));
-        if (const QString server = qEnvironmentVariable("ZARADE_BENCH_MYSQL_URL"); !server.isEmpty())
-            options->urls << server;
-    }
-    try {
-        for (const QString& url : options->urls)
-            runMonth(out, url, *options);
-        return 0;
-    } catch (const EDatabaseError& e) {
-        err << "Greška: " << e.message() << "\n";
-        return 1;
-    } catch (const UnansweredQuestion& e) {
-        err << "Pitanje bez odgovora: " << e.question() << "\n";
-        return 1;
-    }
+    if (options->urls.isEmpty())
+        options->urls = DefaultBenchUrls(dir.path(), QStringLiteral("month.db"));
+    return RunOnEach(options->urls, err, [&](const QString& url) { runMonth(out, url, *options); });
 }

@@ -7,10 +7,10 @@
 // ZARADE_BENCH_MYSQL_URL names when it is set. --empty drops the tables of a
 // database that already has data first.
 
+#include "BenchDatabase.h"
 #include "CompanyGenerator.h"
 #include "CompanyInfo.h"
 #include "DBIniFile.h"
-#include "DatabaseSchema.h"
 #include "MonthSteps.h"
 #include "RegisterEmployee.h"
 #include "SalaryDM.h"
@@ -43,35 +43,23 @@ QString number(double value, int decimals) { return QString::number(value, 'f', 
 
 void measure(QTextStream& out, Connection& connection, const QString& title, const std::function<int()>& body) {
     const quint64 before = connection.statementCount();
+    const double cpuBefore = CpuMilliseconds();
     QElapsedTimer timer;
     timer.start();
     const int rows = body();
     const double milliseconds = double(timer.nsecsElapsed()) / 1e6;
-    out << title << ": " << rows << " redova, " << number(milliseconds, 0) << " ms, "
-        << connection.statementCount() - before << " SQL naredbi\n";
+    out << title << ": " << rows << " redova, " << number(milliseconds, 0) << " ms (procesor "
+        << number(CpuMilliseconds() - cpuBefore, 0) << " ms), " << connection.statementCount() - before
+        << " SQL naredbi\n";
     out.flush();
-}
-
-void emptyDatabase(Connection& connection) {
-    const bool mysql = connection.dialect() == SqlDialect::MySQL;
-    connection.execDirect(mysql ? QStringLiteral("SET FOREIGN_KEY_CHECKS = 0") : QStringLiteral("PRAGMA foreign_keys=OFF"));
-    for (const QString& table : connection.database().tables())
-        connection.execDirect(QStringLiteral("DROP TABLE %1").arg(table));
-    connection.execDirect(mysql ? QStringLiteral("SET FOREIGN_KEY_CHECKS = 1") : QStringLiteral("PRAGMA foreign_keys=ON"));
 }
 
 qint64 fileSize(const QString& path) { return QFileInfo(path).size(); }
 
 void runReturns(QTextStream& out, const QString& url, const Options& options) {
     Connection connection;
-    connection.open(*DbUrl::parse(url));
+    OpenBenchDatabase(connection, url, options.empty);
     out << "baza: " << connection.url().displayText() << "\n";
-    if (options.empty)
-        emptyDatabase(connection);
-    else if (connection.tableExists(QStringLiteral("employee"))
-             && connection.scalar(QStringLiteral("SELECT COUNT(*) FROM employee")).toInt() > 0)
-        throw EDatabaseError(QStringLiteral("Baza već ima zaposlene; --empty briše njene tabele pre merenja."));
-    PrepareDatabase(connection);
     const CompanyFigures company = GenerateCompany(connection, options.plan);
     TDBIniFile store(connection);
     TCompanyInfo info = ReadCompanyInfo(store);
@@ -157,20 +145,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QTemporaryDir dir;
-    if (options->urls.isEmpty()) {
-        options->urls << QStringLiteral("sqlite:") + dir.filePath(QStringLiteral("returns.db"));
-        if (const QString server = qEnvironmentVariable("ZARADE_BENCH_MYSQL_URL"); !server.isEmpty())
-            options->urls << server;
-    }
-    try {
-        for (const QString& url : options->urls)
-            runReturns(out, url, *options);
-        return 0;
-    } catch (const EDatabaseError& e) {
-        err << "Greška: " << e.message() << "\n";
-        return 1;
-    } catch (const UnansweredQuestion& e) {
-        err << "Pitanje bez odgovora: " << e.question() << "\n";
-        return 1;
-    }
+    if (options->urls.isEmpty())
+        options->urls = DefaultBenchUrls(dir.path(), QStringLiteral("returns.db"));
+    return RunOnEach(options->urls, err, [&](const QString& url) { runReturns(out, url, *options); });
 }

@@ -91,6 +91,14 @@ QString TakeOption(QStringList& args, const QString& name) {
 
 bool TakeFlag(QStringList& args, const QString& name) { return args.removeAll(name) > 0; }
 
+int WholeNumber(const QString& text, const QString& name) {
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok)
+        throw EDatabaseError(QStringLiteral("%1 mora biti ceo broj, a ne \"%2\".").arg(name, text));
+    return value;
+}
+
 qint64 DocumentId(const QString& text) {
     bool ok = false;
     const qint64 id = text.toLongLong(&ok);

@@ -24,6 +24,8 @@ void WriteCsv(const TDataSet& dataSet, QTextStream& out);
 QString TakeOption(QStringList& args, const QString& name);
 // Takes a flag out of the arguments; whether it was there.
 bool TakeFlag(QStringList& args, const QString& name);
+// A whole number typed on the command line; `name` says which in the refusal.
+int WholeNumber(const QString& text, const QString& name);
 // A key typed on the command line (a document's salaryid).
 qint64 DocumentId(const QString& text);
 // The rows of a dataset as the format says: JSON under "rows", or CSV.

@@ -13,14 +13,6 @@
 
 namespace {
 
-int wholeNumber(const QString& text, const QString& name) {
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    if (!ok)
-        throw EDatabaseError(QStringLiteral("%1 mora biti ceo broj, a ne \"%2\".").arg(name, text));
-    return value;
-}
-
 // "--document ID" or "--year Y --month M".
 TUnifiedCollectionSelection TakeSelection(QStringList& args) {
     const QString document = TakeOption(args, QStringLiteral("--document"));
@@ -32,8 +24,8 @@ TUnifiedCollectionSelection TakeSelection(QStringList& args) {
         return selection;
     }
     if (document.isEmpty() && !year.isEmpty() && !month.isEmpty()) {
-        selection.year = wholeNumber(year, QStringLiteral("Godina"));
-        selection.month = wholeNumber(month, QStringLiteral("Mesec"));
+        selection.year = WholeNumber(year, QStringLiteral("Godina"));
+        selection.month = WholeNumber(month, QStringLiteral("Mesec"));
         return selection;
     }
     throw EDatabaseError(QStringLiteral("Treba navesti --document ID ili --year GODINA --month MESEC."));
@@ -84,7 +76,7 @@ int CommandPppd(CliContext& context) {
             throw EDatabaseError(QStringLiteral("Navodi se --only ili --except, ne oba."));
         TUnifiedCollectionExport options;
         if (!payerType.isEmpty())
-            options.payerType = wholeNumber(payerType, QStringLiteral("Tip isplatioca"));
+            options.payerType = WholeNumber(payerType, QStringLiteral("Tip isplatioca"));
         options.incomeType = only.isEmpty() ? except : only;
         options.exclude = !except.isEmpty();
         CliSession session(context);

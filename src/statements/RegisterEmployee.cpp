@@ -34,19 +34,29 @@ QString firstLines() {
         .arg(QLatin1String(Documents));
 }
 
-// The employees whose row would lack a required value, for the message.
+// The register's "m" or "f" of the employee's sex, as registers write it
+// ("M"/"Ž" as well); NULL when it says neither.
+const char* const Sex =
+    "CASE WHEN e.sex IN ('m', 'M') THEN 'm' WHEN e.sex IN ('f', 'F', 'z', 'Z', 'ž', 'Ž') THEN 'f' END";
+
+// The employees whose row would lack a required value, for the message (the first ten).
 QString employeesLackingData(Connection& connection, const QVariantList& span) {
     QSqlQuery query = connection.exec(
         QStringLiteral("SELECT e.code, e.lastname, e.firstname FROM %1 INNER JOIN employee AS e "
-                       "ON e.employeeid = l.employeeid WHERE l.n = 1 AND (e.workingfromdate IS NULL OR e.sex IS NULL "
-                       "OR e.sex NOT IN ('m', 'f') OR e.firstname IS NULL OR e.firstname = '' OR e.lastname IS NULL "
-                       "OR e.lastname = '') ORDER BY e.code")
-            .arg(firstLines()),
+                       "ON e.employeeid = l.employeeid WHERE l.n = 1 AND (e.workingfromdate IS NULL OR (%2) IS NULL "
+                       "OR e.firstname IS NULL OR e.firstname = '' OR e.lastname IS NULL OR e.lastname = '') "
+                       "ORDER BY e.code")
+            .arg(firstLines(), QString::fromUtf8(Sex)),
         span);
+    constexpr int Shown = 10;
     QStringList names;
+    int count = 0;
     while (query.next())
-        names << QStringLiteral("%1 %2 (%3)").arg(query.value(1).toString().trimmed(),
-                                                   query.value(2).toString().trimmed(), query.value(0).toString());
+        if (++count <= Shown)
+            names << QStringLiteral("%1 %2 (%3)").arg(query.value(1).toString().trimmed(),
+                                                       query.value(2).toString().trimmed(), query.value(0).toString());
+    if (count > Shown)
+        names << QStringLiteral("i još %1").arg(count - Shown);
     return names.join(QStringLiteral(", "));
 }
 
@@ -96,14 +106,14 @@ int BuildReportRegisterEmployee(Connection& connection, int year, int month) {
             "vocationcode, workpercent, workingyears, contribution4status, workingyearsincrementpercent, coefficient, "
             "salaryvalue, paymentvalue, workingfromdate, workingtodate) "
             "SELECT ?, ?, l.employeeid, e.personalidentificator, SUBSTR(e.firstname, 1, 20), SUBSTR(e.lastname, 1, 30), "
-            "e.sex, e.citizenship, e.city, e.communitycode, e.communityworkcode, e.educationcode, e.employmenttype, "
+            "%4, e.citizenship, e.city, e.communitycode, e.communityworkcode, e.educationcode, e.employmenttype, "
             "e.vocationcode, 100, l.workingyears, CASE (e.workingstateid + 0) WHEN 11 THEN '12/14' WHEN 12 THEN "
             "'12/15' WHEN 13 THEN '12/16' WHEN 14 THEN '12/18' ELSE '' END, l.yearspercent * l.workingyears, "
             "l.coefficient, CASE l.salaryid%1 END, CASE l.salaryid%2 END, e.workingfromdate, "
             "CASE WHEN e.workingtodate > e.workingfromdate THEN e.workingtodate END "
             "FROM %3 INNER JOIN employee AS e ON e.employeeid = l.employeeid WHERE l.n = 1 "
             "ORDER BY e.code, e.lastname, e.firstname")
-            .arg(gross, net, firstLines()),
+            .arg(gross, net, firstLines(), QString::fromUtf8(Sex)),
         QVariantList{year, month} + grossValues + netValues + span);
     const int added = insert.numRowsAffected();
     transaction.commit();

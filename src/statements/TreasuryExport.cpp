@@ -7,6 +7,7 @@
 #include "DBIniFile.h"
 #include "ReturnPeriod.h"
 #include "SalaryDM.h"
+#include "StoredLineReader.h"
 #include "StatementFile.h"
 #include "TaxRules.h"
 #include "Transliteration.h"
@@ -16,6 +17,7 @@
 #include "db/DbError.h"
 
 #include <QSqlQuery>
+#include <QSqlRecord>
 
 #include <algorithm>
 #include <unordered_map>
@@ -111,19 +113,26 @@ int LoadExportTreasury(TSalaryDM& dm, int year, int month) {
             .arg(QLatin1String(Documents)),
         {year, month});
 
+    const QSqlRecord record = lines.record();
+    const TStoredLineReader reader(record);
+    const auto index = [&record](const char* name) { return record.indexOf(QLatin1String(name)); };
+    const int salaryId = index("salaryid"), employeeId = index("employeeid");
+    const int texts[] = {index("employeefirstname"), index("employeelastname"), index("employeejmbg"),
+                         index("employeevocationcode"), index("employeeeducationcode")};
     std::vector<std::vector<QVariant>> built;
     std::unordered_map<qint64, size_t> rowOf;
     while (lines.next()) {
-        const TLineValues l = LineOfRow(lines);
-        const TDocumentValues& d = documents.at(lines.value(QStringLiteral("salaryid")).toLongLong());
+        const TLineValues l = reader.read(lines);
+        const TDocumentValues& d = documents.at(lines.value(salaryId).toLongLong());
         const TTreasurySplit split = TreasurySplit(d, l, RateItemsOfSet(dm, d.salarytaxid));
-        const qint64 employee = lines.value(QStringLiteral("employeeid")).toLongLong();
+        const qint64 employee = lines.value(employeeId).toLongLong();
         auto [found, added] = rowOf.try_emplace(employee, built.size());
         if (added) {
-            const auto text = [&lines](const char* name) { return lines.value(QLatin1String(name)).toString(); };
-            built.push_back({text("employeefirstname"), text("employeelastname"), text("employeejmbg"),
-                             text("employeevocationcode"), text("employeeeducationcode"), 0.0, 0.0, 0.0, 0.0, 0.0,
-                             employee});
+            std::vector<QVariant> row;
+            for (int text : texts)
+                row.push_back(lines.value(text).toString());
+            row.insert(row.end(), {0.0, 0.0, 0.0, 0.0, 0.0, employee});
+            built.push_back(std::move(row));
         }
         std::vector<QVariant>& row = built[found->second];
         const auto add = [&row](Column c, long double value) {

@@ -122,7 +122,7 @@ TEST(SalaryDM, LineEditsAreCachedUntilAppliedAndEmployeeColumnsAreNeverWritten) 
 TEST(SalaryDM, APostWithAnEmptyRequiredValueIsRefusedAndStaysInEdit) {
     REQUIRE_TEST_DATABASE();
     Module m;
-    EXPECT_EQ(68u, m.dm.Validator().size());
+    EXPECT_EQ(82u, m.dm.Validator().size());
     TSqlQuery* salary = m.dm.SalaryZQ;
     salary->open();
     salary->append();

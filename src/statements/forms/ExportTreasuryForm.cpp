@@ -31,7 +31,8 @@ TExportTreasuryForm::TExportTreasuryForm(TSalaryDM& dm, IMessages& messages, int
             return QString();
         QStringList sums;
         for (const char* field : {"regularnet", "workingyearsnet", "varpart", "paymentvalue", "salaryvalue"})
-            sums << TotalAmountText(SumOf(r, QLatin1String(field)));
+            sums << r.fieldByName(QLatin1String(field))->displayLabel() + QStringLiteral(" ")
+                    + TotalAmountText(SumOf(r, QLatin1String(field)));
         return tr("Ukupno: %1     %2").arg(r.recordCount()).arg(sums.join(QStringLiteral("     ")));
     });
     run([this] { ShowButtonClick(); });

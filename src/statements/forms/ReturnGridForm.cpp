@@ -35,6 +35,8 @@ void TReturnGridForm::build(const QString& caption, bool editable) {
     resize(1000, 600);
     auto* layout = new QVBoxLayout(this);
     choosers_ = new QHBoxLayout;
+    // The choosers keep their natural width, from the left.
+    choosers_->addStretch(1);
     layout->addLayout(choosers_);
 
     auto* middle = new QHBoxLayout;
@@ -46,6 +48,8 @@ void TReturnGridForm::build(const QString& caption, bool editable) {
     grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
     grid_->horizontalHeader()->setSectionsClickable(true);
     grid_->horizontalHeader()->setSortIndicatorShown(true);
+    // No arrow until the rows are sorted by a column.
+    grid_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     connect(grid_->horizontalHeader(), &QHeaderView::sectionClicked, this, &TReturnGridForm::sortByColumn);
     const GuardedRun guarded = [this](const std::function<void()>& operation) { return run(operation); };
     BindItemsGrid(grid_, model_, rows_, messages_, guarded);
@@ -98,8 +102,8 @@ QComboBox* TReturnGridForm::addChooser(const QString& label, const QStringList& 
     combo->addItems(items);
     combo->setCurrentIndex(current);
     caption->setBuddy(combo);
-    choosers_->addWidget(caption);
-    choosers_->addWidget(combo);
+    choosers_->insertWidget(choosers_->count() - 1, caption);
+    choosers_->insertWidget(choosers_->count() - 1, combo);
     connect(combo, &QComboBox::currentIndexChanged, this, [changed] { changed(); });
     return combo;
 }

@@ -1,0 +1,54 @@
+#include "BenchDatabase.h"
+
+#include "DatabaseSchema.h"
+#include "ScriptedMessages.h"
+#include "db/Connection.h"
+#include "db/DbError.h"
+
+#include <QDir>
+
+#include <time.h>
+
+void OpenBenchDatabase(Connection& connection, const QString& url, bool empty) {
+    connection.open(*DbUrl::parse(url));
+    if (empty) {
+        const bool mysql = connection.dialect() == SqlDialect::MySQL;
+        connection.execDirect(mysql ? QStringLiteral("SET FOREIGN_KEY_CHECKS = 0")
+                                    : QStringLiteral("PRAGMA foreign_keys=OFF"));
+        for (const QString& table : connection.database().tables())
+            connection.execDirect(QStringLiteral("DROP TABLE %1").arg(table));
+        connection.execDirect(mysql ? QStringLiteral("SET FOREIGN_KEY_CHECKS = 1")
+                                    : QStringLiteral("PRAGMA foreign_keys=ON"));
+    } else if (connection.tableExists(QStringLiteral("employee"))
+               && connection.scalar(QStringLiteral("SELECT COUNT(*) FROM employee")).toInt() > 0) {
+        throw EDatabaseError(QStringLiteral("Baza već ima zaposlene; --empty briše njene tabele pre merenja."));
+    }
+    PrepareDatabase(connection);
+}
+
+QStringList DefaultBenchUrls(const QString& dir, const QString& fileName) {
+    QStringList urls{QStringLiteral("sqlite:") + QDir(dir).filePath(fileName)};
+    if (const QString server = qEnvironmentVariable("ZARADE_BENCH_MYSQL_URL"); !server.isEmpty())
+        urls << server;
+    return urls;
+}
+
+int RunOnEach(const QStringList& urls, QTextStream& err, const std::function<void(const QString& url)>& run) {
+    try {
+        for (const QString& url : urls)
+            run(url);
+        return 0;
+    } catch (const EDatabaseError& e) {
+        err << "Greška: " << e.message() << "\n";
+        return 1;
+    } catch (const UnansweredQuestion& e) {
+        err << "Pitanje bez odgovora: " << e.question() << "\n";
+        return 1;
+    }
+}
+
+double CpuMilliseconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
