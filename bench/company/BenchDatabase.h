@@ -2,18 +2,19 @@
 
 #include <QString>
 #include <QStringList>
-#include <QTextStream>
 
 #include <functional>
 
 class Connection;
+class QTextStream;
 
-// What the scale benchmarks share about their databases and clocks.
+// Opens the database a benchmark measures on and brings its schema to the
+// current one. A database that already has employees is refused unless
+// `empty` asks for its tables to be dropped first.
+void OpenBenchDatabase(Connection& connection, const QString& url, bool empty, QTextStream& out);
 
-// Opens `url` for a benchmark: with `empty` its tables are dropped first
-// (whatever points at what), else a database that already has employees is
-// refused; then the schema is made current.
-void OpenBenchDatabase(Connection& connection, const QString& url, bool empty);
+// The most memory the process has held, in megabytes.
+double PeakMegabytes();
 
 // The databases to run on when none is given: a SQLite file in `dir`, and
 // the server ZARADE_BENCH_MYSQL_URL names when it is set.

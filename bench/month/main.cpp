@@ -7,6 +7,7 @@
 
 #include "BenchDatabase.h"
 #include "CompanyGenerator.h"
+#include "DatabaseSchema.h"
 #include "DBIniFile.h"
 #include "EBankFiles.h"
 #include "EBankSettings.h"
@@ -27,11 +28,10 @@
 #include <QDateTime>
 #include <QFile>
 #include <QElapsedTimer>
-#include <QSqlDatabase>
 #include <QTemporaryDir>
 #include <QTextStream>
 
-#include <sys/resource.h>
+#include <time.h>
 
 #include <functional>
 #include <optional>
@@ -53,12 +53,6 @@ struct Step {
     quint64 statements = 0;
 };
 
-double peakMegabytes() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024;  // kilobytes on Linux
-}
-
 QString number(double value, int decimals) { return QString::number(value, 'f', decimals); }
 
 Step measure(Connection& connection, const QString& title, const std::function<int()>& body) {
@@ -77,10 +71,16 @@ void print(QTextStream& out, const Step& step, const ScriptedMessages& messages)
     out << step.title << ": " << step.lines << " stavki, " << number(step.milliseconds, 0) << " ms; pod "
         << number(step.floorMilliseconds, 0) << " ms, odnos " << number(step.milliseconds / step.floorMilliseconds, 2)
         << "; " << step.statements << " SQL naredbi (" << number(double(step.statements) / step.lines, 3)
-        << " po stavci); najviše memorije " << number(peakMegabytes(), 0) << " MB\n";
+        << " po stavci); najviše memorije " << number(PeakMegabytes(), 0) << " MB\n";
     for (const auto& shown : messages.shown)
         out << "  poruka: " << shown.text << "\n";
     out.flush();
+}
+
+double cpuMilliseconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
 }
 
 // The floor of the prints: the document's lines read once with one query,
@@ -113,8 +113,7 @@ double createFilesMilliseconds(const QString& prefix, int count, const QByteArra
 
 void runMonth(QTextStream& out, const QString& url, const Options& options) {
     Connection connection;
-    OpenBenchDatabase(connection, url, options.empty);
-    out << "baza: " << connection.url().displayText() << "\n";
+    OpenBenchDatabase(connection, url, options.empty, out);
     QElapsedTimer timer;
     timer.start();
     const CompanyFigures company = GenerateCompany(connection, options.plan);
@@ -171,11 +170,11 @@ void runMonth(QTextStream& out, const QString& url, const Options& options) {
     engine.renderToPdf(pdfDir.filePath(QStringLiteral("listici.pdf")));
     QElapsedTimer slipTimer;
     slipTimer.start();
-    const double cpuBefore = CpuMilliseconds();
+    const double cpuBefore = cpuMilliseconds();
     engine.ExecuteSalaryPaymentListsReport(dm.PaymentListsItemCDS, dm.PaymentListsItemCreditItemCDS,
                                            dm.PaymentListsItemDifferenceCDS, dm.PaymentListsItemCoefficientCDS,
                                            dm.SalaryZQ, QString(), QString(), QString(), false);
-    const double slipCpu = CpuMilliseconds() - cpuBefore;
+    const double slipCpu = cpuMilliseconds() - cpuBefore;
     const double slipWall = double(slipTimer.nsecsElapsed()) / 1e6;
     const int pages = engine.LastPageCount();
     out << "6. obračunski listići u PDF: " << pages << " strana, " << number(slipWall, 0) << " ms ("
@@ -262,7 +261,20 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QTemporaryDir dir;
-    if (options->urls.isEmpty())
-        options->urls = DefaultBenchUrls(dir.path(), QStringLiteral("month.db"));
-    return RunOnEach(options->urls, err, [&](const QString& url) { runMonth(out, url, *options); });
+    if (options->urls.isEmpty()) {
+        options->urls << QStringLiteral("sqlite:") + dir.filePath(QStringLiteral("month.db"));
+        if (const QString server = qEnvironmentVariable("ZARADE_BENCH_MYSQL_URL"); !server.isEmpty())
+            options->urls << server;
+    }
+    try {
+        for (const QString& url : options->urls)
+            runMonth(out, url, *options);
+        return 0;
+    } catch (const EDatabaseError& e) {
+        err << "Greška: " << e.message() << "\n";
+        return 1;
+    } catch (const UnansweredQuestion& e) {
+        err << "Pitanje bez odgovora: " << e.question() << "\n";
+        return 1;
+    }
 }

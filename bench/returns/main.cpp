@@ -58,8 +58,7 @@ qint64 fileSize(const QString& path) { return QFileInfo(path).size(); }
 
 void runReturns(QTextStream& out, const QString& url, const Options& options) {
     Connection connection;
-    OpenBenchDatabase(connection, url, options.empty);
-    out << "baza: " << connection.url().displayText() << "\n";
+    OpenBenchDatabase(connection, url, options.empty, out);
     const CompanyFigures company = GenerateCompany(connection, options.plan);
     TDBIniFile store(connection);
     TCompanyInfo info = ReadCompanyInfo(store);

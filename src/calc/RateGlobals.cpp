@@ -34,6 +34,14 @@ void assignFirstFree(const std::initializer_list<RateSlot>& candidates, const TR
         }
 }
 
+void fillFirstFree(const std::initializer_list<double*>& candidates, double rate) {
+    for (double* free : candidates)
+        if (*free == 0) {
+            *free = rate;
+            return;
+        }
+}
+
 }  // namespace
 
 void ResetRateGlobals() {
@@ -54,5 +62,16 @@ void AssignRateGlobals(const TRateItems& items) {
         } else if (item.hasContributionBase()) {
             assignFirstFree({{PIO_COEF2, PIO_ACC2}, {ZO_COEF2, ZO_ACC2}, {ON_COEF2, ON_ACC2}}, item);
         }
+    }
+}
+
+void FillFreeRateGlobals(const TRateItems& items) {
+    for (const TRateItem& item : items) {
+        if (item.employee && item.hasContributionBase())
+            fillFirstFree({&PIO_COEF1, &ZO_COEF1, &ON_COEF1}, item.rate);
+        else if (item.employee)
+            fillFirstFree({&LD_COEF}, item.rate);
+        else if (item.hasContributionBase())
+            fillFirstFree({&PIO_COEF2, &ZO_COEF2, &ON_COEF2}, item.rate);
     }
 }

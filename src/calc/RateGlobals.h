@@ -31,3 +31,7 @@ void ResetRateGlobals();
 // unemployment (the same for the employer's); an employee-borne item without
 // a contribution base is the income tax.
 void AssignRateGlobals(const TRateItems& items);
+
+// The same rule without the reset, and for the rates only: a global that
+// already holds a rate keeps it (the annual PPP-PO fills them this way).
+void FillFreeRateGlobals(const TRateItems& items);

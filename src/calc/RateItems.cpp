@@ -68,20 +68,45 @@ TRateItems ReadRateItems(const TDataSet& items, const TRateItemFields& f) {
     return result;
 }
 
-TRateItems LoadRateItems(Connection& connection, qint64 salaryTaxId) {
-    QSqlQuery query = connection.exec(RateItemsSql(), QVariantMap{{QStringLiteral("IDSalaryTax"), salaryTaxId}});
+namespace {
+
+// Reads the items of a query over salarytaxitem, each under its set's key.
+template <class Add>
+void readRateItems(QSqlQuery& query, Add add) {
     const QSqlRecord columns = query.record();
+    const int set = columns.indexOf(QStringLiteral("salarytaxid"));
     const int percent = columns.indexOf(QStringLiteral("taxpercent"));
     const int freeValue = columns.indexOf(QStringLiteral("taxfreevalue"));
     const int status = columns.indexOf(QStringLiteral("taxstatus"));
     const int minBase = columns.indexOf(QStringLiteral("minsalary"));
     const int maxBase = columns.indexOf(QStringLiteral("maxsalary"));
     const int account = columns.indexOf(QStringLiteral("taxbankaccount"));
-    TRateItems result;
     while (query.next())
-        result.push_back(rateItem(query.value(percent).toDouble(), query.value(freeValue).toDouble(),
-                                  query.value(status), query.value(minBase), query.value(maxBase),
-                                  query.value(account)));
+        add(query.value(set).toLongLong(),
+            rateItem(query.value(percent).toDouble(), query.value(freeValue).toDouble(), query.value(status),
+                     query.value(minBase), query.value(maxBase), query.value(account)));
+}
+
+}  // namespace
+
+TRateItems LoadRateItems(Connection& connection, qint64 salaryTaxId) {
+    QSqlQuery query = connection.exec(RateItemsSql(), QVariantMap{{QStringLiteral("IDSalaryTax"), salaryTaxId}});
+    TRateItems result;
+    readRateItems(query, [&](qint64, TRateItem item) { result.push_back(std::move(item)); });
     AssignRateRoles(result);
     return result;
+}
+
+std::unordered_map<qint64, TRateItems> LoadRateItemsOfSets(Connection& connection, const QString& setKeysSql,
+                                                           const QVariantList& values) {
+    QSqlQuery query = connection.exec(
+        QStringLiteral("SELECT * FROM salarytaxitem WHERE chamber = 'n' AND salarytaxid IN (%1) "
+                       "ORDER BY salarytaxid, taxpercent DESC, salarytaxitemid")
+            .arg(setKeysSql),
+        values);
+    std::unordered_map<qint64, TRateItems> sets;
+    readRateItems(query, [&](qint64 set, TRateItem item) { sets[set].push_back(std::move(item)); });
+    for (auto& [set, items] : sets)
+        AssignRateRoles(items);
+    return sets;
 }

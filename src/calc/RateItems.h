@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <QVariantList>
+
+#include <unordered_map>
 #include <vector>
 
 class Connection;
@@ -46,6 +49,11 @@ void AssignRateRoles(TRateItems& items);
 TRateItems ReadRateItems(const TDataSet& items, const TRateItemFields& fields);
 // The items of a stored rate set.
 TRateItems LoadRateItems(Connection& connection, qint64 salaryTaxId);
+// The items of every set whose key `setKeysSql` selects (a subquery with its
+// bound values), by set key, in one statement: a year's documents read
+// their sets at once.
+std::unordered_map<qint64, TRateItems> LoadRateItemsOfSets(Connection& connection, const QString& setKeysSql,
+                                                           const QVariantList& values);
 
 // The query of the rate items the calculation works with (":IDSalaryTax").
 QString RateItemsSql();

@@ -5,6 +5,7 @@
 #include "CliDocument.h"
 #include "CliEmployees.h"
 #include "CliOrders.h"
+#include "CliPPPPO.h"
 #include "CliPayments.h"
 #include "CliSettings.h"
 #include "CliStatements.h"
@@ -48,6 +49,7 @@ const char* const Usage =
     "  print AKCIJA ID --out DATOTEKA       štampa u PDF (npr. SalaryPrintRecapitulation),\n"
     "                                       SalaryPrintRecapitulationToExcel u .xlsx;\n"
     "                                       SalaryPaymentErrandsEntire traži i --account RAČUN\n"
+    "  print AKCIJA GODINA --out DATOTEKA   godišnji izveštaj u PDF (SalaryAnnualReportPPPPO)\n"
     "  payslips ID --dir FASCIKLA           obračunski listići, po jedan PDF za svakog zaposlenog\n"
     "  orders ID --account RAČUN [--reference POZIV] [--credits] [--format json|csv]\n"
     "                                       nalozi za prenos (ili obustave po primaocima)\n"
@@ -59,6 +61,10 @@ const char* const Usage =
     "                                       redovi PPP-PD prijave iz proknjiženih zarada\n"
     "  pppd export (--document ID | --year G --month M) [--payer-type N] [--only ŠIFRA | --except ŠIFRA]\n"
     "       --out DATOTEKA                  XML prijava za objedinjenu naplatu, proverena šemom\n"
+    "  ppppo build|show|delete GODINA [--format json|csv]\n"
+    "                                       PPP-PO: godišnje potvrde iz PPP-PD redova godine\n"
+    "  ppppo add GODINA ŠIFRA               red prihoda van radnog odnosa za zaposlenog; ispisuje broj reda\n"
+    "  ppppo set RED polje=vrednost ...     izmeni red PPP-PO kao u tabeli\n"
     "  treasury show --year G --month M [--format json|csv]\n"
     "                                       zarade za trezor (MZ): neto po delovima, po zaposlenom\n"
     "  treasury export --year G --month M --out DATOTEKA  XML datoteka zarada za trezor\n"
@@ -139,6 +145,8 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
             return CommandEBank(context);
         if (command == QLatin1String("pppd"))
             return CommandPppd(context);
+        if (command == QLatin1String("ppppo"))
+            return CommandPppPo(context);
         if (command == QLatin1String("treasury"))
             return CommandTreasury(context);
         if (command == QLatin1String("register"))

@@ -12,8 +12,6 @@
 #include "db/DbError.h"
 
 #include <QDateTime>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QSaveFile>
 
 namespace {
@@ -68,14 +66,7 @@ int CommandOrders(CliContext& context) {
         return 0;
     }
     PreparePaymentErrands(dm, session.messages(), TErrandsRoad::Print);
-    const TDataSet& rows = credits ? *dm.CreditsCDS : *dm.PaymentErrandsCDS;
-    if (format == QLatin1String("csv")) {
-        WriteCsv(rows, context.out);
-        return 0;
-    }
-    QJsonObject object;
-    object.insert(QStringLiteral("rows"), JsonRows(rows));
-    context.out << QJsonDocument(object).toJson(QJsonDocument::Indented);
+    WriteRows(credits ? *dm.CreditsCDS : *dm.PaymentErrandsCDS, format, context.out);
     return 0;
 }
 

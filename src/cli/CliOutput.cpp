@@ -91,20 +91,22 @@ QString TakeOption(QStringList& args, const QString& name) {
 
 bool TakeFlag(QStringList& args, const QString& name) { return args.removeAll(name) > 0; }
 
+qint64 KeyArgument(const QString& text, const QString& refusal) {
+    bool ok = false;
+    const qint64 id = text.toLongLong(&ok);
+    if (!ok || id <= 0)
+        throw EDatabaseError(refusal.arg(text));
+    return id;
+}
+
+qint64 DocumentId(const QString& text) { return KeyArgument(text, QStringLiteral("\"%1\" nije broj zarade.")); }
+
 int WholeNumber(const QString& text, const QString& name) {
     bool ok = false;
     const int value = text.toInt(&ok);
     if (!ok)
         throw EDatabaseError(QStringLiteral("%1 mora biti ceo broj, a ne \"%2\".").arg(name, text));
     return value;
-}
-
-qint64 DocumentId(const QString& text) {
-    bool ok = false;
-    const qint64 id = text.toLongLong(&ok);
-    if (!ok || id <= 0)
-        throw EDatabaseError(QStringLiteral("\"%1\" nije broj zarade.").arg(text));
-    return id;
 }
 
 void WriteRows(const TDataSet& dataSet, const QString& format, QTextStream& out) {

@@ -19,14 +19,17 @@ QJsonArray JsonRows(const TDataSet& dataSet);
 // The header row and every record, separated by ';'.
 void WriteCsv(const TDataSet& dataSet, QTextStream& out);
 
+// The rows as CSV (`format` "csv") or as JSON under "rows".
+void WriteRows(const TDataSet& dataSet, const QString& format, QTextStream& out);
+
 // Takes "NAME VALUE" out of the arguments; empty when NAME is not there,
 // refused when VALUE is empty.
 QString TakeOption(QStringList& args, const QString& name);
 // Takes a flag out of the arguments; whether it was there.
 bool TakeFlag(QStringList& args, const QString& name);
-// A whole number typed on the command line; `name` says which in the refusal.
-int WholeNumber(const QString& text, const QString& name);
 // A key typed on the command line (a document's salaryid).
 qint64 DocumentId(const QString& text);
-// The rows of a dataset as the format says: JSON under "rows", or CSV.
-void WriteRows(const TDataSet& dataSet, const QString& format, QTextStream& out);
+// Any key typed on the command line; `refusal` (%1: the text) when it is none.
+qint64 KeyArgument(const QString& text, const QString& refusal);
+// A whole number typed on the command line; `name` says what it is in the refusal.
+int WholeNumber(const QString& text, const QString& name);

@@ -1,5 +1,6 @@
 #include "CliPayments.h"
 
+#include "CliAnnualPrints.h"
 #include "CliOutput.h"
 #include "CliSession.h"
 #include "PaymentErrandPrint.h"
@@ -165,12 +166,15 @@ int CommandPrint(CliContext& context) {
         throw EDatabaseError(QStringLiteral("Upotreba: print AKCIJA ID --out DATOTEKA"));
     const QString action = args.takeFirst();
     const bool errands = action == QLatin1String("SalaryPaymentErrandsEntire");
-    if (!errands && !IsPaymentPrint(action))
+    const bool annual = IsAnnualPrint(action);
+    if (!errands && !annual && !IsPaymentPrint(action))
         throw EDatabaseError(QStringLiteral("Nepoznata štampa \"%1\".").arg(action));
     if (out.isEmpty())
         throw EDatabaseError(QStringLiteral("Treba navesti datoteku: --out DATOTEKA."));
     if (!QFileInfo(out).absoluteDir().exists())
         throw EDatabaseError(QStringLiteral("Fascikla za datoteku %1 ne postoji.").arg(out));
+    if (annual)
+        return PrintAnnual(context, action, args, out);
     if (errands)
         return PrintErrands(context, args, out);
     CliSession session(context);

@@ -8,8 +8,6 @@
 #include "db/DbError.h"
 #include "db/SqlQuery.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
 
 namespace {
 
@@ -44,14 +42,7 @@ int CommandPppd(CliContext& context) {
         RefuseLeftovers(args);
         CliSession session(context);
         OpenReportUnifiedCollection(session.dm(), selection);
-        const TDataSet& rows = *session.dm().SalaryReportUnifiedCollectionZQ;
-        if (format == QLatin1String("csv")) {
-            WriteCsv(rows, context.out);
-        } else {
-            QJsonObject object;
-            object.insert(QStringLiteral("rows"), JsonRows(rows));
-            context.out << QJsonDocument(object).toJson(QJsonDocument::Indented);
-        }
+        WriteRows(*session.dm().SalaryReportUnifiedCollectionZQ, format, context.out);
         return 0;
     }
     if (action == QLatin1String("build") || action == QLatin1String("delete")) {

@@ -120,6 +120,9 @@ TSalaryDM::TSalaryDM(QObject* parent) : TCustomDM(parent) {
     SalaryReportUnifiedCollectionZQ = reportQuery(QStringLiteral("SalaryReportUnifiedCollectionZQ"),
                                                   QStringLiteral("salaryreportunifiedcollection"));
     SalaryReportPPPPOZQ = reportQuery(QStringLiteral("SalaryReportPPPPOZQ"), QStringLiteral("salaryreportppppo"));
+    // A row belongs to its employee and year; only its texts and amounts are corrected by hand.
+    for (const char* column : {"salaryreportppppoid", "year", "employeeid"})
+        SalaryReportPPPPOZQ->fieldByName(QLatin1String(column))->setReadOnly(true);
 
     AddZQ = new TSqlQuery(QStringLiteral("AddZQ"), this);
     AddZQ->setSQL(QStringLiteral("select a.*, e.personalidentificator from additionaltable_emp as a "
@@ -148,6 +151,7 @@ TSalaryDM::TSalaryDM(QObject* parent) : TCustomDM(parent) {
     const auto beforePost = [this](TDataSet& dataSet) { CommonBeforePost(dataSet); };
     for (TDataSet* dataSet : {static_cast<TDataSet*>(SalaryTaxItemZQ), static_cast<TDataSet*>(SalaryCreditItemZQ),
                               static_cast<TDataSet*>(SalaryCreditItemFrameZQ),
+                              static_cast<TDataSet*>(SalaryReportPPPPOZQ),
                               static_cast<TDataSet*>(SalaryReportRegisterEmployeeZQ)})
         dataSet->BeforePost = beforePost;
     ConnectRegisterEmployeeSex(*SalaryReportRegisterEmployeeZQ->fieldByName(QStringLiteral("sex")));
@@ -257,6 +261,18 @@ void TSalaryDM::CreateFieldValidations() {
     add(SalaryTaxItemZQ, TestTaxRate, {"taxpercent"});
     add(SalaryTaxItemZQ, TestMoney, {"taxfreevalue"});
     add(SalaryTaxItemZQ, taxStatus, {"taxstatus"});
+
+    const auto incomeType = [](const TField& field) {
+        const QString type = field.asString();
+        return type == QString::fromUtf8(_SALARY_PPPPO_RW_TYPE_CAP) || type == QString::fromUtf8(_SALARY_PPPPO_NRW_TYPE_CAP);
+    };
+    add(SalaryReportPPPPOZQ, TestZeroLength,
+        {"employeename", "employeecityaddress", "employeepersonalidentificator", "incometypecode"});
+    add(SalaryReportPPPPOZQ, incomeType, {"incometype"});
+    // The tax relief is the gross less the base, and a hand-made row may make it negative.
+    add(SalaryReportPPPPOZQ, TestMoney,
+        {"salaryvalue", "taxbase", "taxvalue", "contributiontotal1value", "contributiontotal2value"});
+    add(SalaryReportPPPPOZQ, none, {"taxsub", "year", "employeeid"});
 
     TDataSet* reg = SalaryReportRegisterEmployeeZQ;
     add(reg, between(1, 12), {"month"});

@@ -21,3 +21,7 @@ inline constexpr char _SAL_CHANGED_BY_OTHER[] =
 inline constexpr char _SAL_DELETED_BY_OTHER[] = "Zaradu je u međuvremenu izbrisao drugi korisnik.";
 inline constexpr char _SAL_NUMBER_TAKEN[] =
     "Zarada sa istim mesecom, godinom, tipom i brojem već postoji; izaberite drugi broj.";
+
+// The income types of the PPP-PO rows, the pick list of its `incometype` column.
+inline constexpr char _SALARY_PPPPO_RW_TYPE_CAP[] = "Prihodi iz radnog odnosa";
+inline constexpr char _SALARY_PPPPO_NRW_TYPE_CAP[] = "Prihodi van radnog odnosa";

@@ -251,8 +251,8 @@ std::vector<ColumnDef> AnnualReportEmployeeColumns()
     return {
         {"year", SmallInt, 0, "Godina", "", Required},
         {"employeeid", LargeInt, 0, "", "", Required},
-        {"employeename", String, 51, "Ime", "", Required},
-        {"employeecityaddress", String, 251, "Adresa", "", Required},
+        {"employeename", String, 101, "Ime", "", Required},
+        {"employeecityaddress", String, 252, "Adresa", "", Required},
         {"employeepersonalidentificator", String, 20, "JMBG", "", Required},
     };
 }
@@ -283,7 +283,7 @@ TableDef SalaryReportM4Def()
                 {"salaryreportm4id", Key, 0, "", ""},
                 {"year", SmallInt, 0, "Godina", "", Required},
                 {"employeeid", LargeInt, 0, "", "", Required},
-                {"employeename", String, 51, "Ime", "", Required},
+                {"employeename", String, 101, "Ime", "", Required},
                 {"employeepersonalidentificator", String, 20, "JMBG", "", Required},
                 {"workingmonths", Float, 0, "Meseci staža", "00", Required},
                 {"workingdays", Float, 0, "Dani staža", "00", Required},
@@ -310,8 +310,8 @@ std::vector<ColumnDef> TreasuryRegisterEmployeeColumns()
         {"month", SmallInt, 0, "", "", Required},
         {"employeeid", LargeInt, 0, "", "", Required},
         {"personalidentificator", String, 20, "JMBG", ""},
-        {"firstname", String, 20, "Ime", "", Required},
-        {"lastname", String, 30, "Prezime", "", Required},
+        {"firstname", String, 50, "Ime", "", Required},
+        {"lastname", String, 50, "Prezime", "", Required},
     };
 }
 
@@ -375,8 +375,8 @@ TableDef SalaryReportUnifiedCollectionDef()
                 {"salaryid", LargeInt, 0, "", "", Required},
                 {"employeeid", LargeInt, 0, "", "", Required},
                 {"personalidentificator", String, 20, "JMBG", "", Required},
-                {"firstname", String, 20, "Ime", "", Required},
-                {"lastname", String, 30, "Prezime", "", Required},
+                {"firstname", String, 50, "Ime", "", Required},
+                {"lastname", String, 50, "Prezime", "", Required},
                 {"communitycode", String, 10, "Šifra opš.", "", Required},
                 {"incometypecode", String, 10, "Šifra vrste prihoda", "", Required},
                 {"salaryworkingdays", SmallInt, 0, "Broj dana", "", Required},

@@ -5,6 +5,7 @@
 #include "HostResourceStrings.h"
 #include "Messages.h"
 #include "ReportEngine.h"
+#include "ReportPPPPOForm.h"
 #include "ReportRegisterEmployeeForm.h"
 #include "SalaryDM.h"
 #include "SalaryEditorOpen.h"
@@ -85,7 +86,7 @@ void TSalaryViewerForm::CreateActions() {
     SalaryAddPrint->setVisible(false);
 
     for (QAction* action :
-         {SalaryAnnualReportPPP, SalaryAnnualReportPPPPO, SalaryAnnualReportM4,
+         {SalaryAnnualReportPPP, SalaryAnnualReportM4,
           SalaryMonthlyReportExportUnifiedCollection, SalaryMonthlyReportExportRegisterIncome,
           SalaryStaffReportCertificateReport, SalaryStaffReportIncomeRecapitulationReport,
           SalaryReportIncomeRecapitulationReport})
@@ -106,6 +107,7 @@ void TSalaryViewerForm::CreateActions() {
             CreditRatesManage(dm_, console_.Messages(), this);
     });
 
+    connect(SalaryAnnualReportPPPPO, &QAction::triggered, this, &TSalaryViewerForm::SalaryAnnualReportPPPPOExecute);
     connect(SalaryMonthlyReportExportTreasury, &QAction::triggered, this, [this] {
         if (!dm_.Connected())
             return;
@@ -205,6 +207,17 @@ void TSalaryViewerForm::DBGDblClick(const QModelIndex& index) {
 void TSalaryViewerForm::SalaryOptionsExecute() {
     TOptionsForm form(dm_, console_.Messages(), this);
     form.exec();
+}
+
+void TSalaryViewerForm::SalaryAnnualReportPPPPOExecute() {
+    if (!dm_.Connected())
+        return;
+    try {
+        TReportPPPPOForm form(dm_, console_, this);
+        form.exec();
+    } catch (const EDatabaseError& error) {
+        console_.Messages().error(error.message());
+    }
 }
 
 bool TSalaryViewerForm::HasDocument() const { return dm_.SalaryZQ->active() && !dm_.SalaryZQ->isEmpty(); }

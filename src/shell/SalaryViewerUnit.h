@@ -51,6 +51,7 @@ private slots:
     void SalaryEditExecute();
     void SalaryDeleteExecute();
     void SalaryAddPrintExecute();
+    void SalaryAnnualReportPPPPOExecute();
 
 public:
     // Appends a document of the type ("Z", "B", "P") and opens it in its editor.

@@ -105,7 +105,7 @@ int BuildReportRegisterEmployee(Connection& connection, int year, int month) {
             "lastname, sex, citizenship, city, communitycode, communityworkcode, educationcode, employmenttype, "
             "vocationcode, workpercent, workingyears, contribution4status, workingyearsincrementpercent, coefficient, "
             "salaryvalue, paymentvalue, workingfromdate, workingtodate) "
-            "SELECT ?, ?, l.employeeid, e.personalidentificator, SUBSTR(e.firstname, 1, 20), SUBSTR(e.lastname, 1, 30), "
+            "SELECT ?, ?, l.employeeid, e.personalidentificator, e.firstname, e.lastname, "
             "%4, e.citizenship, e.city, e.communitycode, e.communityworkcode, e.educationcode, e.employmenttype, "
             "e.vocationcode, 100, l.workingyears, CASE (e.workingstateid + 0) WHEN 11 THEN '12/14' WHEN 12 THEN "
             "'12/15' WHEN 13 THEN '12/16' WHEN 14 THEN '12/18' ELSE '' END, l.yearspercent * l.workingyears, "

@@ -30,8 +30,7 @@ TEST(ModuleLibrary, LoadsThePayrollModuleFromItsSharedLibraryAgainAndAgain) {
         BareConsole console;
         ISnapin* snapin = library.Factory()->CreateSnapin(console);
         ASSERT_NE(nullptr, snapin);
-        EXPECT_EQ(QStringLiteral("Zarade"), snapin->GetName());
-        EXPECT_EQ(1017, snapin->GetSnapinType());
+        EXPECT_NE(nullptr, snapin->GetViewer());
         library.Unload();
         EXPECT_FALSE(library.IsLoaded());
     }

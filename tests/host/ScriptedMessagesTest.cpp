@@ -41,23 +41,19 @@ TEST(ScriptedMessagesTest, PreparedAnswersAreUsedOldestFirstThenThePolicy)
     messages.answerYes();
     messages.answerCancel();
     messages.answerNo();
-
-    EXPECT_TRUE(messages.confirm(QStringLiteral("1")));
-    EXPECT_EQ(DialogAnswer::Cancel, messages.confirmCancel(QStringLiteral("2")));
-    EXPECT_EQ(DialogAnswer::No, messages.confirmCancel(QStringLiteral("3")));
-    EXPECT_EQ(0, messages.pendingAnswers());
-    EXPECT_FALSE(messages.confirm(QStringLiteral("4")));  // the policy: No
-}
-
-TEST(ScriptedMessagesTest, PreparedInputsReplaceTheValues)
-{
-    ScriptedMessages messages;
+    messages.answerNo();
     messages.answerText(QStringLiteral("Novi naziv"));
     messages.answerDate(QDate(2024, 3, 31));
     messages.answerFileName(QStringLiteral("/tmp/obracun.xlsx"));
     messages.answerChoice(ChangeOption::Remove);
 
+    EXPECT_TRUE(messages.confirm(QStringLiteral("1")));
+    EXPECT_EQ(DialogAnswer::Cancel, messages.confirmCancel(QStringLiteral("2")));
+    EXPECT_EQ(DialogAnswer::No, messages.confirmCancel(QStringLiteral("3")));
+    // A No to an input keeps the value as it stood.
     QString text = QStringLiteral("stari");
+    EXPECT_FALSE(messages.inputLine(QString(), QStringLiteral("Naziv"), text));
+    EXPECT_EQ(QStringLiteral("stari"), text);
     EXPECT_TRUE(messages.inputLine(QStringLiteral("Naziv"), QStringLiteral("Unesite naziv"), text));
     EXPECT_EQ(QStringLiteral("Novi naziv"), text);
     QDate date(2024, 1, 1);
@@ -68,27 +64,16 @@ TEST(ScriptedMessagesTest, PreparedInputsReplaceTheValues)
                                      QStringLiteral("Excel (*.xlsx)"), fileName));
     EXPECT_EQ(QStringLiteral("/tmp/obracun.xlsx"), fileName);
     EXPECT_EQ(ChangeOption::Remove, messages.changeOptions(QStringLiteral("Već postoji.")));
-}
+    EXPECT_EQ(0, messages.pendingAnswers());
 
-TEST(ScriptedMessagesTest, YesAndNoAnswerInputsLikeThePolicies)
-{
-    ScriptedMessages messages(Policy::Yes);
-    messages.answerNo();
-    messages.answerCancel();
-
-    QString text = QStringLiteral("stari");
-    EXPECT_FALSE(messages.inputLine(QString(), QStringLiteral("Naziv"), text));
-    QDate date(2024, 1, 1);
+    // From here on the policy: No refuses, Yes confirms the values as they stand.
+    EXPECT_FALSE(messages.confirm(QStringLiteral("4")));
     EXPECT_FALSE(messages.getDate(date));
-    EXPECT_EQ(QStringLiteral("stari"), text);
-    EXPECT_EQ(QDate(2024, 1, 1), date);
-
-    // From here on the policy (Yes): confirmed, values as they stand.
-    EXPECT_TRUE(messages.inputLine(QString(), QStringLiteral("Naziv"), text));
-    EXPECT_EQ(QStringLiteral("stari"), text);
-    EXPECT_EQ(ChangeOption::Change, messages.changeOptions(QStringLiteral("Već postoji.")));
-    messages.setPolicy(Policy::No);
     EXPECT_EQ(ChangeOption::Nothing, messages.changeOptions(QStringLiteral("Već postoji.")));
+    messages.setPolicy(Policy::Yes);
+    EXPECT_TRUE(messages.inputLine(QString(), QStringLiteral("Naziv"), text));
+    EXPECT_EQ(QStringLiteral("Novi naziv"), text);
+    EXPECT_EQ(ChangeOption::Change, messages.changeOptions(QStringLiteral("Već postoji.")));
 }
 
 TEST(ScriptedMessagesTest, FailPolicyThrowsWithTheQuestion)
@@ -108,14 +93,10 @@ TEST(ScriptedMessagesTest, FailPolicyThrowsWithTheQuestion)
 
     QDate date;
     EXPECT_THROW(messages.getDate(date), UnansweredQuestion);
-}
 
-TEST(ScriptedMessagesTest, AnswerOfTheWrongTypeIsAScriptFault)
-{
-    ScriptedMessages messages(Policy::Yes);
+    // An answer of the wrong type is a fault of the script.
     messages.answerText(QStringLiteral("tekst"));
     EXPECT_THROW(messages.confirm(QStringLiteral("Nastaviti?")), std::logic_error);
-
     messages.answerFileName(QStringLiteral("a.xls"));
     QString text;
     EXPECT_THROW(messages.inputLine(QString(), QStringLiteral("Naziv"), text), std::logic_error);

@@ -2,13 +2,13 @@
 #include "DemoCompany.h"
 #include "DemoHistory.h"
 #include "PaymentPrints.h"
+#include "PdfText.h"
 #include "TestDatabase.h"
 
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -18,13 +18,6 @@
 // adds up to the stored lines.
 
 namespace {
-
-QString PdfText(const QString& file) {
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
-    pdftotext.waitForFinished();
-    return QString::fromUtf8(pdftotext.readAllStandardOutput());
-}
 
 // 3183461.43 as the reports print it: 3.183.461,43.
 QString Printed(double amount) {

@@ -60,6 +60,15 @@ struct PaymentOrders : PaymentMonth {
         return row.toObject().value(QLatin1String(column)).toString();
     }
     static double amount(const QJsonValue& row, const char* column) { return number(row.toObject(), column); }
+
+    // The texts of an order that say where its money goes.
+    static QStringList recipientOf(const QJsonValue& order) {
+        QStringList texts;
+        for (const char* column : {"description", "recipient", "recipientaddress", "recipientcity", "paycode",
+                                   "recipientbankaccount", "recipientmodel", "recipientcode"})
+            texts << text(order, column);
+        return texts;
+    }
 };
 
 TEST_F(PaymentOrders, TaxesThenNetPayByAccountThenChambers) {
@@ -75,14 +84,9 @@ TEST_F(PaymentOrders, TaxesThenNetPayByAccountThenChambers) {
 
     // Every contribution of employees and employer and the income tax.
     const QJsonValue taxes = set.at(0);
-    EXPECT_EQ(QStringLiteral("PID-4-2025"), text(taxes, "description"));
-    EXPECT_EQ(QStringLiteral("Poreska uprava"), text(taxes, "recipient"));
-    EXPECT_EQ(QStringLiteral("Glavna 1"), text(taxes, "recipientaddress"));
-    EXPECT_EQ(QStringLiteral("Čačak"), text(taxes, "recipientcity"));
-    EXPECT_EQ(QStringLiteral("254"), text(taxes, "paycode"));
-    EXPECT_EQ(QStringLiteral("840-4848-37"), text(taxes, "recipientbankaccount"));
-    EXPECT_EQ(QStringLiteral("97"), text(taxes, "recipientmodel"));
-    EXPECT_EQ(QStringLiteral("2025-03"), text(taxes, "recipientcode"));
+    EXPECT_EQ((QStringList{"PID-4-2025", "Poreska uprava", "Glavna 1", QStringLiteral("Čačak"), "254", "840-4848-37",
+                           "97", "2025-03"}),
+              recipientOf(taxes));
     EXPECT_NEAR(number(recapitulation, "sub11") + number(recapitulation, "sub12") + number(recapitulation, "sub124")
                     + number(recapitulation, "sub2"),
                 amount(taxes, "value"), 0.02);
@@ -94,16 +98,12 @@ TEST_F(PaymentOrders, TaxesThenNetPayByAccountThenChambers) {
         const QJsonValue order = set.at(1 + i);
         const QJsonObject row = byCode(lists, byAccount[i]);
         SCOPED_TRACE(byAccount[i]);
-        EXPECT_EQ(row.value(QStringLiteral("firstname")).toString() + QLatin1Char(' ')
-                      + row.value(QStringLiteral("lastname")).toString(),
-                  text(order, "recipient"));
-        EXPECT_EQ(QStringLiteral("Ulica ") + QLatin1String(byAccount[i]), text(order, "recipientaddress"));
-        EXPECT_EQ(QStringLiteral("Niš"), text(order, "recipientcity"));
-        EXPECT_EQ(row.value(QStringLiteral("account")).toString(), text(order, "recipientbankaccount"));
-        EXPECT_EQ(QStringLiteral("Zarada za 3.2025."), text(order, "description"));
-        EXPECT_EQ(QStringLiteral("240"), text(order, "paycode"));
-        EXPECT_EQ(QStringLiteral("97"), text(order, "recipientmodel"));
-        EXPECT_EQ(QStringLiteral("2025-03"), text(order, "recipientcode"));
+        EXPECT_EQ((QStringList{"Zarada za 3.2025.",
+                               row.value(QStringLiteral("firstname")).toString() + QLatin1Char(' ')
+                                   + row.value(QStringLiteral("lastname")).toString(),
+                               QStringLiteral("Ulica ") + QLatin1String(byAccount[i]), QStringLiteral("Niš"), "240",
+                               row.value(QStringLiteral("account")).toString(), "97", "2025-03"}),
+                  recipientOf(order));
         EXPECT_EQ(number(row, "cash"), amount(order, "value"));
     }
 

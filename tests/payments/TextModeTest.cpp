@@ -4,9 +4,6 @@
 #include "TextModePrint.h"
 #include "TextModeSettings.h"
 
-#include <QFileInfo>
-#include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 // Payment orders on pre-printed forms: three templates, one per place on the
@@ -82,17 +79,6 @@ TEST_F(TextMode, OrdersTakeThePlacesOfTheSheetInTurnAndOrdersOfZeroNone) {
     // To the printer: every line moved by the margin, font lines as they are.
     EXPECT_EQ((QStringList{QStringLiteral("{FONT:Courier New}"), QStringLiteral("   x"), QStringLiteral("   ")}),
               TextModePrinterLines({QStringLiteral("{FONT:Courier New}"), QStringLiteral("x"), QString()}, 3));
-}
-
-TEST_F(TextMode, PrintsLineUnderLineOnAsManyPagesAsTheyNeed) {
-    QStringList many{QStringLiteral("{FONT:DejaVu Sans Mono}")};
-    for (int i = 0; i < 200; ++i)
-        many << QStringLiteral("red %1").arg(i);
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("nalozi.pdf"));
-    settings.LeftMargin = 4;
-    PrintTextMode(many, settings, pdf);
-    EXPECT_GT(QFileInfo(pdf).size(), 1000);
 }
 
 }  // namespace

@@ -47,6 +47,11 @@ struct PersonnelFixture {
     }
 
     qint64 count(const QString& sql) { return connection.scalar(sql).toLongLong(); }
+    // The stored value of a column of the employee with the given code.
+    QVariant stored(const char* code, const char* column) {
+        return connection.scalar(QStringLiteral("SELECT %1 FROM employee WHERE code = ?").arg(QLatin1String(column)),
+                                 {QLatin1String(code)});
+    }
     QString lastMessage() const { return messages.shown.empty() ? QString() : messages.shown.back().text; }
 };
 

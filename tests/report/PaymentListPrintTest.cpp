@@ -1,38 +1,17 @@
 #include "CompanyInfo.h"
 #include "DBIniFile.h"
 #include "PaymentListData.h"
+#include "PdfText.h"
 #include "ReportEngine.h"
 #include "TestDatabase.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-// The text of a PDF (one page of it when `page` > 0) as pdftotext lays it out.
-QString PdfText(const QString& path, int page = 0) {
-    QStringList arguments{QStringLiteral("-layout")};
-    if (page > 0)
-        arguments << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l") << QString::number(page);
-    arguments << path << QStringLiteral("-");
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), arguments);
-    process.waitForFinished();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-int PdfPages(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page[^s]"));
-    return int(QString::fromLatin1(file.readAll()).count(page));
-}
 
 // The line of the text on which `label` stands (the amounts of a row share it).
 QString LineWith(const QString& text, const QString& label) {

@@ -1,3 +1,4 @@
+#include "ReportPPPPOForm.h"
 #include "SalaryDM.h"
 #include "SalaryDetailUnit.h"
 #include "SalaryNavigatorUnit.h"
@@ -7,11 +8,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTimer>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -157,6 +160,28 @@ TEST_F(SalaryList, DatesAreSearchedAsTheListShowsThemAndOneThatCannotBeReadIsRef
     EXPECT_EQ(MessageKind::Error, console.messages.shown[0].kind);
     EXPECT_TRUE(console.messages.shown[0].text.contains(QStringLiteral("30.02.2025.")));
     EXPECT_EQ(1, dm.SalaryZQ->recordCount()) << "the list keeps what it showed";
+
+    // "..." writes the date chosen in the date dialog as the list shows it.
+    console.messages.answerDate(QDate(2026, 12, 10));
+    auto* datefrom = navigator.SearchEditor->findChild<QWidget*>(QStringLiteral("datefrom"));
+    ASSERT_NE(nullptr, datefrom);
+    datefrom->findChild<QToolButton*>()->click();
+    EXPECT_EQ(QStringLiteral("10.12.2026."), navigator.SearchValue(QStringLiteral("datefrom")));
+}
+
+TEST_F(SalaryList, TheAnnualPPPPOOpensItsFormOnTheYearsOfPostedDocuments) {
+    TSalaryViewerForm list(dm, console);
+    QString year;
+    QTimer::singleShot(0, [&] {
+        auto* form = qobject_cast<TReportPPPPOForm*>(QApplication::activeModalWidget());
+        ASSERT_NE(nullptr, form);
+        year = form->YearCB->currentText();
+        form->reject();
+    });
+    ASSERT_TRUE(list.SalaryAnnualReportPPPPO->isEnabled());
+    list.SalaryAnnualReportPPPPO->trigger();
+    EXPECT_EQ(QStringLiteral("2025"), year);
+    EXPECT_EQ(QString(), console.messages.refusals());
 }
 
 TEST_F(SalaryList, ACopyJoinsWhatTheListShowsAndBecomesCurrent) {

@@ -87,6 +87,11 @@ QString AddColumnStatement(const TableDef& table, const ColumnDef& column, SqlDi
         .arg(SqlIdentifier(table.name, dialect), ColumnDefinition(column, dialect));
 }
 
+QString ModifyColumnStatement(const TableDef& table, const ColumnDef& column) {
+    return QStringLiteral("ALTER TABLE %1 MODIFY COLUMN %2")
+        .arg(SqlIdentifier(table.name, SqlDialect::MySQL), ColumnDefinition(column, SqlDialect::MySQL));
+}
+
 QString IndexStatement(const TableDef& table, const IndexDef& index, SqlDialect dialect) {
     return CreateIndexStatement(table, index, dialect);
 }

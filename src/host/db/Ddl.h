@@ -16,4 +16,6 @@ QStringList CreateTableStatements(const TableDef& table, SqlDialect dialect);
 QString ForeignKeyName(const TableDef& table, const ColumnDef& column);
 QString AddForeignKeyStatement(const TableDef& table, const ColumnDef& column);
 QString AddColumnStatement(const TableDef& table, const ColumnDef& column, SqlDialect dialect);
+// Gives an existing column its declared definition (MySQL: a text made wider).
+QString ModifyColumnStatement(const TableDef& table, const ColumnDef& column);
 QString IndexStatement(const TableDef& table, const IndexDef& index, SqlDialect dialect);

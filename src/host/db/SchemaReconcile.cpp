@@ -4,6 +4,7 @@
 #include "DbError.h"
 #include "Ddl.h"
 
+#include <QHash>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QStringList>
@@ -23,6 +24,24 @@ void addMissingColumns(Connection& connection, const TableDef& table) {
     for (const ColumnDef& column : table.columns)
         if (!existing.contains(column.name.toLower()))
             connection.execDirect(AddColumnStatement(table, column, connection.dialect()));
+}
+
+// A text declared wider than the server holds it is widened, so a value the
+// program accepts is never refused or cut by the column (SQLite keeps any length).
+void widenTexts(Connection& connection, const TableDef& table) {
+    if (connection.dialect() != SqlDialect::MySQL)
+        return;
+    QSqlQuery sizes = connection.exec(QStringLiteral("SELECT LOWER(column_name), character_maximum_length "
+                                                     "FROM information_schema.columns "
+                                                     "WHERE table_schema = DATABASE() AND table_name = ?"),
+                                      {table.name});
+    QHash<QString, qint64> held;
+    while (sizes.next())
+        if (!sizes.value(1).isNull())
+            held.insert(sizes.value(0).toString(), sizes.value(1).toLongLong());
+    for (const ColumnDef& column : table.columns)
+        if (column.type == ColumnType::String && column.size > 0 && held.value(column.name.toLower(), column.size) < column.size)
+            connection.execDirect(ModifyColumnStatement(table, column));
 }
 
 // References of 0 are "no row"; a reference to a row that is not there stops the upgrade.
@@ -119,6 +138,7 @@ std::function<void(Connection&)> ReconcileTablesStep(std::vector<TableDef> table
         // constraints follow, parents before the tables that point at them.
         for (const TableDef& table : tables) {
             addMissingColumns(connection, table);
+            widenTexts(connection, table);
             checkReferences(connection, table);
         }
         for (const TableDef& table : tables) {

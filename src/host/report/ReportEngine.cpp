@@ -3,6 +3,7 @@
 #include "CompanyInfo.h"
 #include "DBIniFile.h"
 #include "HtmlPrintout.h"
+#include "PPPPOPrintout.h"
 #include "PaySlip.h"
 #include "PaySlipFiles.h"
 #include "PaySlipPrintout.h"
@@ -262,7 +263,8 @@ void TReportEngine::ExecuteSalaryPPPIndividualReportReport(D rows, D details, S 
 }
 
 void TReportEngine::ExecuteSalaryPPPPOReport(D rows, S issueDate) {
-    Execute(AnnualReport(QStringLiteral("Obrazac PPP-PO"), rows, nullptr, issueDate));
+    last_ = AnnualReport(QStringLiteral("Obrazac PPP-PO"), rows, nullptr, issueDate);
+    Output(TPPPPOPrintout(rows ? PPPPOCertificates(*rows) : std::vector<TPPPPOCertificate>{}, Company(), issueDate));
 }
 
 void TReportEngine::ExecuteSalaryM4KReport(D rows, S issueDate) {

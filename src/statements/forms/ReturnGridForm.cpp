@@ -35,7 +35,6 @@ void TReturnGridForm::build(const QString& caption, bool editable) {
     resize(1000, 600);
     auto* layout = new QVBoxLayout(this);
     choosers_ = new QHBoxLayout;
-    // The choosers keep their natural width, from the left.
     choosers_->addStretch(1);
     layout->addLayout(choosers_);
 
@@ -51,6 +50,8 @@ void TReturnGridForm::build(const QString& caption, bool editable) {
     // No arrow until the rows are sorted by a column.
     grid_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     connect(grid_->horizontalHeader(), &QHeaderView::sectionClicked, this, &TReturnGridForm::sortByColumn);
+    // Columns fit what a newly opened or built set of rows holds.
+    connect(model_, &QAbstractItemModel::modelReset, grid_, &QTableView::resizeColumnsToContents);
     const GuardedRun guarded = [this](const std::function<void()>& operation) { return run(operation); };
     BindItemsGrid(grid_, model_, rows_, messages_, guarded);
     middle->addWidget(grid_, 1);
@@ -97,15 +98,20 @@ void TReturnGridForm::build(const QString& caption, bool editable) {
 
 QComboBox* TReturnGridForm::addChooser(const QString& label, const QStringList& items, int current,
                                        const std::function<void()>& changed) {
-    auto* caption = new QLabel(label, this);
     auto* combo = new QComboBox(this);
     combo->addItems(items);
     combo->setCurrentIndex(current);
-    caption->setBuddy(combo);
-    choosers_->insertWidget(choosers_->count() - 1, caption);
-    choosers_->insertWidget(choosers_->count() - 1, combo);
+    addChooserWidget(label, combo);
     connect(combo, &QComboBox::currentIndexChanged, this, [changed] { changed(); });
     return combo;
+}
+
+void TReturnGridForm::addChooserWidget(const QString& label, QWidget* widget) {
+    auto* caption = new QLabel(label, this);
+    caption->setBuddy(widget);
+    // Before the stretch that keeps the choosers together on the left.
+    choosers_->insertWidget(choosers_->count() - 1, caption);
+    choosers_->insertWidget(choosers_->count() - 1, widget);
 }
 
 QComboBox* TReturnGridForm::addYearChooser(const QList<int>& years, int year, const std::function<void()>& changed) {

@@ -39,6 +39,7 @@ public:
     DataSetTableModel* model() const { return model_; }
     // Prints go to this engine (tests render to PDF) instead of a preview.
     void setReportEngine(TReportEngine* engine) { engine_ = engine; }
+    TReportEngine* reportEngine() const { return engine_; }
 
     void done(int result) override;
 
@@ -46,6 +47,8 @@ protected:
     // A labelled combo in the choosers' row; `changed` runs after each choice.
     QComboBox* addChooser(const QString& label, const QStringList& items, int current,
                           const std::function<void()>& changed);
+    // Another labelled widget in the choosers' row (a date, say).
+    void addChooserWidget(const QString& label, QWidget* widget);
     // Combos of the years given and of the twelve months ("01" or "1").
     QComboBox* addYearChooser(const QList<int>& years, int year, const std::function<void()>& changed);
     QComboBox* addMonthChooser(int month, bool twoDigits, const std::function<void()>& changed);

@@ -2,12 +2,9 @@
 #include "EmployeeEditDialog.h"
 #include "EmployeeListView.h"
 #include "EmployeePickerDialog.h"
-#include "EmployeeRegister.h"
 #include "EmployeeRegisterWindow.h"
-#include "PersonnelUi.h"
+#include "../PersonnelFixture.h"
 #include "QStringPrinter.h"
-#include "ScriptedMessages.h"
-#include "TestDatabase.h"
 #include "db/DataSetTableModel.h"
 #include "db/DbError.h"
 
@@ -27,12 +24,8 @@
 
 namespace {
 
-struct Personnel {
-    TestDatabase db;
-    Connection& connection = db.open();
-    ScriptedMessages messages{ScriptedMessages::AnswerPolicy::Yes};
-    EmployeeRegister employees{connection, messages};
-
+// The register with two transport zones and a unit with a sub-unit.
+struct Personnel : PersonnelFixture {
     Personnel() {
         connection.exec(QStringLiteral("INSERT INTO employeetransportzone (name, price) VALUES ('Zona I', 2500), "
                                        "('Zona II', 3800)"));
@@ -40,21 +33,13 @@ struct Personnel {
                                        "('Računovodstvo', '10', 0), ('Proizvodnja', '20', 0)"));
         connection.exec(QStringLiteral("INSERT INTO organizationunit (name, code, parentid) SELECT 'Pogon Čačak', "
                                        "'21', organizationunitid FROM organizationunit WHERE code = '20'"));
-        employees.Open();
+        employees = reopened();
     }
 
     void add(const QString& code, const QString& first, const QString& last, bool active = true) {
-        TSqlQuery& q = *employees.EmployeeZQ;
-        q.append();
-        q.fieldByName(QStringLiteral("code"))->setAsString(code);
-        q.fieldByName(QStringLiteral("firstname"))->setAsString(first);
-        q.fieldByName(QStringLiteral("lastname"))->setAsString(last);
-        q.fieldByName(QStringLiteral("active"))->setAsBoolean(active);
-        q.post();
-    }
-
-    QVariant stored(const QString& column, const QString& code) {
-        return connection.scalar(QStringLiteral("SELECT %1 FROM employee WHERE code = ?").arg(column), {code});
+        QVariantMap row = Employee(code, first, last);
+        row.insert(QStringLiteral("active"), active ? QStringLiteral("y") : QStringLiteral("n"));
+        ASSERT_TRUE(PersonnelFixture::add(row)) << lastMessage().toStdString();
     }
 };
 
@@ -81,8 +66,8 @@ void screenshot(QWidget& widget, const QString& name) {
 TEST(EmployeeEditDialog, EditsEveryColumnOfTheEmployee) {
     REQUIRE_TEST_DATABASE();
     Personnel p;
-    p.employees.EmployeeZQ->append();
-    EmployeeEditDialog dialog(p.employees, p.messages);
+    p.employees->EmployeeZQ->append();
+    EmployeeEditDialog dialog(*p.employees, p.messages);
     std::set<QString> bound;
     for (const TField* field : dialog.binder().boundFields())
         bound.insert(field->fieldName());
@@ -97,8 +82,8 @@ TEST(EmployeeEditDialog, EditsEveryColumnOfTheEmployee) {
 TEST(EmployeeEditDialog, StoresWhatIsTypedInEveryTab) {
     REQUIRE_TEST_DATABASE();
     Personnel p;
-    p.employees.EmployeeZQ->append();
-    EmployeeEditDialog dialog(p.employees, p.messages);
+    p.employees->EmployeeZQ->append();
+    EmployeeEditDialog dialog(*p.employees, p.messages);
     child<QLineEdit>(dialog, "code")->setText(QStringLiteral("015"));
     child<QLineEdit>(dialog, "firstname")->setText(QStringLiteral("Milica"));
     child<QLineEdit>(dialog, "lastname")->setText(QStringLiteral("Đukić"));
@@ -122,28 +107,27 @@ TEST(EmployeeEditDialog, StoresWhatIsTypedInEveryTab) {
     dialog.accept();
     ASSERT_EQ(QDialog::Accepted, dialog.result()) << p.messages.shown.back().text.toStdString();
 
-    const QString code = QStringLiteral("015");
-    EXPECT_EQ(QStringLiteral("Đukić"), p.stored(QStringLiteral("lastname"), code).toString());
-    EXPECT_EQ(QStringLiteral("f"), p.stored(QStringLiteral("sex"), code).toString());
-    EXPECT_EQ(QStringLiteral("160-0000000012345-95"), p.stored(QStringLiteral("account"), code).toString());
-    EXPECT_EQ(QStringLiteral("Proizvodnja"), p.stored(QStringLiteral("organizationunit"), code).toString());
+    EXPECT_EQ(QStringLiteral("Đukić"), p.stored("015", "lastname").toString());
+    EXPECT_EQ(QStringLiteral("f"), p.stored("015", "sex").toString());
+    EXPECT_EQ(QStringLiteral("160-0000000012345-95"), p.stored("015", "account").toString());
+    EXPECT_EQ(QStringLiteral("Proizvodnja"), p.stored("015", "organizationunit").toString());
     EXPECT_EQ(p.connection.scalar(QStringLiteral("SELECT organizationunitid FROM organizationunit WHERE code = '20'")),
-              p.stored(QStringLiteral("organizationunitid"), code));
-    EXPECT_EQ(QStringLiteral("Pogon Čačak"), p.stored(QStringLiteral("suborganizationunit"), code).toString());
-    EXPECT_EQ(QDate(2020, 3, 1), p.stored(QStringLiteral("workingfromdate"), code).toDate());
-    EXPECT_EQ(5, p.stored(QStringLiteral("previousworkingyears"), code).toInt());
-    EXPECT_EQ(QStringLiteral("y"), p.stored(QStringLiteral("minsalary"), code).toString());
-    EXPECT_EQ(QStringLiteral("y"), p.stored(QStringLiteral("active"), code).toString());
+              p.stored("015", "organizationunitid"));
+    EXPECT_EQ(QStringLiteral("Pogon Čačak"), p.stored("015", "suborganizationunit").toString());
+    EXPECT_EQ(QDate(2020, 3, 1), p.stored("015", "workingfromdate").toDate());
+    EXPECT_EQ(5, p.stored("015", "previousworkingyears").toInt());
+    EXPECT_EQ(QStringLiteral("y"), p.stored("015", "minsalary").toString());
+    EXPECT_EQ(QStringLiteral("y"), p.stored("015", "active").toString());
     EXPECT_EQ(p.connection.scalar(QStringLiteral("SELECT employeetransportzoneid FROM employeetransportzone "
                                                  "WHERE name = 'Zona II'")),
-              p.stored(QStringLiteral("employeetransportzoneid"), code));
-    EXPECT_EQ(2.75, p.stored(QStringLiteral("coefficient"), code).toDouble());
-    EXPECT_EQ(85000.5, p.stored(QStringLiteral("arrangedpaymentvalue"), code).toDouble());
-    EXPECT_EQ(QStringLiteral("Dunav penzije"), p.stored(QStringLiteral("voluntarypensionname"), code).toString());
+              p.stored("015", "employeetransportzoneid"));
+    EXPECT_EQ(2.75, p.stored("015", "coefficient").toDouble());
+    EXPECT_EQ(85000.5, p.stored("015", "arrangedpaymentvalue").toDouble());
+    EXPECT_EQ(QStringLiteral("Dunav penzije"), p.stored("015", "voluntarypensionname").toString());
 
     // Opened again, the dialog shows what was stored.
-    p.employees.EmployeeZQ->edit();
-    EmployeeEditDialog again(p.employees, p.messages);
+    p.employees->EmployeeZQ->edit();
+    EmployeeEditDialog again(*p.employees, p.messages);
     EXPECT_EQ(QStringLiteral("Zona II (3.800,00)"), child<QComboBox>(again, "employeetransportzoneid")->currentText());
     EXPECT_EQ(QStringLiteral("2,75"), child<QLineEdit>(again, "coefficient")->text());
     EXPECT_EQ(QStringLiteral("01.03.2020."), child<QLineEdit>(again, "workingfromdate")->text());
@@ -154,8 +138,8 @@ TEST(EmployeeEditDialog, StoresWhatIsTypedInEveryTab) {
 TEST(EmployeeEditDialog, StaysOpenOnTheTabOfTheFieldToCorrect) {
     REQUIRE_TEST_DATABASE();
     Personnel p;
-    p.employees.EmployeeZQ->append();
-    EmployeeEditDialog dialog(p.employees, p.messages);
+    p.employees->EmployeeZQ->append();
+    EmployeeEditDialog dialog(*p.employees, p.messages);
     child<QLineEdit>(dialog, "code")->setText(QStringLiteral("016"));
     child<QLineEdit>(dialog, "firstname")->setText(QStringLiteral("Ivan"));
     child<QLineEdit>(dialog, "lastname")->setText(QStringLiteral("Ivić"));
@@ -173,8 +157,8 @@ TEST(EmployeeEditDialog, StaysOpenOnTheTabOfTheFieldToCorrect) {
     EXPECT_EQ(0, p.connection.scalar(QStringLiteral("SELECT COUNT(*) FROM employee")).toInt());
 
     dialog.reject();
-    EXPECT_EQ(DataSetState::Browse, p.employees.EmployeeZQ->state());
-    EXPECT_EQ(0, p.employees.EmployeeZQ->recordCount());
+    EXPECT_EQ(DataSetState::Browse, p.employees->EmployeeZQ->state());
+    EXPECT_EQ(0, p.employees->EmployeeZQ->recordCount());
 }
 
 TEST(EmployeePickerDialog, OffersActiveEmployeesFoundByCodeOrNameAndHandsThemBackInOrder) {
@@ -183,7 +167,7 @@ TEST(EmployeePickerDialog, OffersActiveEmployeesFoundByCodeOrNameAndHandsThemBac
     p.add(QStringLiteral("003"), QStringLiteral("Ceca"), QStringLiteral("Cvetković"));
     p.add(QStringLiteral("001"), QStringLiteral("Đorđe"), QStringLiteral("Anić"));
     p.add(QStringLiteral("002"), QStringLiteral("Bora"), QStringLiteral("Borić"), false);
-    EmployeePickerDialog dialog(p.employees, {});
+    EmployeePickerDialog dialog(*p.employees, {});
     QAbstractItemModelTester tester(dialog.list()->view()->model());
     EXPECT_EQ(2, dialog.list()->view()->model()->rowCount());
     EXPECT_FALSE(dialog.okButton()->isEnabled());
@@ -207,9 +191,9 @@ TEST(EmployeePickerDialog, OffersActiveEmployeesFoundByCodeOrNameAndHandsThemBac
 TEST(DataSetGridDialog, NeverClosesOverARowItCouldNotStoreUnlessTheUserDropsIt) {
     REQUIRE_TEST_DATABASE();
     Personnel p;
-    TSqlQuery& zones = *p.employees.EmployeeTransportZoneZQ;
+    TSqlQuery& zones = *p.employees->EmployeeTransportZoneZQ;
     DataSetGridDialog dialog(zones, {QStringLiteral("name"), QStringLiteral("price")},
-                             [&p] { return p.employees.DeleteTransportZone(); }, p.messages);
+                             [&p] { return p.employees->DeleteTransportZone(); }, p.messages);
     QAbstractItemModelTester tester(dialog.model());
     dialog.addRow();
     dialog.model()->setData(dialog.model()->index(zones.currentIndex(), 1), QStringLiteral("1500,50"));
@@ -232,7 +216,7 @@ TEST(EmployeeRegisterWindow, ListsActiveEmployeesAndCountsThem) {
     p.add(QStringLiteral("001"), QStringLiteral("Ana"), QStringLiteral("Anić"));
     p.add(QStringLiteral("002"), QStringLiteral("Bora"), QStringLiteral("Borić"), false);
     p.add(QStringLiteral("003"), QStringLiteral("Ceca"), QStringLiteral("Cvetković"));
-    EmployeeRegisterWindow window(p.employees, p.messages);
+    EmployeeRegisterWindow window(*p.employees, p.messages);
     QAbstractItemModelTester tester(window.list()->view()->model());
     EXPECT_EQ(2, window.list()->view()->model()->rowCount());
     EXPECT_FALSE(window.EditEmployee->isEnabled());
@@ -242,43 +226,15 @@ TEST(EmployeeRegisterWindow, ListsActiveEmployeesAndCountsThem) {
     EXPECT_TRUE(window.DeleteEmployee->isEnabled());
     screenshot(window, QStringLiteral("employee-register"));
 
-    const qint64 ana = p.employees.Descriptor(0).employeeid;
+    const qint64 ana = p.employees->Descriptor(0).employeeid;
     p.connection.exec(QStringLiteral("INSERT INTO employeepreviousaveragevalue (employeeid, year, month, workingvalue, "
                                      "workinghours) VALUES (?, 2024, 11, 91234.5, 168), (?, 2024, 12, 95000, 176)"),
                       {ana, ana});
-    p.employees.OpenPreviousAverages(ana);
-    DataSetGridDialog averages(*p.employees.EmployeePreviousAverageValueZQ,
+    p.employees->OpenPreviousAverages(ana);
+    DataSetGridDialog averages(*p.employees->EmployeePreviousAverageValueZQ,
                                {QStringLiteral("year"), QStringLiteral("month"), QStringLiteral("workingvalue"),
                                 QStringLiteral("workinghours")},
                                [] { return false; }, p.messages);
     EXPECT_EQ(QStringLiteral("95000,00"), averages.model()->index(0, 2).data().toString());
     screenshot(averages, QStringLiteral("previous-averages"));
-}
-
-namespace {
-
-// The console as far as modules look each other up.
-class Console : public IConsole {
-public:
-    QHash<QString, IModule*> modules;
-    IModule* FindModule(const QString& interfaceId) override { return modules.value(interfaceId); }
-    void SetViewerGrid(QTableView*) override {}
-    IMessages& Messages() override { return messages_; }
-    QWidget* MainWindow() override { return nullptr; }
-
-private:
-    ScriptedMessages messages_;
-};
-
-}  // namespace
-
-TEST(PersonnelModule, IsFoundThroughTheConsoleTheWayThePayrollAsks) {
-    Connection connection;  // not open: the module needs it only when the picker opens
-    ScriptedMessages messages;
-    const auto module = CreatePersonnelModule(nullptr, connection, messages);
-    Console console;
-    console.modules.insert(QString::fromLatin1(IID_IPersonnelModule), module.get());
-    IPersonnelModule* personnel = FindModule<IPersonnelModule>(console, IID_IPersonnelModule);
-    ASSERT_NE(nullptr, personnel);
-    EXPECT_NE(nullptr, dynamic_cast<WidgetEmployeePicker*>(&personnel->EmployeePicker()));
 }
