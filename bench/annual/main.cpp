@@ -13,23 +13,14 @@
 #include "ScriptedMessages.h"
 #include "UnifiedCollection.h"
 #include "db/Connection.h"
-#include "db/DbError.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <functional>
-#include <optional>
 
 namespace {
-
-struct Options {
-    CompanyPlan plan;
-    bool empty = false;
-    QStringList urls;
-};
 
 // Runs a step and prints what it took.
 void measure(QTextStream& out, Connection& connection, const QString& title, const std::function<int()>& body) {
@@ -44,7 +35,7 @@ void measure(QTextStream& out, Connection& connection, const QString& title, con
     out.flush();
 }
 
-void runYear(QTextStream& out, const QString& url, const Options& options) {
+void runYear(QTextStream& out, const QString& url, const BenchOptions& options) {
     Connection connection;
     OpenBenchDatabase(connection, url, options.empty, out);
     QElapsedTimer timer;
@@ -75,54 +66,10 @@ void runYear(QTextStream& out, const QString& url, const Options& options) {
         out << "  poruka: " << shown.text << "\n";
 }
 
-std::optional<Options> parse(const QStringList& args) {
-    Options options;
-    options.plan.employees = 10000;
-    for (int i = 1; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (arg == QLatin1String("--empty")) {
-            options.empty = true;
-            continue;
-        }
-        if (i + 1 >= args.size())
-            return std::nullopt;
-        const QString value = args[++i];
-        if (arg == QLatin1String("--db"))
-            options.urls << value;
-        else if (arg == QLatin1String("--employees"))
-            options.plan.employees = value.toInt();
-        else if (arg == QLatin1String("--seed"))
-            options.plan.seed = value.toULongLong();
-        else
-            return std::nullopt;
-    }
-    if (options.plan.employees <= 0)
-        return std::nullopt;
-    return options;
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    QTextStream out(stdout), err(stderr);
-    std::optional<Options> options = parse(QCoreApplication::arguments());
-    if (!options) {
-        err << "Upotreba: bench_annual [--db URL] [--employees N] [--seed S] [--empty]\n";
-        return 2;
-    }
-    QTemporaryDir dir;
-    if (options->urls.isEmpty()) {
-        options->urls << QStringLiteral("sqlite:") + dir.filePath(QStringLiteral("annual.db"));
-        if (const QString server = qEnvironmentVariable("ZARADE_BENCH_MYSQL_URL"); !server.isEmpty())
-            options->urls << server;
-    }
-    try {
-        for (const QString& url : options->urls)
-            runYear(out, url, *options);
-        return 0;
-    } catch (const EDatabaseError& e) {
-        err << "Greška: " << e.message() << "\n";
-        return 1;
-    }
+    return RunCompanyBench(QStringLiteral("bench_annual [--db URL] [--employees N] [--seed S] [--empty]"),
+                           QStringLiteral("annual.db"), nullptr, runYear);
 }

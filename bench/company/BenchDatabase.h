@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CompanyGenerator.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -16,14 +18,23 @@ void OpenBenchDatabase(Connection& connection, const QString& url, bool empty, Q
 // The most memory the process has held, in megabytes.
 double PeakMegabytes();
 
-// The databases to run on when none is given: a SQLite file in `dir`, and
-// the server ZARADE_BENCH_MYSQL_URL names when it is set.
-QStringList DefaultBenchUrls(const QString& dir, const QString& fileName);
-
-// Runs the benchmark on each database in turn; the exit code: 1 (with the
-// reason on `err`) when one fails.
-int RunOnEach(const QStringList& urls, QTextStream& err, const std::function<void(const QString& url)>& run);
-
 // The processor time of this process so far: on a shared machine the wall
 // time also counts the waits for a core.
 double CpuMilliseconds();
+
+// What the company benchmarks take: --db URL (again for more), --employees N,
+// --seed S, --empty.
+struct BenchOptions {
+    CompanyPlan plan;
+    bool empty = false;
+    QStringList urls;
+};
+
+// The whole of a company benchmark's main (its Qt application made): reads
+// the options (`extra` takes a benchmark's own "--name value" and says
+// whether it was one; `usage` is printed otherwise), and runs `run` on each
+// database given, or on a SQLite file named `dbFile` in a temporary folder
+// and the server ZARADE_BENCH_MYSQL_URL names. The exit code.
+int RunCompanyBench(const QString& usage, const QString& dbFile,
+                    const std::function<bool(const QString& name, const QString& value)>& extra,
+                    const std::function<void(QTextStream& out, const QString& url, const BenchOptions& options)>& run);

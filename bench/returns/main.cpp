@@ -20,7 +20,6 @@
 #include "UnifiedCollection.h"
 #include "UnifiedCollectionExport.h"
 #include "db/Connection.h"
-#include "db/DbError.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -29,15 +28,8 @@
 #include <QTextStream>
 
 #include <functional>
-#include <optional>
 
 namespace {
-
-struct Options {
-    CompanyPlan plan;
-    bool empty = false;
-    QStringList urls;
-};
 
 QString number(double value, int decimals) { return QString::number(value, 'f', decimals); }
 
@@ -56,7 +48,7 @@ void measure(QTextStream& out, Connection& connection, const QString& title, con
 
 qint64 fileSize(const QString& path) { return QFileInfo(path).size(); }
 
-void runReturns(QTextStream& out, const QString& url, const Options& options) {
+void runReturns(QTextStream& out, const QString& url, const BenchOptions& options) {
     Connection connection;
     OpenBenchDatabase(connection, url, options.empty, out);
     const CompanyFigures company = GenerateCompany(connection, options.plan);
@@ -108,43 +100,10 @@ void runReturns(QTextStream& out, const QString& url, const Options& options) {
     out << "   " << fileSize(reg) << " bajtova\n";
 }
 
-std::optional<Options> parse(const QStringList& args) {
-    Options options;
-    for (int i = 1; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (arg == QLatin1String("--empty")) {
-            options.empty = true;
-            continue;
-        }
-        if (i + 1 >= args.size())
-            return std::nullopt;
-        const QString value = args[++i];
-        if (arg == QLatin1String("--db"))
-            options.urls << value;
-        else if (arg == QLatin1String("--employees"))
-            options.plan.employees = value.toInt();
-        else if (arg == QLatin1String("--seed"))
-            options.plan.seed = value.toULongLong();
-        else
-            return std::nullopt;
-    }
-    if (options.plan.employees <= 0)
-        return std::nullopt;
-    return options;
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    QTextStream out(stdout), err(stderr);
-    std::optional<Options> options = parse(QCoreApplication::arguments());
-    if (!options) {
-        err << "Upotreba: bench_returns [--db URL] [--employees N] [--seed S] [--empty]\n";
-        return 2;
-    }
-    QTemporaryDir dir;
-    if (options->urls.isEmpty())
-        options->urls = DefaultBenchUrls(dir.path(), QStringLiteral("returns.db"));
-    return RunOnEach(options->urls, err, [&](const QString& url) { runReturns(out, url, *options); });
+    return RunCompanyBench(QStringLiteral("bench_returns [--db URL] [--employees N] [--seed S] [--empty]"),
+                           QStringLiteral("returns.db"), nullptr, runReturns);
 }
