@@ -16,7 +16,7 @@ TExportTreasuryForm::TExportTreasuryForm(TSalaryDM& dm, IMessages& messages, int
     : TReturnGridForm(tr("Izvezi za trezor - MZ"), *dm.ExportTreasuryCDS, *dm.ZConnection(), messages, parent),
       dm_(dm) {
     setObjectName(QStringLiteral("TExportTreasuryForm"));
-    resize(1200, 600);  // the ten columns side by side
+    resize(1260, 600);  // the ten columns side by side
     QList<int> years = YearsWithPostedDocuments(connection());
     if (!years.contains(year)) {
         years.append(year);
