@@ -8,6 +8,8 @@
 
 #include "BenchDatabase.h"
 #include "CompanyGenerator.h"
+#include "ReportM4.h"
+#include "ReportPPP.h"
 #include "ReportPPPPO.h"
 #include "SalaryDM.h"
 #include "ScriptedMessages.h"
@@ -61,7 +63,15 @@ void runYear(QTextStream& out, const QString& url, const BenchOptions& options) 
         }
         return rows;
     });
+    measure(out, connection, QStringLiteral("PPP za %1").arg(year), [&] { return BuildReportPPP(dm, year); });
     measure(out, connection, QStringLiteral("PPP-PO za %1").arg(year), [&] { return BuildReportPPPPO(dm, year); });
+    measure(out, connection, QStringLiteral("M4 za %1").arg(year), [&] { return BuildReportM4(dm, year); });
+    QTemporaryDir files;
+    measure(out, connection, QStringLiteral("M4 datoteka"), [&] {
+        OpenReportM4(dm, year);
+        return ExportReportM4(connection, *dm.SalaryReportM4ZQ, TM4Export{QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1"), {}, {}},
+                              files.filePath(QStringLiteral("m4.txt")));
+    });
     for (const auto& shown : messages.shown)
         out << "  poruka: " << shown.text << "\n";
 }

@@ -43,46 +43,6 @@ EarlierLineSums earlierLineSums(const TEarlierLine& earlier, bool maternity, con
     return sums;
 }
 
-// The share of an earlier line's regular pay that stays when its document
-// decreased the net: the gross the net before the decrease corresponds to,
-// against the gross stored, both without leave pay and allowances.
-long double decreaseFactor(TSalaryDM& dm, const TEarlierLine& earlier) {
-    const TDocumentValues& d = earlier.document;
-    const TLineValues& l = earlier.line;
-    const long double monthHours = d.workinghours;
-    if (d.netdecreasepercent <= 0 || monthHours == 0)
-        return 1;
-    const TPreDecreasedNet full = PreDecreasedNetOfLine(dm, d, l, 0);
-    const TPreDecreasedNet reduced = PreDecreasedNetOfLine(dm, d, l, d.netdecreasepercent);
-    const THours h = l.hours();
-    const long double worked = h.worked();
-    const long double threshold = worked * d.netdecreaseminvalue / monthHours;
-    long double net;  // before the decrease
-    if (threshold >= full.workNet)
-        net = l.paymentvalue;
-    else if (threshold < reduced.workNet || threshold < reduced.regularNet)
-        net = RND(reduced.regularNet + full.otherNet);
-    else
-        net = RND(threshold + full.otherNet);
-    if (double(l.paymentvalue) == double(net) || RND(l.paymentvalue - reduced.pensionRelief - full.otherNet) == 0)
-        return 1;
-    const TCorrection c = Correction(RateItemsOfSet(dm, d.salarytaxid), l.workingstateid);
-    const long double paid = h.all();
-    const long double relief = paid <= monthHours ? paid / monthHours * c.correction : c.correction;
-    const long double gross = RND(GrossUp(net, c.percent, relief));
-    long double kept = l.vacationvalue + l.sickvalue + l.longsickvalue + l.maternityleavevalue + l.childcareleavevalue
-        + l.paidleavevalue + l.publicholidayvalue + l.absencevalue + h.meal() / monthHours * l.mealrefund
-        + l.vacationrefund + l.difference;
-    if (dm.Options.CompareNetDecreaseMinValueRegularWork) {
-        kept += l.increment - l.decrement;
-        if (l.workinghours != 0)
-            kept += l.workingyears * l.regularwork * d.workingyearsincrementpercent / 100 * worked / l.workinghours;
-    }
-    if (l.salaryvalue == kept)
-        return 1;
-    return (gross - kept) / (l.salaryvalue - kept);
-}
-
 // Everything one calculation reads of the current line and document.
 class AverageEarnings {
 public:
@@ -100,13 +60,45 @@ public:
         const TEmployeeEarnings& earnings = dm_.LeaveHistory().Earnings(
             *dm_.ZConnection(), employee, WindowSpan(rq_.window, d_.paymentdate, rq_.size));
         const TWindowDocuments window = SelectWindow(rq_.window, earnings.lines, d_.paymentdate, rq_.size);
+        if (rq_.trace)
+            rq_.trace->add(TTraceKind::Note, QStringLiteral("Prozor proseka"), windowRule(),
+                           {{QStringLiteral("dokumenata u prozoru"), double(rq_.size)},
+                            {QStringLiteral("nađeno"), double(window.salaryIds.size())}},
+                           double(window.salaryIds.size()));
         long double amount = window.salaryIds.empty() ? withoutHistory(earnings) : fromHistory(earnings, window);
-        if (rq_.sickFloor)
-            amount = std::max(amount, minimumAmount(l_.sickhours));
+        if (rq_.sickFloor) {
+            const long double floor = minimumAmount(l_.sickhours);
+            if (rq_.trace)
+                rq_.trace->add(TTraceKind::Note, QStringLiteral("Najniža naknada bolovanja"),
+                               floor > amount ? QStringLiteral("naknada iz proseka je ispod najnižeg bruta za sate: "
+                                                               "isplaćuje se najniži")
+                                              : QStringLiteral("naknada iz proseka nije ispod najnižeg bruta za sate"),
+                               {{QStringLiteral("iz proseka"), double(amount)}, {QStringLiteral("najniža"), double(floor)}},
+                               std::max(amount, floor));
+            amount = std::max(amount, floor);
+        }
+        if (rq_.trace)
+            rq_.trace->add(TTraceKind::Note, QStringLiteral("Naknada"),
+                           QStringLiteral("prosek po satu × sati odsustva × procenat zarade × procenat naknade"),
+                           {{QStringLiteral("sati"), double(rq_.hours)},
+                            {QStringLiteral("procenat naknade"), double(rq_.payFactor * 100)}},
+                           amount);
         return amount;
     }
 
 private:
+    QString windowRule() const {
+        switch (rq_.window) {
+        case TLeaveWindow::Dated: return QStringLiteral("dokumenti isplaćeni u mesecima pre isplate ove zarade");
+        case TLeaveWindow::SickStart: return QStringLiteral("bolovanje počinje: meseci pre isplate sa radnim satima");
+        case TLeaveWindow::SickContinued:
+            return QStringLiteral("bolovanje traje: mesec ranije, bez prvog meseca bolovanja");
+        case TLeaveWindow::LongSick: return QStringLiteral("tri dokumenta pre dugog bolovanja");
+        case TLeaveWindow::LastN: return QStringLiteral("poslednji dokumenti");
+        }
+        return {};
+    }
+
     // The minimum gross for the hours; nothing without month hours.
     long double minimumAmount(long double hours) const {
         return monthHours_ == 0 ? 0 : RND(part_ * hours * minimumGross_ / monthHours_);
@@ -143,6 +135,12 @@ private:
             month = enteredAverage(earnings, 12);
         if (month == 0)
             month = coefficientAverage();
+        if (rq_.trace)
+            rq_.trace->add(TTraceKind::Note, QStringLiteral("Mesečni prosek bez istorije"),
+                           QStringLiteral("prosek unet kod zaposlenog, raniji unosi ili koeficijent × vrednost boda; "
+                                          "ne manje od najnižeg bruta"),
+                           {{QStringLiteral("prosek"), double(month)}, {QStringLiteral("najniži bruto"), double(minimumGross_)}},
+                           std::max(month, minimumGross_));
         month = std::max(month, minimumGross_);
         if (monthHours_ == 0)
             return 0;
@@ -162,7 +160,17 @@ private:
             if (sums.hours <= 0)
                 continue;
             hours += sums.hours;
-            salary += sums.salary * decreaseFactor(dm_, *it) + sums.other;
+            const long double factor = NetDecreaseOfLine(dm_, *it).factor;
+            salary += sums.salary * factor + sums.other;
+            if (rq_.trace)
+                rq_.trace->add(TTraceKind::Note,
+                               QStringLiteral("Mesec %1").arg(it->document.paymentdate.toString(QStringLiteral("MM.yyyy"))),
+                               QStringLiteral("redovna zarada × udeo posle umanjenja neta + dodaci, za radne sate"),
+                               {{QStringLiteral("redovna zarada"), double(sums.salary)},
+                                {QStringLiteral("udeo posle umanjenja"), double(factor)},
+                                {QStringLiteral("dodaci"), double(sums.other)},
+                                {QStringLiteral("radni sati"), double(sums.hours)}},
+                               sums.salary * factor + sums.other);
         }
         const long double h = rq_.hours;
         const long double w = monthHours_;
@@ -251,3 +259,42 @@ void TSalaryDM::PreloadLeaveHistory() {
 }
 
 void TSalaryDM::ForgetLeaveHistory() { LeaveHistory().Forget(); }
+
+TNetDecrease NetDecreaseOfLine(TSalaryDM& dm, const TEarlierLine& earlier) {
+    const TDocumentValues& d = earlier.document;
+    const TLineValues& l = earlier.line;
+    const long double monthHours = d.workinghours;
+    TNetDecrease decrease;
+    if (d.netdecreasepercent <= 0 || monthHours == 0)
+        return decrease;
+    const TPreDecreasedNet full = PreDecreasedNetOfLine(dm, d, l, 0);
+    const TPreDecreasedNet reduced = PreDecreasedNetOfLine(dm, d, l, d.netdecreasepercent);
+    const THours h = l.hours();
+    const long double worked = h.worked();
+    const long double threshold = worked * d.netdecreaseminvalue / monthHours;
+    long double net;  // before the decrease
+    if (threshold >= full.workNet)
+        net = l.paymentvalue;
+    else if (threshold < reduced.workNet || threshold < reduced.regularNet)
+        net = RND(reduced.regularNet + full.otherNet);
+    else
+        net = RND(threshold + full.otherNet);
+    if (double(l.paymentvalue) == double(net) || RND(l.paymentvalue - reduced.pensionRelief - full.otherNet) == 0)
+        return decrease;
+    const TCorrection c = Correction(RateItemsOfSet(dm, d.salarytaxid), l.workingstateid);
+    const long double paid = h.all();
+    const long double relief = paid <= monthHours ? paid / monthHours * c.correction : c.correction;
+    const long double gross = RND(GrossUp(net, c.percent, relief));
+    long double kept = l.vacationvalue + l.sickvalue + l.longsickvalue + l.maternityleavevalue + l.childcareleavevalue
+        + l.paidleavevalue + l.publicholidayvalue + l.absencevalue + h.meal() / monthHours * l.mealrefund
+        + l.vacationrefund + l.difference;
+    if (dm.Options.CompareNetDecreaseMinValueRegularWork) {
+        kept += l.increment - l.decrement;
+        if (l.workinghours != 0)
+            kept += l.workingyears * l.regularwork * d.workingyearsincrementpercent / 100 * worked / l.workinghours;
+    }
+    decrease.kept = kept;
+    if (l.salaryvalue != kept)
+        decrease.factor = (gross - kept) / (l.salaryvalue - kept);
+    return decrease;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CalcTrace.h"
 #include "LeaveWindows.h"
 #include "SalaryDM.h"
 
@@ -14,7 +15,19 @@ struct TAverageRequest {
     long double payFactor = 1;     // share of the average paid (sick percent, paid-leave percent)
     bool maternity = false;        // maternity leave sums the earlier lines its own way
     bool sickFloor = false;        // never below the minimum gross for the line's sick hours
+    TCalcTrace* trace = nullptr;   // records the window, its months and the floors when set
 };
+
+// The share of a stored line's regular pay that stays when its document
+// decreased the net: the gross the net before the decrease corresponds to,
+// against the gross stored, both without `kept` (leave pay and allowances,
+// which the decrease never touched). The gross before the decrease is
+// RND((salaryvalue - kept) * factor) + kept.
+struct TNetDecrease {
+    long double factor = 1;
+    long double kept = 0;
+};
+TNetDecrease NetDecreaseOfLine(TSalaryDM& dm, const TEarlierLine& line);
 
 // The compensation of the current line's hours, rounded to hundredths.
 double AverageEarningsAmount(TSalaryDM& dm, const TAverageRequest& request);

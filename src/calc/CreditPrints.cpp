@@ -5,6 +5,7 @@
 #include "Deductions.h"
 #include "SalaryDM.h"
 #include "db/Connection.h"
+#include "db/MemoryColumn.h"
 
 #include <QSqlQuery>
 
@@ -59,10 +60,7 @@ void AddToAccount(TDataSet& credits, const TCreditRow& row) {
 void DefineCreditsSet(TDataSet& credits) {
     if (credits.fieldCount() == 0) {
         const auto add = [&credits](const char* name, ColumnType type, int size, const char* label) {
-            ColumnDef column{QString::fromLatin1(name), type, size, QString::fromUtf8(label)};
-            if (type == ColumnType::Float)
-                column.displayFormat = QStringLiteral("0.00");
-            credits.addField(column);
+            credits.addField(MemoryColumn(name, type, size, label));
         };
         add("creditname", ColumnType::String, 30, "Naziv obustave");
         add("creditvalue", ColumnType::Float, 0, "Vrednost");

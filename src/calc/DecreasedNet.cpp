@@ -4,6 +4,8 @@
 
 #include "CalcRounding.h"
 #include "CalcSupport.h"
+#include "CalcTrace.h"
+#include "DecreasedNet.h"
 #include "PreDecreasedNet.h"
 #include "SalaryDM.h"
 #include "TaxRules.h"
@@ -117,12 +119,23 @@ std::optional<StoredLine> loadStoredLine(Connection& connection, qint64 salaryId
 
 // The deduction rule: the voluntary pension and the set's deductions are
 // taken from the decreased net of regular and sick-leave documents.
+long double amountForPayment(const TDocumentValues& d, const TLineValues& l, const TDeductions& deductions,
+                             long double decreasedNet, TCalcTrace* trace) {
+    long double forPayment = decreasedNet;
+    if (d.salarytype == QLatin1Char('Z') || d.salarytype == QLatin1Char('B'))
+        forPayment -= DeductionsTotal(deductions, l.voluntarypension, decreasedNet, l.salaryvalue, d.paymentdate,
+                                      trace);
+    if (trace)
+        trace->add(TTraceKind::AmountForPayment, QStringLiteral("Za isplatu"),
+                   QStringLiteral("umanjeni neto − obustave"), {{QStringLiteral("umanjeni neto"), double(decreasedNet)}},
+                   forPayment);
+    return forPayment;
+}
+
 void writeAmountForPayment(TSalaryDM& dm, const TDocumentValues& d, const TLineValues& l,
                            const TDeductions& deductions, long double decreasedNet) {
     const TLineFields& f = dm.CalcState().fields.line;
-    long double forPayment = decreasedNet;
-    if (d.salarytype == QLatin1Char('Z') || d.salarytype == QLatin1Char('B'))
-        forPayment -= DeductionsTotal(deductions, l.voluntarypension, decreasedNet, l.salaryvalue, d.paymentdate);
+    const long double forPayment = amountForPayment(d, l, deductions, decreasedNet, nullptr);
     SetAmount(f.paymentnetvalue, forPayment);
     SetAmount(f.credits, decreasedNet - forPayment);
 }
@@ -156,6 +169,58 @@ void TSalaryDM::CalculatePreDecreasedNetValueFromGrossValue(qint64 SalaryID, qin
     WorkGross = double(result.workGross);  // last: callers may pass one variable for both
 }
 
+long double DecreasedNetOfLine(TSalaryDM& dm, const TDocumentValues& d, const TLineValues& l, TCalcTrace* trace) {
+    long double decreasedNet = l.paymentvalue;
+    const long double percent = d.netdecreasepercent;
+    if (percent <= 0) {
+        if (trace)
+            trace->add(TTraceKind::DecreasedNet, QStringLiteral("Umanjeni neto"),
+                       QStringLiteral("zarada ne umanjuje neto: jednak je netu"), {}, decreasedNet);
+        return decreasedNet;
+    }
+    const TRateItems& items = ShownRateItems(dm);
+    const LineParts parts(d, l);
+    const PreDecreasedNet full = preDecreasedNet(parts, d, l, items, 0, dm.Options.RoundTaxes);
+    const THours hours = l.hours();
+    const long double fund = d.workinghours;
+    const long double threshold = parts.worked * d.netdecreaseminvalue / fund;
+    const char* rule = nullptr;
+    // Whether the net is reduced at all needs only the full net; the
+    // reduced one is worked out only for a net above the threshold.
+    if (threshold >= full.workNet) {
+        decreasedNet = l.paymentvalue;
+        rule = "neto rada nije iznad praga: ne umanjuje se";
+    } else if (const PreDecreasedNet reduced = preDecreasedNet(parts, d, l, items, percent, dm.Options.RoundTaxes);
+               threshold < reduced.workNet) {
+        decreasedNet = RND(reduced.regularNet + full.otherNet + reduced.pensionRelief);
+        rule = "i umanjeni neto rada je iznad praga: redovni deo umanjen za ceo procenat";
+    } else if (!dm.Options.CompareNetDecreaseMinValueRegularWork) {
+        decreasedNet = RND(std::max(threshold, reduced.regularNet) + full.otherNet + reduced.pensionRelief);
+        rule = "umanjeni neto rada bi pao ispod praga: redovni deo se umanjuje samo do praga";
+    } else {
+        // The regular work whose net is the threshold, and the net of its gross.
+        const TCorrection c = ::Correction(RateItemsOfSet(dm, d.salarytaxid), l.workingstateid);
+        const long double share = hours.all() < fund ? hours.all() / fund : 1;
+        const long double regularWork = RND(GrossUp(RND(threshold), c.percent, share * c.correction));
+        const long double gross = dm.CalculateGross(double(regularWork));
+        decreasedNet = RND((1 - c.percent / 100.0L) * gross + share * c.correction);
+        rule = "umanjeni neto rada bi pao ispod praga: neto bruta čiji je redovan rad prag";
+    }
+    if (trace)
+        trace->add(TTraceKind::DecreasedNet, QStringLiteral("Umanjeni neto"), QString::fromUtf8(rule),
+                   {{QStringLiteral("neto"), double(l.paymentvalue)},
+                    {QStringLiteral("umanjenje %"), double(percent)},
+                    {QStringLiteral("prag za odrađene sate"), double(threshold)},
+                    {QStringLiteral("neto rada"), double(full.workNet)}},
+                   decreasedNet);
+    return decreasedNet;
+}
+
+long double AmountForPayment(TSalaryDM& dm, const TDocumentValues& d, const TLineValues& l, long double decreasedNet,
+                             TCalcTrace* trace) {
+    return amountForPayment(d, l, DeductionsOfSet(dm, l.salarycreditid), decreasedNet, trace);
+}
+
 void TSalaryDM::CalculateDecreasedNet() {
     if (SalaryItemZQ->isEmpty())
         return;
@@ -163,33 +228,7 @@ void TSalaryDM::CalculateDecreasedNet() {
     const TCalcFields& f = CalcState().fields;
     const TDocumentValues d = CurrentDocument(*this);
     const TLineValues l = CurrentLine(*this);
-    long double decreasedNet = l.paymentvalue;
-    const long double percent = d.netdecreasepercent;
-    if (percent > 0) {
-        const TRateItems& items = ShownRateItems(*this);
-        const LineParts parts(d, l);
-        const PreDecreasedNet full = preDecreasedNet(parts, d, l, items, 0, Options.RoundTaxes);
-        const THours hours = l.hours();
-        const long double fund = d.workinghours;
-        const long double threshold = parts.worked * d.netdecreaseminvalue / fund;
-        // Whether the net is reduced at all needs only the full net; the
-        // reduced one is worked out only for a net above the threshold.
-        if (threshold >= full.workNet) {
-            decreasedNet = l.paymentvalue;
-        } else if (const PreDecreasedNet reduced = preDecreasedNet(parts, d, l, items, percent, Options.RoundTaxes);
-                   threshold < reduced.workNet) {
-            decreasedNet = RND(reduced.regularNet + full.otherNet + reduced.pensionRelief);
-        } else if (!Options.CompareNetDecreaseMinValueRegularWork) {
-            decreasedNet = RND(std::max(threshold, reduced.regularNet) + full.otherNet + reduced.pensionRelief);
-        } else {
-            // The regular work whose net is the threshold, and the net of its gross.
-            const TCorrection c = ::Correction(RateItemsOfSet(*this, d.salarytaxid), l.workingstateid);
-            const long double share = hours.all() < fund ? hours.all() / fund : 1;
-            const long double regularWork = RND(GrossUp(RND(threshold), c.percent, share * c.correction));
-            const long double gross = CalculateGross(double(regularWork));
-            decreasedNet = RND((1 - c.percent / 100.0L) * gross + share * c.correction);
-        }
-    }
+    const long double decreasedNet = DecreasedNetOfLine(*this, d, l, nullptr);
     SetAmount(f.line.paymentdecreasedvalue, decreasedNet);
     writeAmountForPayment(*this, d, l, DeductionsOfSet(*this, l.salarycreditid), decreasedNet);
 }

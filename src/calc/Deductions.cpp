@@ -2,6 +2,7 @@
 
 #include "CalcFields.h"
 #include "CalcRounding.h"
+#include "CalcTrace.h"
 #include "db/Connection.h"
 
 #include <QSqlQuery>
@@ -18,11 +19,38 @@ long double DeductionAmount(const TDeduction& d, long double decreasedNet, long 
 }
 
 long double DeductionsTotal(const TDeductions& deductions, long double voluntaryPension, long double decreasedNet,
-                            long double gross, const QDate& paymentDate) {
+                            long double gross, const QDate& paymentDate, TCalcTrace* trace) {
     long double total = voluntaryPension;
-    for (const TDeduction& d : deductions)
-        total += DeductionAmount(d, decreasedNet, gross, paymentDate);
+    if (trace && voluntaryPension != 0)
+        trace->add(TTraceKind::Deduction, QStringLiteral("Dobrovoljno penzijsko"), QStringLiteral("uneti iznos"), {},
+                   voluntaryPension);
+    for (const TDeduction& d : deductions) {
+        const long double amount = DeductionAmount(d, decreasedNet, gross, paymentDate);
+        total += amount;
+        if (trace)
+            TraceDeduction(*trace, d, decreasedNet, gross, paymentDate, amount);
+    }
     return total;
+}
+
+void TraceDeduction(TCalcTrace& trace, const TDeduction& d, long double decreasedNet, long double gross,
+                    const QDate& paymentDate, long double amount) {
+    QString rule;
+    QList<QPair<QString, double>> inputs;
+    if (d.expiryDate.isValid() && paymentDate > d.expiryDate) {
+        rule = QStringLiteral("istekla %1, pre isplate").arg(d.expiryDate.toString(QStringLiteral("dd.MM.yyyy")));
+    } else if (d.netPercent > 0) {
+        rule = QStringLiteral("procenat umanjenog neta");
+        inputs = {{QStringLiteral("umanjeni neto"), double(decreasedNet)}, {QStringLiteral("procenat"), d.netPercent}};
+    } else if (d.grossPercent > 0) {
+        rule = QStringLiteral("procenat bruta");
+        inputs = {{QStringLiteral("bruto"), double(gross)}, {QStringLiteral("procenat"), d.grossPercent}};
+    } else {
+        rule = QStringLiteral("fiksni iznos");
+    }
+    if (d.expiryDate.isValid() && !(paymentDate > d.expiryDate))
+        rule += QStringLiteral(", do %1").arg(d.expiryDate.toString(QStringLiteral("dd.MM.yyyy")));
+    trace.add(TTraceKind::Deduction, QStringLiteral("Obustava"), rule, inputs, amount);
 }
 
 namespace {

@@ -6,6 +6,7 @@
 #include <vector>
 
 class Connection;
+class TCalcTrace;
 
 // One deduction of an employee's deduction set: a percentage of the
 // decreased net, a percentage of the gross or a fixed amount, the first
@@ -25,7 +26,11 @@ long double DeductionAmount(const TDeduction& deduction, long double decreasedNe
 
 // The voluntary pension plus every deduction of the set.
 long double DeductionsTotal(const TDeductions& deductions, long double voluntaryPension, long double decreasedNet,
-                            long double gross, const QDate& paymentDate);
+                            long double gross, const QDate& paymentDate, TCalcTrace* trace = nullptr);
+
+// One deduction as a step of a line's calculation.
+void TraceDeduction(TCalcTrace& trace, const TDeduction& deduction, long double decreasedNet, long double gross,
+                    const QDate& paymentDate, long double amount);
 
 // The deductions of a stored deduction set.
 TDeductions LoadDeductions(Connection& connection, qint64 salaryCreditId);

@@ -10,8 +10,7 @@
 double TSalaryDM::CalculateGross(double RegularWork) {
     if (SalaryItemZQ->isEmpty())
         return 0;
-    return double(RoundedAmount(GrossParts(RegularWork, CurrentDocument(*this), CurrentLine(*this)).gross,
-                                Options.RoundTaxes));
+    return double(GrossOf(RegularWork, CurrentDocument(*this), CurrentLine(*this), Options.RoundTaxes));
 }
 
 void TSalaryDM::CalculateNet() {

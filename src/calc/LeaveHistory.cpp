@@ -1,6 +1,6 @@
 #include "LeaveHistory.h"
 
-#include "CalcFields.h"
+#include "StoredLines.h"
 #include "db/Connection.h"
 
 #include <QSet>
@@ -13,88 +13,18 @@ namespace {
 // Placeholders per statement: well below what either database accepts.
 constexpr qsizetype EmployeesPerQuery = 1000;
 
-// The line columns of salaryitem (the employee's joined ones are read
-// separately), and the document's columns under the prefix "s_".
+// The lines of posted regular full-month documents of the employees.
 QString historySql(qsizetype employees, const THistorySpan& span) {
-    QStringList columns{QStringLiteral("si.salaryitemid"), QStringLiteral("si.salaryid"),
-                        QStringLiteral("si.employeeid"), QStringLiteral("si.salarycreditid"),
-                        QStringLiteral("(e.workingstateid + 0) AS workingstateid")};
-#define ZARADE_LINE_COLUMN(name) columns << QStringLiteral("si." #name);
-    ZARADE_LINE_NUMBERS(ZARADE_LINE_COLUMN)
-#undef ZARADE_LINE_COLUMN
-    columns.removeAll(QStringLiteral("si.arrangedsalaryvalue"));
-    columns.removeAll(QStringLiteral("si.arrangedpaymentvalue"));
-#define ZARADE_DOCUMENT_COLUMN(name) columns << QStringLiteral("s." #name " AS s_" #name);
-    ZARADE_DOCUMENT_NUMBERS(ZARADE_DOCUMENT_COLUMN)
-    ZARADE_DOCUMENT_COLUMN(salarytaxid)
-    ZARADE_DOCUMENT_COLUMN(salarytype)
-    ZARADE_DOCUMENT_COLUMN(paymentdate)
-#undef ZARADE_DOCUMENT_COLUMN
     QString sql = QStringLiteral("SELECT %1 FROM salaryitem AS si INNER JOIN salary AS s ON s.salaryid = si.salaryid "
                                  "LEFT JOIN employee AS e ON e.employeeid = si.employeeid "
                                  "WHERE s.status = 'p' AND s.salarytype = 'Z' AND s.partcoefficient = 100 "
                                  "AND si.employeeid IN (%2)")
-                      .arg(columns.join(QLatin1Char(',')), QStringList(employees, QStringLiteral("?")).join(','));
+                      .arg(StoredLineColumns(), QStringList(employees, QStringLiteral("?")).join(','));
     if (span.from.isValid())
         sql += QStringLiteral(" AND s.paymentdate >= ?");
     if (span.to.isValid())
         sql += QStringLiteral(" AND s.paymentdate <= ?");
     return sql + QStringLiteral(" ORDER BY si.employeeid, s.paymentdate DESC, s.salaryid DESC, si.salaryitemid");
-}
-
-// Column positions of the history query, found once per statement.
-struct HistoryColumns {
-    explicit HistoryColumns(const QSqlRecord& record) {
-        const auto at = [&](const char* name) { return record.indexOf(QLatin1String(name)); };
-#define ZARADE_LINE_INDEX(name) line.name = at(#name);
-        ZARADE_LINE_NUMBERS(ZARADE_LINE_INDEX)
-#undef ZARADE_LINE_INDEX
-#define ZARADE_DOCUMENT_INDEX(name) document.name = at("s_" #name);
-        ZARADE_DOCUMENT_NUMBERS(ZARADE_DOCUMENT_INDEX)
-#undef ZARADE_DOCUMENT_INDEX
-        salaryitemid = at("salaryitemid");
-        salaryid = at("salaryid");
-        employeeid = at("employeeid");
-        salarycreditid = at("salarycreditid");
-        workingstateid = at("workingstateid");
-        salarytaxid = at("s_salarytaxid");
-        salarytype = at("s_salarytype");
-        paymentdate = at("s_paymentdate");
-    }
-#define ZARADE_INDEX_MEMBER(name) int name = -1;
-    struct {
-        ZARADE_LINE_NUMBERS(ZARADE_INDEX_MEMBER)
-    } line;
-    struct {
-        ZARADE_DOCUMENT_NUMBERS(ZARADE_INDEX_MEMBER)
-    } document;
-#undef ZARADE_INDEX_MEMBER
-    int salaryitemid, salaryid, employeeid, salarycreditid, workingstateid, salarytaxid, salarytype, paymentdate;
-};
-
-long double number(const QSqlQuery& row, int column) {
-    return column < 0 ? 0 : static_cast<long double>(row.value(column).toDouble());
-}
-
-TEarlierLine earlierLineOfRow(const QSqlQuery& row, const HistoryColumns& c) {
-    TEarlierLine earlier;
-    TLineValues& l = earlier.line;
-#define ZARADE_READ_LINE(name) l.name = number(row, c.line.name);
-    ZARADE_LINE_NUMBERS(ZARADE_READ_LINE)
-#undef ZARADE_READ_LINE
-    l.salaryitemid = row.value(c.salaryitemid).toLongLong();
-    l.salarycreditid = row.value(c.salarycreditid).toLongLong();
-    l.workingstateid = row.value(c.workingstateid).toLongLong();
-    TDocumentValues& d = earlier.document;
-#define ZARADE_READ_DOCUMENT(name) d.name = number(row, c.document.name);
-    ZARADE_DOCUMENT_NUMBERS(ZARADE_READ_DOCUMENT)
-#undef ZARADE_READ_DOCUMENT
-    d.salaryid = row.value(c.salaryid).toLongLong();
-    d.salarytaxid = row.value(c.salarytaxid).toLongLong();
-    const QString type = row.value(c.salarytype).toString();
-    d.salarytype = type.isEmpty() ? QChar() : type.at(0);
-    d.paymentdate = StoredDate(row.value(c.paymentdate));
-    return earlier;
 }
 
 QVariantList boundValues(const QList<qint64>& employees, const THistorySpan& span) {
@@ -115,9 +45,9 @@ void loadChunk(Connection& connection, const QList<qint64>& employees, const THi
     for (const qint64 id : employees)
         earnings[id];
     QSqlQuery history = connection.exec(historySql(employees.size(), span), boundValues(employees, span));
-    const HistoryColumns columns(history.record());
+    const TStoredLineReader reader(history.record());
     while (history.next())
-        earnings[history.value(columns.employeeid).toLongLong()].lines.push_back(earlierLineOfRow(history, columns));
+        earnings[history.value(reader.employeeColumn()).toLongLong()].lines.push_back(reader.read(history));
 
     QSqlQuery averages = connection.exec(
         QStringLiteral("SELECT e.employeeid, e.averagesalaryvalue, p.employeepreviousaveragevalueid, p.workingvalue, "

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SalaryValues.h"
+#include "StoredLines.h"
 
 #include <QDate>
 #include <QHash>
@@ -13,12 +13,6 @@ class Connection;
 // The earlier earnings the leave averages rest on: an employee's lines in
 // posted regular full-month documents, with their documents, and the
 // averages entered on the employee.
-
-// One earlier line with the values of its document.
-struct TEarlierLine {
-    TDocumentValues document;
-    TLineValues line;
-};
 
 // A month of earnings from before the salary history of this database.
 struct TEarlierAverage {

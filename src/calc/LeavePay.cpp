@@ -3,7 +3,7 @@
 // care and maternity leave. Each says which hours, which earlier documents
 // and what share of the average; the base does the rest.
 
-#include "AverageEarnings.h"
+#include "LeavePay.h"
 #include "CalcSupport.h"
 #include "DBIniFile.h"
 #include "LeaveResourceStrings.h"
@@ -21,76 +21,88 @@ int datedWindowSize(TSalaryDM& dm) {
 
 }  // namespace
 
+TAverageRequest LeaveRequest(TSalaryDM& dm, TLeaveKind kind, bool sickStarts) {
+    const TLineValues& l = CurrentLine(dm);
+    TAverageRequest request;
+    request.window = TLeaveWindow::Dated;
+    switch (kind) {
+    case TLeaveKind::Vacation:
+        request.hours = l.vacationhours;
+        request.size = datedWindowSize(dm);
+        request.earlierAverages = true;
+        break;
+    case TLeaveKind::Sick:
+        request.hours = l.sickhours;
+        request.window = sickStarts ? TLeaveWindow::SickStart : TLeaveWindow::SickContinued;
+        request.size = datedWindowSize(dm);
+        request.earlierAverages = true;
+        request.payFactor = linePercent(dm, "sickpercent");
+        request.sickFloor = true;
+        break;
+    case TLeaveKind::PaidLeave:
+    case TLeaveKind::PublicHoliday:
+        request.hours = kind == TLeaveKind::PaidLeave ? l.paidleavehours : l.publicholidayhours;
+        request.size = datedWindowSize(dm);
+        request.earlierAverages = true;
+        request.payFactor = dm.Options.PaidLeaveCoef / 100.0L;
+        break;
+    case TLeaveKind::LongSick:
+        request.hours = l.longsickhours;
+        request.window = TLeaveWindow::LongSick;
+        request.size = 3;
+        request.payFactor = linePercent(dm, "sickpercent");
+        break;
+    case TLeaveKind::ChildCare:
+    case TLeaveKind::Maternity:
+        request.hours = kind == TLeaveKind::ChildCare ? l.childcareleavehours : l.maternityleavehours;
+        request.window = TLeaveWindow::LastN;
+        request.size = 12;
+        request.maternity = kind == TLeaveKind::Maternity;
+        break;
+    }
+    return request;
+}
+
 double TSalaryDM::CalculateVacation() {
     if (SalaryItemZQ->isEmpty())
         return 0;
-    TAverageRequest request;
-    request.hours = CurrentLine(*this).vacationhours;
-    request.window = TLeaveWindow::Dated;
-    request.size = datedWindowSize(*this);
-    request.earlierAverages = true;
-    return AverageEarningsAmount(*this, request);
+    return AverageEarningsAmount(*this, LeaveRequest(*this, TLeaveKind::Vacation));
 }
 
 double TSalaryDM::CalculateSick() {
     if (SalaryItemZQ->isEmpty())
         return 0;
-    TAverageRequest request;
-    request.hours = CurrentLine(*this).sickhours;
     // Without sick hours the window cannot change the amount: nothing to ask.
-    if (request.hours == 0)
+    if (CurrentLine(*this).sickhours == 0)
         return 0;
     // The setting is read afresh: another workstation may have changed it.
     const bool starts = TDBIniFile(*ZConnection()).ReadBool(QStringLiteral("Salary"), QStringLiteral("SickStarts"), false)
         || Messages().confirm(QString::fromUtf8(_SALARY_SICK_START_CONF));
-    request.window = starts ? TLeaveWindow::SickStart : TLeaveWindow::SickContinued;
-    request.size = datedWindowSize(*this);
-    request.earlierAverages = true;
-    request.payFactor = linePercent(*this, "sickpercent");
-    request.sickFloor = true;
-    return AverageEarningsAmount(*this, request);
+    return AverageEarningsAmount(*this, LeaveRequest(*this, TLeaveKind::Sick, starts));
 }
 
 double TSalaryDM::CalculatePaidLeave(int Hours) {
     if (SalaryItemZQ->isEmpty())
         return 0;
-    TAverageRequest request;
+    TAverageRequest request = LeaveRequest(*this, TLeaveKind::PaidLeave);
     request.hours = Hours;
-    request.window = TLeaveWindow::Dated;
-    request.size = datedWindowSize(*this);
-    request.earlierAverages = true;
-    request.payFactor = Options.PaidLeaveCoef / 100.0L;
     return AverageEarningsAmount(*this, request);
 }
 
 double TSalaryDM::CalculateLongSick() {
     if (SalaryItemZQ->isEmpty())
         return 0;
-    TAverageRequest request;
-    request.hours = CurrentLine(*this).longsickhours;
-    request.window = TLeaveWindow::LongSick;
-    request.size = 3;
-    request.payFactor = linePercent(*this, "sickpercent");
-    return AverageEarningsAmount(*this, request);
+    return AverageEarningsAmount(*this, LeaveRequest(*this, TLeaveKind::LongSick));
 }
 
 double TSalaryDM::CalculateChildCare() {
     if (SalaryItemZQ->isEmpty())
         return 0;
-    TAverageRequest request;
-    request.hours = CurrentLine(*this).childcareleavehours;
-    request.window = TLeaveWindow::LastN;
-    request.size = 12;
-    return AverageEarningsAmount(*this, request);
+    return AverageEarningsAmount(*this, LeaveRequest(*this, TLeaveKind::ChildCare));
 }
 
 double TSalaryDM::CalculateMaternityLeave() {
     if (SalaryItemZQ->isEmpty())
         return 0;
-    TAverageRequest request;
-    request.hours = CurrentLine(*this).maternityleavehours;
-    request.window = TLeaveWindow::LastN;
-    request.size = 12;
-    request.maternity = true;
-    return AverageEarningsAmount(*this, request);
+    return AverageEarningsAmount(*this, LeaveRequest(*this, TLeaveKind::Maternity));
 }

@@ -4,6 +4,8 @@
 
 #include "CalcRounding.h"
 #include "CalcSupport.h"
+#include "CalcTrace.h"
+#include "NetToGross.h"
 #include "PayBasis.h"
 #include "SalaryDM.h"
 #include "TaxRules.h"
@@ -25,7 +27,7 @@ bool settled(long double step, bool roundTaxes) {
 }
 
 long double grossOfNet(long double net, const TDocumentValues& d, const TLineValues& l, const TRateItems& items,
-                       long double firstEstimate, bool roundTaxes) {
+                       long double firstEstimate, bool roundTaxes, TCalcTrace* trace) {
     long double gross = firstEstimate;
     long double step = 2 * GrossTolerance;
     // Both directions count: a first estimate above the true gross (above the
@@ -33,6 +35,12 @@ long double grossOfNet(long double net, const TDocumentValues& d, const TLineVal
     for (int n = 0; n < MaxGrossSteps && !settled(step, roundTaxes); ++n) {
         const long double deductions = EmployeeDeductions(d, l, items, gross, roundTaxes, false);
         step = deductions - (gross - net);
+        if (trace)
+            trace->add(TTraceKind::Note, QStringLiteral("Korak %1 od neta ka brutu").arg(n + 1),
+                       QStringLiteral("bruto se pomera za razliku doprinosa i poreza i onoga što bruto iznad neta "
+                                      "pokriva"),
+                       {{QStringLiteral("bruto"), double(gross)}, {QStringLiteral("doprinosi i porez"), double(deductions)}},
+                       roundTaxes ? Round(gross + step) : gross + step);
         gross += step;
         if (roundTaxes)
             gross = Round(gross);
@@ -81,6 +89,24 @@ long double regularWorkOfGross(const TDocumentValues& d, const TLineValues& l, c
 
 }  // namespace
 
+long double GrossOfNet(TSalaryDM& dm, const TDocumentValues& d, const TLineValues& l, long double net,
+                       TCalcTrace* trace) {
+    const THours hours = l.hours();
+    const long double fund = d.workinghours;
+    const TCorrection correction = ::Correction(RateItemsOfSet(dm, d.salarytaxid), l.workingstateid);
+    const long double reliefShare = hours.all() <= fund ? hours.allButLongSick() / fund : 1;
+    const long double estimate =
+        RoundedAmount(GrossUp(net, correction.percent, reliefShare * correction.correction), dm.Options.RoundTaxes);
+    if (trace)
+        trace->add(TTraceKind::Note, QStringLiteral("Prva procena bruta od neta"),
+                   QStringLiteral("(neto − olakšica srazmerno satima) / (1 − zbir stopa zaposlenog / 100)"),
+                   {{QStringLiteral("neto"), double(net)},
+                    {QStringLiteral("zbir stopa %"), correction.percent},
+                    {QStringLiteral("olakšica"), double(reliefShare * correction.correction)}},
+                   estimate);
+    return grossOfNet(net, d, l, ShownRateItems(dm), estimate, dm.Options.RoundTaxes, trace);
+}
+
 void TSalaryDM::CalculateGrossFromNet() {
     if (SalaryItemZQ->isEmpty())
         return;
@@ -96,13 +122,10 @@ void TSalaryDM::CalculateGrossFromNet() {
         const long double fund = d.workinghours;
         const TCorrection correction = ::Correction(RateItemsOfSet(*this, d.salarytaxid), l.workingstateid);
         const long double reliefShare = hours.all() <= fund ? hours.allButLongSick() / fund : 1;
-        const long double net = l.paymentvalue;
-        const long double estimate =
-            RoundedAmount(GrossUp(net, correction.percent, reliefShare * correction.correction), Options.RoundTaxes);
         const long double minimumGross = RND(GrossUp(d.partcoefficient / 100 * l.workinghours / fund
                                                          * d.minnetsalaryvalue,
                                                      correction.percent, reliefShare * correction.correction));
-        const long double gross = grossOfNet(net, d, l, ShownRateItems(*this), estimate, Options.RoundTaxes);
+        const long double gross = GrossOfNet(*this, d, l, l.paymentvalue, nullptr);
         SetAmount(f.line.salaryvalue, gross);
 
         const long double mealHours = hours.meal();

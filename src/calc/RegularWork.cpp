@@ -4,6 +4,8 @@
 
 #include "CalcRounding.h"
 #include "CalcSupport.h"
+#include "CalcTrace.h"
+#include "LineTraceText.h"
 #include "PayBasis.h"
 #include "RegularWorkVariants.h"
 #include "SalaryDM.h"
@@ -20,6 +22,7 @@ struct RegularWorkInput {
     long double coefficient;
     TCorrection correction;       // of the line's working state and the document's rate set
     const TSalaryOptions& options;
+    TCalcTrace* trace = nullptr;
 };
 
 // The years-of-service factor.
@@ -46,27 +49,64 @@ long double contractualRegularWork(const RegularWorkInput& in) {
         return RND((amount - l.otherValues() - meal - l.vacationrefund - l.increment + l.decrement - l.difference) / w);
     };
     const auto rounded = [&](long double amount) { return RoundedAmount(amount, o.RoundTaxes); };
+    const TPayBasis basis = PayBasisOf(l, in.coefficient);
+    if (in.trace)
+        TracePayBasis(*in.trace, basis, l, d, in.coefficient, in.share, w);
+    // What an agreed amount leaves as regular work, recorded when it is backed out.
+    const auto inside = [&](long double amount, bool included) {
+        if (!included)
+            return amount;
+        const long double result = backOut(amount);
+        if (in.trace)
+            in.trace->add(TTraceKind::Note, QStringLiteral("Redovan rad bez dodataka"),
+                          QStringLiteral("iz ugovorenog iznosa se izdvajaju naknade, obrok, regres, stimulacija i "
+                                         "razlika, pa se deli faktorom minulog rada"),
+                          {{QStringLiteral("ugovoreno"), double(amount)}, {QStringLiteral("faktor minulog rada"), double(w)}},
+                          result);
+        return result;
+    };
+    const auto agreed = [&](const char* rule, long double value) {
+        if (in.trace)
+            in.trace->add(TTraceKind::Note, QStringLiteral("Ugovoreno za deo meseca"), QString::fromUtf8(rule),
+                          {{QStringLiteral("udeo meseca"), double(in.share)}}, value);
+        return value;
+    };
 
-    switch (PayBasisOf(l, in.coefficient)) {
+    switch (basis) {
     case TPayBasis::MinimumWage: {
-        const long double gross = RND(grossUp(d.minnetsalaryvalue * in.share));
-        return o.MealVacIncludedInMinSal ? RND((gross - meal - l.vacationrefund) / w) : gross;
+        const long double gross =
+            agreed("bruto minimalne neto zarade za udeo meseca", RND(grossUp(d.minnetsalaryvalue * in.share)));
+        if (!o.MealVacIncludedInMinSal)
+            return gross;
+        const long double result = RND((gross - meal - l.vacationrefund) / w);
+        if (in.trace)
+            in.trace->add(TTraceKind::Note, QStringLiteral("Redovan rad bez obroka i regresa"),
+                          QStringLiteral("obrok i regres su deo minimalne zarade: izdvajaju se, pa se deli faktorom "
+                                         "minulog rada"),
+                          {{QStringLiteral("topli obrok"), double(meal)},
+                           {QStringLiteral("regres"), double(l.vacationrefund)},
+                           {QStringLiteral("faktor minulog rada"), double(w)}},
+                          result);
+        return result;
     }
     case TPayBasis::AgreedGross: {
-        const long double agreed = rounded(l.arrangedsalaryvalue * in.share);
-        return o.MealVacNotIncludedInArranSal ? agreed : backOut(agreed);
+        const long double value = agreed("ugovoreni bruto × udeo meseca", rounded(l.arrangedsalaryvalue * in.share));
+        return inside(value, !o.MealVacNotIncludedInArranSal);
     }
     case TPayBasis::AgreedNet: {
-        const long double agreed = rounded(grossUp(l.arrangedpaymentvalue * in.share));
-        return o.MealVacNotIncludedInArranSal ? agreed : backOut(agreed);
+        const long double value =
+            agreed("bruto ugovorenog neta × udeo meseca", rounded(grossUp(l.arrangedpaymentvalue * in.share)));
+        return inside(value, !o.MealVacNotIncludedInArranSal);
     }
     case TPayBasis::Coefficient: {
-        const long double points = rounded(d.baudvalue * in.share * in.coefficient);
-        return o.MealVacIncludedInCoeffSal ? backOut(points) : points;
+        const long double value =
+            agreed("vrednost boda × udeo meseca × koeficijent", rounded(d.baudvalue * in.share * in.coefficient));
+        return inside(value, o.MealVacIncludedInCoeffSal);
     }
     case TPayBasis::NetCoefficient: {
-        const long double points = rounded(grossUp(d.baudvalue * l.netcoefficient * in.share));
-        return o.MealVacIncludedInCoeffSal ? backOut(points) : points;
+        const long double value = agreed("bruto od: vrednost boda × neto koeficijent × udeo meseca",
+                                         rounded(grossUp(d.baudvalue * l.netcoefficient * in.share)));
+        return inside(value, o.MealVacIncludedInCoeffSal);
     }
     }
     return 0;
@@ -115,6 +155,16 @@ long double minimumGrossFloor(long double regularWork, const RegularWorkInput& i
     return share <= RND(regularWork + raises) ? regularWork : RND(share - raises);
 }
 
+// The pay basis's regular work lifted to the minimum gross.
+long double flooredRegularWork(const RegularWorkInput& in, long double workingHours, long double minimumGross) {
+    const long double contractual = contractualRegularWork(in);
+    const long double result = minimumGrossFloor(contractual, in, workingHours, minimumGross);
+    if (in.trace)
+        TraceMinimumGrossFloor(*in.trace, contractual, result, minimumGross, in.hours.worked(),
+                               in.document.workinghours);
+    return result;
+}
+
 }  // namespace
 
 double TSalaryDM::CalculateRegularWork(double WorkingHours, double OvertimeHours, double Coefficient,
@@ -124,10 +174,6 @@ double TSalaryDM::CalculateRegularWork(double WorkingHours, double OvertimeHours
     if (SalaryItemZQ->isEmpty())
         return 0;
     EditLine(*this);
-    const TDocumentValues document = CurrentDocument(*this);
-    if (document.workinghours <= 0)
-        return 0;
-    const TLineValues line = CurrentLine(*this);
     THours hours;
     hours.workinghours = WorkingHours;
     hours.overtimehours = OvertimeHours;
@@ -139,14 +185,23 @@ double TSalaryDM::CalculateRegularWork(double WorkingHours, double OvertimeHours
     hours.nightholidayworkinghours = NightHolidayHours;
     hours.paidleavehours = PaidLeaveHours;
     hours.publicholidayhours = PublicHolidayHours;
+    return double(RegularWorkForHours(*this, hours, Coefficient, nullptr));
+}
+
+long double RegularWorkForHours(TSalaryDM& dm, const THours& hours, long double coefficient, TCalcTrace* trace) {
+    const TDocumentValues document = CurrentDocument(dm);
+    if (document.workinghours <= 0)
+        return 0;
+    const TLineValues line = CurrentLine(dm);
     const RegularWorkInput in{document,
                               line,
                               hours,
-                              document.partcoefficient / 100 * WorkingHours / document.workinghours,
-                              Coefficient,
-                              ::Correction(RateItemsOfSet(*this, document.salarytaxid), line.workingstateid),
-                              Options};
-    return double(minimumGrossFloor(contractualRegularWork(in), in, WorkingHours, CalculatedMinNetSalaryGross));
+                              document.partcoefficient / 100 * hours.workinghours / document.workinghours,
+                              coefficient,
+                              ::Correction(RateItemsOfSet(dm, document.salarytaxid), line.workingstateid),
+                              dm.Options,
+                              trace};
+    return flooredRegularWork(in, hours.workinghours, dm.CalculatedMinNetSalaryGross);
 }
 
 double TSalaryDM::CalculateArrangedWork(int Hours) {

@@ -2,6 +2,7 @@
 
 #include "SalaryValues.h"
 
+class TCalcTrace;
 class TSalaryDM;
 
 // Regular work outside the line's own hours and rules.
@@ -14,3 +15,7 @@ double CoefficientRowRegularWorkFloor(TSalaryDM& dm, double regularWork, const T
 // The regular work the current line's pay basis gives for a whole month at
 // the document's share, without the minimum gross floor (a line just added).
 double WholeMonthRegularWork(TSalaryDM& dm);
+
+// The regular work of `hours` at `coefficient` for the current line, with
+// the minimum gross floor and before the outturn, without editing the line.
+long double RegularWorkForHours(TSalaryDM& dm, const THours& hours, long double coefficient, TCalcTrace* trace);

@@ -3,6 +3,7 @@
 #include "CalcResourceStrings.h"
 #include "CalcRounding.h"
 #include "CalcSupport.h"
+#include "RegularWorkVariants.h"
 #include "SalaryDM.h"
 
 bool RecalculationSuspended(const TSalaryDM& dm) { return dm.SuspendRecalculation || dm.Calculating; }
@@ -21,7 +22,9 @@ bool LineHoursWithinFund(TSalaryDM& dm) {
 }
 
 double HourPrice(TSalaryDM& dm, double coefficient) {
-    return dm.CalculateRegularWork(1, 0, coefficient, 0, 0, 0, 0, 0, 0, 0, 0);
+    THours hour;
+    hour.workinghours = 1;
+    return double(RegularWorkForHours(dm, hour, coefficient, nullptr));
 }
 
 SupplementPrice LineSupplementPrice(TSalaryDM& dm) {

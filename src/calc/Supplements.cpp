@@ -4,39 +4,39 @@
 
 #include "CalcRounding.h"
 #include "CalcSupport.h"
+#include "CalcTrace.h"
 #include "SalaryDM.h"
+#include "Supplements.h"
 
-namespace {
-
-// Hours at the hour price Price / Base, raised by `percent`.
-long double supplement(long double price, long double hours, long double base, long double percent) {
-    if (base <= 0)
-        return 0;
-    return RND(hours * price / base * (1 + percent / 100));
+void TraceSupplement(TCalcTrace& trace, const char* title, long double hours, long double hourPrice,
+                     long double percent, long double value) {
+    trace.add(TTraceKind::Note, QString::fromUtf8(title), QStringLiteral("sati × cena sata × (1 + dodatak / 100)"),
+              {{QStringLiteral("sati"), double(hours)},
+               {QStringLiteral("cena sata"), double(hourPrice)},
+               {QStringLiteral("dodatak %"), double(percent)}},
+              value);
 }
-
-}  // namespace
 
 double TSalaryDM::CalculateNightWorking(double Price, double Hours, double Base) {
     if (SalaryItemZQ->isEmpty())
         return 0;
     EditLine(*this);
     // Overtime hours are priced with this too, at the night percentage.
-    return double(supplement(Price, Hours, Base, Options.NightWorkingCoef));
+    return double(SupplementValue(Price, Hours, Base, Options.NightWorkingCoef, nullptr, nullptr));
 }
 
 double TSalaryDM::CalculateHolidayWorking(double Price, double Base, int Hours) {
     if (SalaryItemZQ->isEmpty())
         return 0;
     EditLine(*this);
-    return double(supplement(Price, Hours, Base, Options.HolidayWorkingCoef));
+    return double(SupplementValue(Price, Hours, Base, Options.HolidayWorkingCoef, nullptr, nullptr));
 }
 
 double TSalaryDM::CalculateNightHolidayWorking(double Price, double Base, int Hours) {
     if (SalaryItemZQ->isEmpty())
         return 0;
     EditLine(*this);
-    return double(supplement(Price, Hours, Base, Options.NightWorkingCoef + Options.HolidayWorkingCoef));
+    return double(SupplementValue(Price, Hours, Base, Options.NightWorkingCoef + Options.HolidayWorkingCoef, nullptr, nullptr));
 }
 
 double TSalaryDM::CalculateAbsence(int AbsenceHours, double Fund, double MinBase) {

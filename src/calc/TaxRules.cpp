@@ -1,6 +1,7 @@
 #include "TaxRules.h"
 
 #include "CalcRounding.h"
+#include "LineTraceText.h"
 
 #include <algorithm>
 
@@ -109,7 +110,7 @@ void share(TLineComponents& c, const TRateItem& item, long double amount) {
 
 }  // namespace
 
-TGrossParts GrossParts(long double regularWork, const TDocumentValues& d, const TLineValues& l) {
+TGrossParts GrossParts(long double regularWork, const TDocumentValues& d, const TLineValues& l, TCalcTrace* trace) {
     const THours hours = l.hours();
     const long double fund = d.workinghours;
     const long double worked = hours.worked();
@@ -126,7 +127,24 @@ TGrossParts GrossParts(long double regularWork, const TDocumentValues& d, const 
     parts.workingYears = base - regularWork;
     parts.gross = base + l.increment - l.decrement + l.difference + parts.meal + l.vacationrefund + l.otherValues()
         + l.maternityleavevalue + l.childcareleavevalue;
+    if (trace)
+        TraceGrossParts(*trace, regularWork, parts, d, l);
     return parts;
+}
+
+long double GrossOf(long double regularWork, const TDocumentValues& d, const TLineValues& l, bool roundTaxes,
+                    TCalcTrace* trace) {
+    const TGrossParts parts = GrossParts(regularWork, d, l, trace);
+    const long double gross = RoundedAmount(parts.gross, roundTaxes);
+    if (trace) {
+        if (RND(gross - parts.gross) != 0)
+            trace->add(TTraceKind::GrossItem, QStringLiteral("Zaokruživanje bruta"),
+                       roundTaxes ? QStringLiteral("na ceo dinar (opcija zaokruživanja poreza)")
+                                  : QStringLiteral("na dve decimale"),
+                       {}, gross - parts.gross);
+        trace->add(TTraceKind::Gross, QStringLiteral("Bruto"), QStringLiteral("zbir svih delova bruta"), {}, gross);
+    }
+    return gross;
 }
 
 double IncreasedServiceRate(qint64 workingState) {
@@ -139,22 +157,33 @@ double IncreasedServiceRate(qint64 workingState) {
     }
 }
 
-TLineComponents LineComponents(const TDocumentValues& document, const TLineValues& line, const TRateItems& items,
-                               long double gross, bool roundTaxes, bool sickLeaveDocument) {
+namespace {
+
+// One body for both: the untraced instance has no test of the recorder in
+// its loop, so that a calculation no one watches runs as it did without one.
+template <bool Traced>
+TLineComponents lineComponents(const TDocumentValues& document, const TLineValues& line, const TRateItems& items,
+                               long double gross, bool roundTaxes, bool sickLeaveDocument, TCalcTrace* trace) {
     TLineComponents c;
     const THours hours = line.hours();
     const long double fund = document.workinghours;
     const long double paidHours = hours.allButLongSick();
     c.status = GrossStatus(gross, document.minsalaryvalue, document.maxsalaryvalue, paidHours, fund);
     c.contributionBase = gross;
+    if constexpr (Traced)
+        TraceGrossStatus(*trace, c.status, gross, document, paidHours);
     const long double sickShare = (line.longsickhours + line.maternityleavehours + line.childcareleavehours) / fund;
     bool baseTaken = false;
     long double total = 0;
     for (const TRateItem& item : items) {
         const long double base = ContributionBase(item, c.status, gross, document, paidHours);
         if (!item.employee) {
-            if (item.hasContributionBase())
-                share(c, item, RND(base * item.percent / 100));
+            if (item.hasContributionBase()) {
+                const long double amount = RND(base * item.percent / 100);
+                share(c, item, amount);
+                if constexpr (Traced)
+                    TraceContribution(*trace, item, base, 0, 0, amount, false, line.workingstateid);
+            }
             continue;
         }
         if (item.hasContributionBase() && !baseTaken) {
@@ -191,13 +220,32 @@ TLineComponents LineComponents(const TDocumentValues& document, const TLineValue
             c.pensionRelief += relief;
         }
         share(c, item, total - before);
+        if constexpr (Traced)
+            TraceContribution(*trace, item, base, free, relief, total - before, roundTaxes, line.workingstateid);
     }
-    if (const double rate = IncreasedServiceRate(line.workingstateid); rate > 0)
+    if (const double rate = IncreasedServiceRate(line.workingstateid); rate > 0) {
         c.increasedService = RND(rate / 100 * (c.contributionBase - line.sickvalue));
+        if constexpr (Traced)
+            trace->add(TTraceKind::Note, QStringLiteral("Doprinos za staž sa uvećanim trajanjem"),
+                       QStringLiteral("stopa radnog statusa na osnovicu bez bolovanja; plaća ga poslodavac"),
+                       {{QStringLiteral("osnovica"), double(c.contributionBase - line.sickvalue)},
+                        {QStringLiteral("stopa %"), rate}},
+                       c.increasedService);
+    }
     c.employeeTotal = total;
     c.absenceWithheld = absenceWithheld(line, items);
     c.net = (roundTaxes ? Round(gross - total) : gross - total) - c.absenceWithheld;
+    if constexpr (Traced)
+        TraceNet(*trace, gross, c, roundTaxes);
     return c;
+}
+
+}  // namespace
+
+TLineComponents LineComponents(const TDocumentValues& document, const TLineValues& line, const TRateItems& items,
+                               long double gross, bool roundTaxes, bool sickLeaveDocument, TCalcTrace* trace) {
+    return trace ? lineComponents<true>(document, line, items, gross, roundTaxes, sickLeaveDocument, trace)
+                 : lineComponents<false>(document, line, items, gross, roundTaxes, sickLeaveDocument, nullptr);
 }
 
 long double EmployeeDeductions(const TDocumentValues& document, const TLineValues& line, const TRateItems& items,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CalcTrace.h"
 #include "RateItems.h"
 #include "SalaryDM.h"
 #include "SalaryValues.h"
@@ -49,7 +50,11 @@ struct TGrossParts {
     long double meal = 0;          // the meal allowance for the hours that earn it
     long double gross = 0;         // unrounded
 };
-TGrossParts GrossParts(long double regularWork, const TDocumentValues& document, const TLineValues& line);
+TGrossParts GrossParts(long double regularWork, const TDocumentValues& document, const TLineValues& line,
+                       TCalcTrace* trace = nullptr);
+// The gross of the line, rounded as amounts are.
+long double GrossOf(long double regularWork, const TDocumentValues& document, const TLineValues& line,
+                    bool roundTaxes, TCalcTrace* trace = nullptr);
 
 // What a gross becomes for one line: the bases, every contribution and the
 // income tax, the net. The net calculation, the payment lists and the
@@ -83,7 +88,8 @@ struct TLineComponents {
 // prorates the tax-free amount by the long-sick, maternity and child-care
 // hours, as sick-leave documents do.
 TLineComponents LineComponents(const TDocumentValues& document, const TLineValues& line, const TRateItems& items,
-                               long double gross, bool roundTaxes, bool sickLeaveDocument);
+                               long double gross, bool roundTaxes, bool sickLeaveDocument,
+                               TCalcTrace* trace = nullptr);
 
 // The rate of the contribution for increased insurance service of a working
 // state (percent; 0 for states without one).

@@ -1,5 +1,6 @@
 #include "CliApp.h"
 
+#include "CliAnnualReports.h"
 #include "CliCommands.h"
 #include "CliDemo.h"
 #include "CliDocument.h"
@@ -30,6 +31,9 @@ const char* const Usage =
     "  document set ID polje=vrednost ...   izmeni zaglavlje zarade redom\n"
     "  document show ID [--format json|csv] zaglavlje i sve stavke\n"
     "  document post|unpost|copy|delete ID  proknjiži, otknjiži, kopiraj, izbriši\n"
+    "  document compare ID [--with ID2] [--format json|csv]\n"
+    "                                       razlike po zaposlenom u odnosu na raniju zaradu\n"
+    "                                       (podrazumevano: prethodna proknjižena istog tipa)\n"
     "  line add ID ŠIFRA ...                dodaj zaposlene po šifri (Dodaj)\n"
     "  line add-all ID                      dodaj sve zaposlene koji ulaze u obračun (Dodaj sve);\n"
     "                                       ispisuje broj dodatih\n"
@@ -39,6 +43,8 @@ const char* const Usage =
     "  line coefficients ID ŠIFRA koef:sati[:noćni:prekovremeni:praznik:noćni praznik] ...\n"
     "                                       zameni podelu stavke po koeficijentima i prenesi je\n"
     "  line delete ID ŠIFRA                 izbriši stavku zaposlenog\n"
+    "  line explain ID ŠIFRA [--format text|json]\n"
+    "                                       koraci obračuna stavke: ulazi, pravilo, rezultat\n"
     "  employees import DATOTEKA [--all-or-nothing]  uvezi zaposlene iz CSV datoteke\n"
     "  employees export DATOTEKA            izvezi sve zaposlene u CSV datoteku\n"
     "  payment-lists ID [--not-decreased] [--format json|csv]\n"
@@ -49,7 +55,11 @@ const char* const Usage =
     "  print AKCIJA ID --out DATOTEKA       štampa u PDF (npr. SalaryPrintRecapitulation),\n"
     "                                       SalaryPrintRecapitulationToExcel u .xlsx;\n"
     "                                       SalaryPaymentErrandsEntire traži i --account RAČUN\n"
-    "  print AKCIJA GODINA --out DATOTEKA   godišnji izveštaj u PDF (SalaryAnnualReportPPPPO)\n"
+    "  print AKCIJA GODINA [--employee ŠIFRA] --out DATOTEKA\n"
+    "                                       godišnji izveštaj u PDF: SalaryAnnualReportPPPPO,\n"
+    "                                       ReportPPPPrint, ReportPPPPrintIndividual,\n"
+    "                                       ReportPPPPrintIndividualReport (jednog zaposlenog, --employee),\n"
+    "                                       ReportM4Print, ReportM4PrintIndividual\n"
     "  payslips ID --dir FASCIKLA           obračunski listići, po jedan PDF za svakog zaposlenog\n"
     "  orders ID --account RAČUN [--reference POZIV] [--credits] [--format json|csv]\n"
     "                                       nalozi za prenos (ili obustave po primaocima)\n"
@@ -61,6 +71,13 @@ const char* const Usage =
     "                                       redovi PPP-PD prijave iz proknjiženih zarada\n"
     "  pppd export (--document ID | --year G --month M) [--payer-type N] [--only ŠIFRA | --except ŠIFRA]\n"
     "       --out DATOTEKA                  XML prijava za objedinjenu naplatu, proverena šemom\n"
+    "  ppp build|show|delete GODINA [--format json|csv]\n"
+    "                                       godišnji PPP iz proknjiženih zarada isplaćenih u godini\n"
+    "  ppp export GODINA --out DATOTEKA     PPP datoteka (zaglavlje i redovi razdvojeni sa ;)\n"
+    "  m4 build|show|delete GODINA [--format json|csv]\n"
+    "                                       godišnji M4 iz proknjiženih zarada i bolovanja za godinu\n"
+    "  m4 export GODINA --roll R --position P --regnumber N --out DATOTEKA\n"
+    "                                       M4 datoteka za fond PIO\n"
     "  ppppo build|show|delete GODINA [--format json|csv]\n"
     "                                       PPP-PO: godišnje potvrde iz PPP-PD redova godine\n"
     "  ppppo add GODINA ŠIFRA               red prihoda van radnog odnosa za zaposlenog; ispisuje broj reda\n"
@@ -145,6 +162,10 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
             return CommandEBank(context);
         if (command == QLatin1String("pppd"))
             return CommandPppd(context);
+        if (command == QLatin1String("ppp"))
+            return CommandPpp(context);
+        if (command == QLatin1String("m4"))
+            return CommandM4(context);
         if (command == QLatin1String("ppppo"))
             return CommandPppPo(context);
         if (command == QLatin1String("treasury"))

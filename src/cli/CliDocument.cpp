@@ -1,5 +1,6 @@
 #include "CliDocument.h"
 
+#include "CliExplain.h"
 #include "CliLineAdditions.h"
 #include "CliOutput.h"
 #include "CliSession.h"
@@ -81,6 +82,8 @@ int documentAction(CliSession& session, const CliContext& context, const QString
     const qint64 id = DocumentId(args.takeFirst());
     if (action == QLatin1String("show"))
         return show(session, context, id, TakeOption(args, QStringLiteral("--format")));
+    if (action == QLatin1String("compare"))
+        return DocumentCompare(session, context, id, args);
     session.OpenDocument(id);
     if (action == QLatin1String("set")) {
         CliSession::Assign(*dm.SalaryZQ, args);
@@ -115,10 +118,12 @@ int lineAction(CliSession& session, const CliContext& context, const QString& ac
         return action == QLatin1String("difference") ? LineDifferences(session, code, args)
                                                      : LineCoefficients(session, code, args);
     }
-    if (action == QLatin1String("set") || action == QLatin1String("delete")) {
+    if (action == QLatin1String("set") || action == QLatin1String("delete") || action == QLatin1String("explain")) {
         if (args.isEmpty())
             throw EDatabaseError(QStringLiteral("Nedostaje šifra zaposlenog."));
         locateLine(dm, args.takeFirst());
+        if (action == QLatin1String("explain"))
+            return LineExplain(session, context, args);
         if (action == QLatin1String("set")) {
             CliSession::Assign(*dm.SalaryItemZQ, args);
             // A line the calculation refused (hours above the fund) is not stored.
@@ -157,7 +162,7 @@ int reportingRefusals(CliSession& session, const CliContext& context, Body body)
 int CommandDocument(CliContext& context) {
     QStringList args = context.arguments;
     if (args.isEmpty())
-        throw EDatabaseError(QStringLiteral("Posle \"document\" treba navesti: new, set, show, post, unpost, copy, delete."));
+        throw EDatabaseError(QStringLiteral("Posle \"document\" treba navesti: new, set, show, compare, post, unpost, copy, delete."));
     const QString action = args.takeFirst();
     CliSession session(context);
     return reportingRefusals(session, context, [&] { return documentAction(session, context, action, args); });
@@ -167,7 +172,7 @@ int CommandLine(CliContext& context) {
     QStringList args = context.arguments;
     if (args.size() < 2)
         throw EDatabaseError(QStringLiteral(
-            "Upotreba: line add|add-all|set|delete|difference|coefficients BROJ_ZARADE [ŠIFRA ...] [...]"));
+            "Upotreba: line add|add-all|set|delete|explain|difference|coefficients BROJ_ZARADE [ŠIFRA ...] [...]"));
     const QString action = args.takeFirst();
     CliSession session(context);
     return reportingRefusals(session, context, [&] { return lineAction(session, context, action, args); });

@@ -120,9 +120,11 @@ TSalaryDM::TSalaryDM(QObject* parent) : TCustomDM(parent) {
     SalaryReportUnifiedCollectionZQ = reportQuery(QStringLiteral("SalaryReportUnifiedCollectionZQ"),
                                                   QStringLiteral("salaryreportunifiedcollection"));
     SalaryReportPPPPOZQ = reportQuery(QStringLiteral("SalaryReportPPPPOZQ"), QStringLiteral("salaryreportppppo"));
-    // A row belongs to its employee and year; only its texts and amounts are corrected by hand.
-    for (const char* column : {"salaryreportppppoid", "year", "employeeid"})
-        SalaryReportPPPPOZQ->fieldByName(QLatin1String(column))->setReadOnly(true);
+    // An annual row belongs to its employee and year; only its texts and amounts are corrected by hand.
+    for (TSqlQuery* annual : {SalaryReportPPPZQ, SalaryReportM4ZQ, SalaryReportPPPPOZQ})
+        for (const QString& column : {annual->updateTable() + QStringLiteral("id"), QStringLiteral("year"),
+                                      QStringLiteral("employeeid")})
+            annual->fieldByName(column)->setReadOnly(true);
 
     AddZQ = new TSqlQuery(QStringLiteral("AddZQ"), this);
     AddZQ->setSQL(QStringLiteral("select a.*, e.personalidentificator from additionaltable_emp as a "
@@ -151,6 +153,7 @@ TSalaryDM::TSalaryDM(QObject* parent) : TCustomDM(parent) {
     const auto beforePost = [this](TDataSet& dataSet) { CommonBeforePost(dataSet); };
     for (TDataSet* dataSet : {static_cast<TDataSet*>(SalaryTaxItemZQ), static_cast<TDataSet*>(SalaryCreditItemZQ),
                               static_cast<TDataSet*>(SalaryCreditItemFrameZQ),
+                              static_cast<TDataSet*>(SalaryReportPPPZQ), static_cast<TDataSet*>(SalaryReportM4ZQ),
                               static_cast<TDataSet*>(SalaryReportPPPPOZQ),
                               static_cast<TDataSet*>(SalaryReportRegisterEmployeeZQ)})
         dataSet->BeforePost = beforePost;
@@ -273,6 +276,15 @@ void TSalaryDM::CreateFieldValidations() {
     add(SalaryReportPPPPOZQ, TestMoney,
         {"salaryvalue", "taxbase", "taxvalue", "contributiontotal1value", "contributiontotal2value"});
     add(SalaryReportPPPPOZQ, none, {"taxsub", "year", "employeeid"});
+
+    add(SalaryReportPPPZQ, TestZeroLength, {"employeename"});
+    add(SalaryReportPPPZQ, TestMoney, {"taxbase", "taxvalue", "tax1value", "tax2value", "tax3value"});
+    add(SalaryReportPPPZQ, none, {"year", "employeeid"});
+    add(SalaryReportM4ZQ, TestZeroLength, {"employeename"});
+    add(SalaryReportM4ZQ, TestMoney,
+        {"workingmonths", "workingdays", "taxbase", "taxvalue", "tax1base", "tax1value", "contribution4months",
+         "contribution4days", "contribution4value"});
+    add(SalaryReportM4ZQ, none, {"year", "employeeid"});
 
     TDataSet* reg = SalaryReportRegisterEmployeeZQ;
     add(reg, between(1, 12), {"month"});

@@ -10,6 +10,7 @@
 #include "HostResourceStrings.h"
 #include "Kinterfaces.h"
 #include "LineDeductionSet.h"
+#include "SalaryComparisonUnit.h"
 #include "Messages.h"
 #include "PersonnelModule.h"
 #include "SalaryCoefficientUnit.h"
@@ -131,6 +132,12 @@ void TSalaryDetailForm::EmployeeDetailsExecute() {
     else
         EmployeeShow(dm_, Messages(), LineTitle(), false, this);
     UpdateActions();
+}
+
+void TSalaryDetailForm::SalaryComparisonExecute() {
+    // The comparison reads the stored lines: the edits here count once applied.
+    if (Apply())
+        Guarded([this] { ComparisonShow(dm_, Messages(), this); });
 }
 
 void TSalaryDetailForm::ItemMoveUpExecute() {

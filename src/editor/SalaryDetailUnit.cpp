@@ -182,6 +182,8 @@ void TSalaryDetailForm::CreateActions() {
     ItemMoveUp = NewAction(QStringLiteral("ItemMoveUp"), cap("Na gore"), &F::ItemMoveUpExecute);
     ItemMoveDown = NewAction(QStringLiteral("ItemMoveDown"), cap("Na dole"), &F::ItemMoveDownExecute);
     SalaryTaxes = NewAction(QStringLiteral("SalaryTaxes"), cap("Porezi"), &F::SalaryTaxesExecute);
+    SalaryComparison = NewAction(QStringLiteral("SalaryComparison"), cap("Razlike"), &F::SalaryComparisonExecute);
+    SalaryComparison->setToolTip(cap("Razlike u odnosu na prethodni obračun"));
     SalaryRegister = NewAction(QStringLiteral("SalaryRegister"), cap("Proknjiži"), &F::SalaryRegisterExecute);
     SalaryUnregister = NewAction(QStringLiteral("SalaryUnregister"), cap("Otknjiži"), &F::SalaryUnregisterExecute);
     SalaryCopy = NewAction(QStringLiteral("SalaryCopy"), cap("Kop&iraj"), &F::SalaryCopyExecute);
@@ -311,7 +313,7 @@ void TSalaryDetailForm::CreateGrid() {
     ActionTB->addSeparator();
     ActionTB->addActions({ItemMoveUp, ItemMoveDown});
     ActionTB->addSeparator();
-    ActionTB->addActions({EmployeeDetails, SalaryTaxes});
+    ActionTB->addActions({EmployeeDetails, SalaryTaxes, SalaryComparison});
     ActionTB->addSeparator();
     RegisterButton = new QToolButton(this);
     RegisterButton->setObjectName(QStringLiteral("RegisterButton"));

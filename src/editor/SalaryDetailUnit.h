@@ -80,6 +80,7 @@ public:
     QAction* SalaryMeal;
     QAction* SalaryVacation;
     QAction* EmployeeDetails;
+    QAction* SalaryComparison;  // "Razlike u odnosu na prethodni obračun"
     QAction* ItemMoveUp;
     QAction* ItemMoveDown;
     QAction* SalaryTaxes;
@@ -164,6 +165,7 @@ private:
     void SalaryMealExecute();
     void SalaryVacationExecute();
     void EmployeeDetailsExecute();
+    void SalaryComparisonExecute();
     void ItemMoveUpExecute();
     void ItemMoveDownExecute();
     void SalaryTaxesExecute();

@@ -5,6 +5,7 @@
 #include "EditorResourceStrings.h"
 #include "ItemsGridSupport.h"
 #include "LineDeductionSet.h"
+#include "LineTraceView.h"
 #include "SalaryCoefficientUnit.h"
 #include "SalaryDM.h"
 #include "SalaryDifferenceUnit.h"
@@ -13,6 +14,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -108,9 +110,25 @@ TSalaryEmployeeForm::TSalaryEmployeeForm(TSalaryDM& dm, IMessages& messages, boo
     OKButton->setDefault(false);
     CancelButton->setAutoDefault(false);
     connect(OKButton, &QPushButton::clicked, this, &TSalaryEmployeeForm::OKButtonClick);
+    auto* line = new QWidget(this);
+    auto* lineLayout = new QVBoxLayout(line);
+    lineLayout->addLayout(grid);
+    lineLayout->addStretch(1);
+    TraceView = new TLineTraceView(dm_, this);
+    Tabs = new QTabWidget(this);
+    Tabs->addTab(line, QStringLiteral("Stavka"));
+    Tabs->addTab(TraceView, QStringLiteral("Obračun"));
+    // The steps follow the line as it is when the tab is opened.
+    connect(Tabs, &QTabWidget::currentChanged, this, [this](int index) {
+        if (Tabs->widget(index) != TraceView)
+            return;
+        RunGuarded(messages_, [this] { TraceView->Refresh(); });
+        // Rules and inputs need the width of a line each.
+        if (width() < 1000)
+            resize(1100, std::max(height(), 600));
+    });
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addStretch(1);
+    layout->addWidget(Tabs);
     layout->addLayout(ok.row);
 }
 

@@ -8,13 +8,16 @@
 
 class IMessages;
 class QPushButton;
+class QTabWidget;
 class QToolButton;
 class TDBEdit;
+class TLineTraceView;
 class TSalaryDM;
 
 // One employee's line of the open document outside the grid ("Zaposleni"):
 // every input and result of the line; edits go into the cached line and
-// recalculate it at once. Three "..." buttons open the line's coefficient
+// recalculate it at once; the tab "Obračun" shows the steps of its
+// calculation. Three "..." buttons open the line's coefficient
 // parts, its differences and its deduction set.
 class TSalaryEmployeeForm : public QDialog {
     Q_OBJECT
@@ -32,6 +35,8 @@ public:
     QToolButton* CreditsButton;
     QPushButton* OKButton;
     QPushButton* CancelButton;
+    QTabWidget* Tabs;               // "Stavka" and "Obračun"
+    TLineTraceView* TraceView;
 
     void CoefficientButtonClick();
     void DifferenceButtonClick();

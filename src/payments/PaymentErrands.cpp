@@ -15,6 +15,7 @@
 #include "Recapitulation.h"
 #include "SalaryDM.h"
 #include "db/Connection.h"
+#include "db/MemoryColumn.h"
 
 #include <QHash>
 #include <QSqlQuery>
@@ -26,13 +27,6 @@ namespace {
 const QString TaxRecipient = QStringLiteral("Poreska uprava");
 const QString TaxAccount = QStringLiteral("840-4848-37");
 const QString ReferenceModel = QStringLiteral("97");
-
-ColumnDef column(const char* name, ColumnType type, int size, const char* label) {
-    ColumnDef c{QString::fromLatin1(name), type, size, QString::fromUtf8(label)};
-    if (type == ColumnType::Float)
-        c.displayFormat = QStringLiteral("0.00");
-    return c;
-}
 
 // One payment order, the run's common values (payer, currency) aside.
 struct TErrand {
@@ -323,18 +317,18 @@ void AddCreditOrders(TSalaryDM& dm, ErrandSet& errands, const Period& period, co
 
 std::vector<ColumnDef> errandColumns() {
     using T = ColumnType;
-    return {column("company", T::String, 255, "Nalogodavac"),
-            column("description", T::String, 255, "Svrha plaćanja"),
-            column("recipient", T::String, 255, "Primalac"),
-            column("recipientaddress", T::String, 200, "Adresa primaoca"),
-            column("recipientcity", T::String, 50, "Mesto primaoca"),
-            column("paycode", T::String, 5, "Šifra plaćanja"),
-            column("currency", T::String, 3, "Valuta"),
-            column("value", T::Float, 0, "Iznos"),
-            column("companybankaccount", T::String, 50, "Račun nalogodavca"),
-            column("recipientbankaccount", T::String, 50, "Račun primaoca"),
-            column("recipientmodel", T::String, 5, "Model"),
-            column("recipientcode", T::String, 30, "Poziv na broj")};
+    return {MemoryColumn("company", T::String, 255, "Nalogodavac"),
+            MemoryColumn("description", T::String, 255, "Svrha plaćanja"),
+            MemoryColumn("recipient", T::String, 255, "Primalac"),
+            MemoryColumn("recipientaddress", T::String, 200, "Adresa primaoca"),
+            MemoryColumn("recipientcity", T::String, 50, "Mesto primaoca"),
+            MemoryColumn("paycode", T::String, 5, "Šifra plaćanja"),
+            MemoryColumn("currency", T::String, 3, "Valuta"),
+            MemoryColumn("value", T::Float, 0, "Iznos"),
+            MemoryColumn("companybankaccount", T::String, 50, "Račun nalogodavca"),
+            MemoryColumn("recipientbankaccount", T::String, 50, "Račun primaoca"),
+            MemoryColumn("recipientmodel", T::String, 5, "Model"),
+            MemoryColumn("recipientcode", T::String, 30, "Poziv na broj")};
 }
 
 }  // namespace

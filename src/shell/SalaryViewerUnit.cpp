@@ -5,6 +5,8 @@
 #include "HostResourceStrings.h"
 #include "Messages.h"
 #include "ReportEngine.h"
+#include "ReportM4Form.h"
+#include "ReportPPPForm.h"
 #include "ReportPPPPOForm.h"
 #include "ReportRegisterEmployeeForm.h"
 #include "SalaryDM.h"
@@ -86,8 +88,7 @@ void TSalaryViewerForm::CreateActions() {
     SalaryAddPrint->setVisible(false);
 
     for (QAction* action :
-         {SalaryAnnualReportPPP, SalaryAnnualReportM4,
-          SalaryMonthlyReportExportUnifiedCollection, SalaryMonthlyReportExportRegisterIncome,
+         {SalaryMonthlyReportExportUnifiedCollection, SalaryMonthlyReportExportRegisterIncome,
           SalaryStaffReportCertificateReport, SalaryStaffReportIncomeRecapitulationReport,
           SalaryReportIncomeRecapitulationReport})
         MarkNotAvailable(action);
@@ -96,6 +97,14 @@ void TSalaryViewerForm::CreateActions() {
     connect(SalarySickAdd, &QAction::triggered, this, [this] { SalaryAdd(QStringLiteral("B")); });
     connect(SalaryTransportAdd, &QAction::triggered, this, [this] { SalaryAdd(QStringLiteral("P")); });
     connect(SalaryEdit, &QAction::triggered, this, &TSalaryViewerForm::SalaryEditExecute);
+    connect(SalaryAnnualReportPPP, &QAction::triggered, this, [this] {
+        if (dm_.Connected())
+            TReportPPPForm(dm_, console_.Messages(), this).exec();
+    });
+    connect(SalaryAnnualReportM4, &QAction::triggered, this, [this] {
+        if (dm_.Connected())
+            TReportM4Form(dm_, console_.Messages(), this).exec();
+    });
     connect(SalaryDelete, &QAction::triggered, this, &TSalaryViewerForm::SalaryDeleteExecute);
     connect(SalaryAddPrint, &QAction::triggered, this, &TSalaryViewerForm::SalaryAddPrintExecute);
     connect(SalaryTaxRates, &QAction::triggered, this, [this] {
@@ -109,17 +118,13 @@ void TSalaryViewerForm::CreateActions() {
 
     connect(SalaryAnnualReportPPPPO, &QAction::triggered, this, &TSalaryViewerForm::SalaryAnnualReportPPPPOExecute);
     connect(SalaryMonthlyReportExportTreasury, &QAction::triggered, this, [this] {
-        if (!dm_.Connected())
-            return;
         const QDate today = QDate::currentDate();
-        TExportTreasuryForm form(dm_, console_.Messages(), today.year(), today.month(), this);
-        form.exec();
+        if (dm_.Connected())
+            TExportTreasuryForm(dm_, console_.Messages(), today.year(), today.month(), this).exec();
     });
     connect(SalaryMonthlyReportExportRegisterEmployee, &QAction::triggered, this, [this] {
-        if (!dm_.Connected())
-            return;
-        TReportRegisterEmployeeForm form(dm_, console_.Messages(), QDate::currentDate(), this);
-        form.exec();
+        if (dm_.Connected())
+            TReportRegisterEmployeeForm(dm_, console_.Messages(), QDate::currentDate(), this).exec();
     });
     connect(SalaryOptions, &QAction::triggered, this, &TSalaryViewerForm::SalaryOptionsExecute);
     connect(CustomAdd, &QAction::triggered, this, [this] { DropDown(CustomAdd); });

@@ -1,5 +1,7 @@
 #include "CalcTest.h"
 #include "DBIniFile.h"
+#include "LineTrace.h"
+#include "TraceChecks.h"
 #include "db/Connection.h"
 
 #include <QStringList>
@@ -125,6 +127,34 @@ TEST_F(LeavePay, VacationAveragesThePostedFullMonthsOfTheWindowOnly) {
     dm.Options.MealVacNotIncludedInQuarterlyAverages = true;
     EXPECT_EQ(8045.45, Vacation(16));
     EXPECT_EQ(0.0, Vacation(0));
+}
+
+TEST_F(LeavePay, TheTraceOfVacationPayShowsItsMonthsAndEndsInTheStoredLine) {
+    MonthsBack(12, [](int i) { return 176000.0 + 1760 * i; });
+    company.SetLine({{QStringLiteral("workinghours"), 144}, {QStringLiteral("coefficient"), 30}});
+    company.SetLine({{QStringLiteral("vacationvalue"), Vacation(16)}});
+    company.CalculateLine();
+    company.Apply();
+    const TCalcTrace trace = ExplainLine(dm);
+    ExpectTraceAddsUpToLine(trace, company);
+    // The twelve months of the window, each with its pay, and the amount of the leave.
+    int months = 0;
+    long double window = 0;
+    for (const TTraceStep& step : trace.steps())
+        if (step.title.startsWith(QStringLiteral("Mesec "))) {
+            ++months;
+            window += step.result;
+        }
+    EXPECT_EQ(12, months);
+    EXPECT_NEAR(176000 * 12 + 1760 * 66, double(window), 0.005);
+    int amounts = 0;
+    for (const TTraceStep& step : trace.steps())
+        if ((step.kind == TTraceKind::GrossItem && step.title == QStringLiteral("Godišnji odmor"))
+            || step.title == QStringLiteral("Naknada")) {
+            ++amounts;
+            EXPECT_EQ(Line("vacationvalue"), step.result) << step.title.toStdString();
+        }
+    EXPECT_EQ(2, amounts);
 }
 
 TEST_F(LeavePay, AMonthWithoutWorkedHoursAddsNothingToTheAverage) {

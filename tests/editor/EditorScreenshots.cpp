@@ -4,18 +4,22 @@
 // ZARADE_SHOT_DIR to the folder for the PNG files. Skipped otherwise.
 
 #include "EditorFixture.h"
+#include "LineTraceView.h"
 #include "SalaryCoefficientUnit.h"
+#include "SalaryComparisonUnit.h"
 #include "SalaryDetailUnit.h"
 #include "SalaryDifferenceUnit.h"
 #include "SalaryEmployeeUnit.h"
 #include "SalarySickDetailUnit.h"
 #include "SalaryTransportDetailUnit.h"
+#include "DocumentComparison.h"
 #include "db/Connection.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QMenu>
 #include <QPixmap>
+#include <QTabWidget>
 
 namespace {
 
@@ -67,6 +71,13 @@ TEST(EditorScreenshots, EveryFormOnTheGivenDatabase) {
         panel.setWindowTitle(panel.windowTitle() + QStringLiteral(" - ")
                              + dm.SalaryItemZQ->fieldByName(QStringLiteral("lastname"))->asString());
         Shoot(panel, QStringLiteral("employee"));
+        panel.Tabs->setCurrentWidget(panel.TraceView);
+        Shoot(panel, QStringLiteral("employee-trace"));
+        const qint64 document = dm.SalaryZQ->fieldByName(QStringLiteral("salaryid"))->asLargeInt();
+        if (const qint64 previous = PreviousPostedDocument(c, document)) {
+            TSalaryComparisonForm comparison(dm, document, previous);
+            Shoot(comparison, QStringLiteral("comparison"));
+        }
         dm.DifferencesOpen(line);
         TSalaryDifferenceForm difference(dm, console.messages, line);
         Shoot(difference, QStringLiteral("difference"));

@@ -1,4 +1,6 @@
 #include "DBControls.h"
+#include "LineTraceView.h"
+#include "SalaryComparisonUnit.h"
 #include "EditorFixture.h"
 #include "SalaryDetailUnit.h"
 #include "SalaryDifferenceUnit.h"
@@ -6,6 +8,9 @@
 
 #include <QAction>
 #include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QTabWidget>
+#include <QTableView>
 #include <QToolButton>
 
 namespace {
@@ -85,4 +90,41 @@ TEST_F(Panels, TheEmployeePanelEditsTheLineAndFollowsItsRecalculation) {
     TSalaryEmployeeForm posted(dm, messages, false);
     EXPECT_TRUE(posted.Edits.value(QStringLiteral("workinghours"))->isReadOnly());
     EXPECT_FALSE(posted.CreditsButton->isEnabled());
+}
+
+TEST_F(Panels, TheTabObracunShowsTheStepsOfTheLineAsTypedAndWritesNothing) {
+    TSalaryEmployeeForm panel(dm, messages, true);
+    const double fullMonth = Line("regularwork");
+    TDBEdit* hours = panel.Edits.value(QStringLiteral("workinghours"));
+    hours->setText(QStringLiteral("84"));
+    hours->setModified(true);
+    emit hours->editingFinished();
+    panel.Tabs->setCurrentWidget(panel.TraceView);
+    const QAbstractItemModel& steps = *panel.TraceView->Grid->model();
+    ASSERT_LT(10, steps.rowCount());
+    const int last = steps.rowCount() - 1;
+    EXPECT_EQ(QStringLiteral("Za isplatu"), steps.index(last, 0).data().toString());
+    EXPECT_EQ(dm.SalaryItemZQ->fieldByName(QStringLiteral("paymentnetvalue"))->displayText(),
+              steps.index(last, 1).data().toString());
+    panel.reject();
+    EXPECT_NEAR(fullMonth, Line("regularwork"), 0.01);
+}
+
+TEST_F(Panels, TheComparisonNeedsAnEarlierPostedMonthAndListsTheLargestChangeFirst) {
+    EXPECT_EQ(QString(), ModalOpenedBy([this] { form->SalaryComparison->trigger(); }));
+    ASSERT_FALSE(messages.shown.empty());
+    EXPECT_TRUE(messages.shown.back().text.startsWith(QStringLiteral("Nema ranije proknjižene zarade")));
+
+    const qint64 april = AddDocument(QStringLiteral("B"), QStringLiteral("p"));
+    c->exec(QStringLiteral("UPDATE salary SET salarytype = 'Z', month = 4 WHERE salaryid = ?"), {april});
+    EXPECT_EQ(QStringLiteral("TSalaryComparisonForm"), ModalOpenedBy([this] { form->SalaryComparison->trigger(); }));
+    TSalaryComparisonForm comparison(dm, salaryid, april);
+    const QAbstractItemModel& rows = *comparison.Sorted;
+    ASSERT_EQ(3, rows.rowCount());
+    for (int row = 0; row < 3; ++row)
+        EXPECT_EQ(QStringLiteral("novi"), rows.index(row, 3).data().toString());
+    const auto net = [&](int row) { return rows.index(row, 9).data().toString().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(); };
+    EXPECT_GE(net(0), net(1));
+    EXPECT_GE(net(1), net(2));
+    EXPECT_LT(0, net(2));
 }

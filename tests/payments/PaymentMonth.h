@@ -43,6 +43,16 @@ struct PaymentMonth : ScriptedMonth {
         c->exec(QStringLiteral("UPDATE employee SET employer = 'n' WHERE employer IS NULL OR employer <> 'y'"));
     }
 
+    // Gives employees 001 to 005 the JMBG 0101990710 followed by their code,
+    // and the further SQL `assignments` ("communitycode = '80020'"), as the
+    // returns need them.
+    void identifyEmployees(const QString& assignments = {}) {
+        for (const char* code : {"001", "002", "003", "004", "005"})
+            c->exec(QStringLiteral("UPDATE employee SET personalidentificator = ?%1 WHERE code = ?")
+                        .arg(assignments.isEmpty() ? QString() : QStringLiteral(", ") + assignments),
+                    {QStringLiteral("0101990710") + QLatin1String(code), QLatin1String(code)});
+    }
+
     // A regular March document paid on `paid`, every employee added; its key.
     qint64 month(const QString& paid, const QStringList& fields = {}) {
         const qint64 id = ok(QStringList{QStringLiteral("document"), QStringLiteral("new"), QStringLiteral("--type"),

@@ -1,4 +1,3 @@
-#include "ReportPPPPOForm.h"
 #include "SalaryDM.h"
 #include "SalaryDetailUnit.h"
 #include "SalaryNavigatorUnit.h"
@@ -9,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -169,18 +169,22 @@ TEST_F(SalaryList, DatesAreSearchedAsTheListShowsThemAndOneThatCannotBeReadIsRef
     EXPECT_EQ(QStringLiteral("10.12.2026."), navigator.SearchValue(QStringLiteral("datefrom")));
 }
 
-TEST_F(SalaryList, TheAnnualPPPPOOpensItsFormOnTheYearsOfPostedDocuments) {
+TEST_F(SalaryList, TheAnnualReportsOpenTheirFormsOnTheYearsOfPostedDocuments) {
     TSalaryViewerForm list(dm, console);
-    QString year;
-    QTimer::singleShot(0, [&] {
-        auto* form = qobject_cast<TReportPPPPOForm*>(QApplication::activeModalWidget());
-        ASSERT_NE(nullptr, form);
-        year = form->YearCB->currentText();
-        form->reject();
-    });
-    ASSERT_TRUE(list.SalaryAnnualReportPPPPO->isEnabled());
-    list.SalaryAnnualReportPPPPO->trigger();
-    EXPECT_EQ(QStringLiteral("2025"), year);
+    for (QAction* action : {list.SalaryAnnualReportPPPPO, list.SalaryAnnualReportPPP, list.SalaryAnnualReportM4}) {
+        QString caption, year;
+        QTimer::singleShot(0, [&] {
+            auto* form = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(nullptr, form);
+            caption = form->windowTitle();
+            year = form->findChild<QComboBox*>(QStringLiteral("YearCB"))->currentText();
+            form->reject();
+        });
+        ASSERT_TRUE(action->isEnabled());
+        action->trigger();
+        EXPECT_EQ(action->text(), caption);
+        EXPECT_EQ(QStringLiteral("2025"), year);
+    }
     EXPECT_EQ(QString(), console.messages.refusals());
 }
 

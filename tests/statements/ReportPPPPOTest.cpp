@@ -32,10 +32,7 @@ struct PppPo : PaymentMonth {
         PaymentMonth::SetUp();
         if (IsSkipped())
             return;
-        for (const char* code : {"001", "002", "003", "004", "005"})
-            c->exec(QStringLiteral("UPDATE employee SET personalidentificator = ?, communitycode = '80020', "
-                                   "city = 'Novi Sad', address = 'Dunavska 1' WHERE code = ?"),
-                    {QStringLiteral("0101990710") + QLatin1String(code), QLatin1String(code)});
+        identifyEmployees(QStringLiteral("communitycode = '80020', city = 'Novi Sad', address = 'Dunavska 1'"));
     }
 
     QStringList command(const char* action, const QStringList& rest = {}) {

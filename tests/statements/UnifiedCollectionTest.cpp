@@ -57,9 +57,7 @@ struct Pppd : PaymentMonth {
         if (IsSkipped())
             return;
         // Every employee needs a JMBG and a municipality in the return.
-        for (const char* code : {"001", "002", "003", "004", "005"})
-            c->exec(QStringLiteral("UPDATE employee SET personalidentificator = ?, communitycode = '80020' WHERE code = ?"),
-                    {QStringLiteral("0101990710") + QLatin1String(code), QLatin1String(code)});
+        identifyEmployees(QStringLiteral("communitycode = '80020'"));
         ok({QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("CompanyInfo"),
             QStringLiteral("Name=Javor & Šišmiš <d.o.o.>"), QStringLiteral("Code=108452716"),
             QStringLiteral("Number=08124639"), QStringLiteral("CommunityCode=80020"),

@@ -1,5 +1,6 @@
 #include "ReportEngine.h"
 
+#include "AnnualStatements.h"
 #include "CompanyInfo.h"
 #include "DBIniFile.h"
 #include "HtmlPrintout.h"
@@ -255,11 +256,14 @@ void TReportEngine::ExecuteSalaryNZ1Report(D data, D document) {
 }
 
 void TReportEngine::ExecuteSalaryPPPIndividualReport(D rows, S issueDate) {
-    Execute(AnnualReport(QStringLiteral("Obrazac PPP - pojedinačni"), rows, nullptr, issueDate));
+    last_ = AnnualReport(QStringLiteral("Obrazac PPP - pojedinačni"), rows, nullptr, issueDate);
+    Output(TStatementPrintout(rows ? PPPStatements(*rows, Company(), issueDate) : TStatementBook{}));
 }
 
 void TReportEngine::ExecuteSalaryPPPIndividualReportReport(D rows, D details, S issueDate) {
-    Execute(AnnualReport(QStringLiteral("Obrazac PPP - pojedinačni izveštaj"), rows, details, issueDate));
+    last_ = AnnualReport(QStringLiteral("Obrazac PPP - pojedinačni izveštaj"), rows, details, issueDate);
+    Output(TStatementPrintout(rows && details ? PPPStatementWithDocuments(*rows, *details, Company(), issueDate)
+                                              : TStatementBook{}));
 }
 
 void TReportEngine::ExecuteSalaryPPPPOReport(D rows, S issueDate) {
@@ -268,9 +272,11 @@ void TReportEngine::ExecuteSalaryPPPPOReport(D rows, S issueDate) {
 }
 
 void TReportEngine::ExecuteSalaryM4KReport(D rows, S issueDate) {
-    Execute(AnnualReport(QStringLiteral("Obrazac M-4K"), rows, nullptr, issueDate));
+    ExecuteTables(AnnualReport(QStringLiteral("Obrazac M-4K"), rows, nullptr, issueDate),
+                  {rows ? M4ListTable(*rows) : TTable{}});
 }
 
 void TReportEngine::ExecuteSalaryM4IndividualReport(D rows, D details, S issueDate) {
-    Execute(AnnualReport(QStringLiteral("Obrazac M-4 - pojedinačni"), rows, details, issueDate));
+    last_ = AnnualReport(QStringLiteral("Obrazac M-4 - pojedinačni"), rows, details, issueDate);
+    Output(TStatementPrintout(rows ? M4Statements(*rows, details, Company(), issueDate) : TStatementBook{}));
 }

@@ -189,10 +189,16 @@ bool TReturnGridForm::dropUnsaved() {
 }
 
 void TReturnGridForm::printGrid(const QString& title, const QString& header) {
+    print([&](TReportEngine& engine) {
+        engine.ExecuteDataSetReport(title, &rows_, model_->columnsShown(), header);
+    });
+}
+
+void TReturnGridForm::print(const std::function<void(TReportEngine&)>& operation) {
     run([&] {
         rows_.checkBrowseMode();
         TReportEngine own(this, &connection_);
-        (engine_ ? *engine_ : own).ExecuteDataSetReport(title, &rows_, model_->columnsShown(), header);
+        operation(engine_ ? *engine_ : own);
     });
 }
 

@@ -68,6 +68,9 @@ protected:
     bool dropUnsaved();
     // The grid through the report engine: its columns, under a title and a header.
     void printGrid(const QString& title, const QString& header);
+    // A print of the form's own through the report engine (a preview, or the
+    // engine set for tests), guarded; pending edits of the grid are posted first.
+    void print(const std::function<void(TReportEngine&)>& operation);
 
     Connection& connection() const { return connection_; }
     IMessages& messages() const { return messages_; }
