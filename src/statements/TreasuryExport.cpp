@@ -1,13 +1,12 @@
 #include "TreasuryExport.h"
 
-#include "CalcFields.h"
 #include "CalcRounding.h"
 #include "CalcSupport.h"
 #include "CompanyInfo.h"
 #include "DBIniFile.h"
 #include "ReturnPeriod.h"
 #include "SalaryDM.h"
-#include "StoredLineReader.h"
+#include "StoredLines.h"
 #include "StatementFile.h"
 #include "TaxRules.h"
 #include "Transliteration.h"
@@ -95,37 +94,28 @@ int LoadExportTreasury(TSalaryDM& dm, int year, int month) {
     if (!rows.active())
         rows.open();
 
-    std::unordered_map<qint64, TDocumentValues> documents;
-    QSqlQuery salary =
-        connection.exec(QStringLiteral("SELECT s.* FROM salary AS s WHERE %1").arg(QLatin1String(Documents)),
-                        {year, month});
-    while (salary.next()) {
-        const TDocumentValues d = DocumentOfRow(salary);
-        documents.emplace(d.salaryid, d);
-    }
     QSqlQuery lines = connection.exec(
-        QStringLiteral("SELECT si.*, (e.workingstateid + 0) AS workingstateid, e.firstname AS employeefirstname, "
-                       "e.lastname AS employeelastname, e.personalidentificator AS employeejmbg, "
-                       "e.vocationcode AS employeevocationcode, e.educationcode AS employeeeducationcode "
-                       "FROM salaryitem AS si INNER JOIN salary AS s ON s.salaryid = si.salaryid "
-                       "LEFT JOIN employee AS e ON e.employeeid = si.employeeid WHERE %1 "
+        QStringLiteral("SELECT %1, e.firstname AS employeefirstname, e.lastname AS employeelastname, "
+                       "e.personalidentificator AS employeejmbg, e.vocationcode AS employeevocationcode, "
+                       "e.educationcode AS employeeeducationcode FROM salaryitem AS si "
+                       "INNER JOIN salary AS s ON s.salaryid = si.salaryid "
+                       "LEFT JOIN employee AS e ON e.employeeid = si.employeeid WHERE %2 "
                        "ORDER BY s.paymentdate, s.salaryid, si.sort, si.salaryitemid")
-            .arg(QLatin1String(Documents)),
+            .arg(StoredLineColumns(), QLatin1String(Documents)),
         {year, month});
-
     const QSqlRecord record = lines.record();
     const TStoredLineReader reader(record);
     const auto index = [&record](const char* name) { return record.indexOf(QLatin1String(name)); };
-    const int salaryId = index("salaryid"), employeeId = index("employeeid");
     const int texts[] = {index("employeefirstname"), index("employeelastname"), index("employeejmbg"),
                          index("employeevocationcode"), index("employeeeducationcode")};
     std::vector<std::vector<QVariant>> built;
     std::unordered_map<qint64, size_t> rowOf;
     while (lines.next()) {
-        const TLineValues l = reader.read(lines);
-        const TDocumentValues& d = documents.at(lines.value(salaryId).toLongLong());
+        const TEarlierLine stored = reader.read(lines);
+        const TLineValues& l = stored.line;
+        const TDocumentValues& d = stored.document;
         const TTreasurySplit split = TreasurySplit(d, l, RateItemsOfSet(dm, d.salarytaxid));
-        const qint64 employee = lines.value(employeeId).toLongLong();
+        const qint64 employee = lines.value(reader.employeeColumn()).toLongLong();
         auto [found, added] = rowOf.try_emplace(employee, built.size());
         if (added) {
             std::vector<QVariant> row;
