@@ -81,21 +81,7 @@ void TReportRegisterEmployeeForm::AddAllButtonClick() {
     openRows();
 }
 
-void TReportRegisterEmployeeForm::DeleteAllButtonClick() {
-    TDataSet& r = rows();
-    r.checkBrowseMode();
-    r.disableControls();
-    try {
-        r.first();
-        while (!r.isEmpty())
-            r.remove();
-    } catch (...) {
-        r.enableControls();
-        throw;
-    }
-    r.enableControls();
-    refreshTotal();
-}
+void TReportRegisterEmployeeForm::DeleteAllButtonClick() { removeAllRows(); }
 
 void TReportRegisterEmployeeForm::ExportButtonClick() {
     rows().checkBrowseMode();

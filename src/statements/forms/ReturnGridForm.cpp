@@ -177,6 +177,21 @@ bool TReturnGridForm::run(const std::function<void()>& operation) {
     return RunGuarded(messages_, operation);
 }
 
+void TReturnGridForm::removeAllRows() {
+    rows_.checkBrowseMode();
+    rows_.disableControls();
+    try {
+        rows_.first();
+        while (!rows_.isEmpty())
+            rows_.remove();
+    } catch (...) {
+        rows_.enableControls();
+        throw;
+    }
+    rows_.enableControls();
+    refreshTotal();
+}
+
 bool TReturnGridForm::dropUnsaved() {
     if (!stored_ || !(rows_.isEditing() || rows_.updatesPending()))
         return true;
