@@ -7,6 +7,7 @@
 // ZARADE_BENCH_MYSQL_URL names when it is set.
 
 #include "BenchDatabase.h"
+#include "BenchRun.h"
 #include "CompanyGenerator.h"
 #include "ReportM4.h"
 #include "ReportPPP.h"
@@ -15,36 +16,17 @@
 #include "ScriptedMessages.h"
 #include "UnifiedCollection.h"
 #include "db/Connection.h"
+#include "db/DbError.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <QTextStream>
 
-#include <functional>
 
 namespace {
 
-// Runs a step and prints what it took.
-void measure(QTextStream& out, Connection& connection, const QString& title, const std::function<int()>& body) {
-    const quint64 before = connection.statementCount();
-    QElapsedTimer timer;
-    timer.start();
-    const int rows = body();
-    const double milliseconds = double(timer.nsecsElapsed()) / 1e6;
-    out << title << ": " << rows << " redova, " << QString::number(milliseconds, 'f', 0) << " ms; "
-        << connection.statementCount() - before << " SQL naredbi; najviše memorije "
-        << QString::number(PeakMegabytes(), 'f', 0) << " MB\n";
-    out.flush();
-}
-
 void runYear(QTextStream& out, const QString& url, const BenchOptions& options) {
     Connection connection;
-    OpenBenchDatabase(connection, url, options.empty, out);
-    QElapsedTimer timer;
-    timer.start();
-    const CompanyFigures company = GenerateCompany(connection, options.plan);
-    out << "preduzeće: " << company.employees << " zaposlenih, " << company.historyDocuments
-        << " proknjiženih obračuna sa " << company.historyLines << " stavki (" << timer.elapsed() << " ms)\n";
+    OpenBenchCompany(connection, url, options, out);
 
     ScriptedMessages messages;
     TSalaryDM dm;
@@ -55,7 +37,7 @@ void runYear(QTextStream& out, const QString& url, const BenchOptions& options) 
 
     // PPP-PD of each month the documents were paid in (the month after the
     // one they are for): PPP-PO is built from these rows.
-    measure(out, connection, QStringLiteral("PPP-PD za 12 meseci isplate"), [&] {
+    MeasureStep(out, connection, QStringLiteral("PPP-PD za 12 meseci isplate"), [&] {
         int rows = 0;
         for (int m = 0; m < options.plan.historyMonths; ++m) {
             const QDate paid = first.addMonths(m + 1);
@@ -63,11 +45,11 @@ void runYear(QTextStream& out, const QString& url, const BenchOptions& options) 
         }
         return rows;
     });
-    measure(out, connection, QStringLiteral("PPP za %1").arg(year), [&] { return BuildReportPPP(dm, year); });
-    measure(out, connection, QStringLiteral("PPP-PO za %1").arg(year), [&] { return BuildReportPPPPO(dm, year); });
-    measure(out, connection, QStringLiteral("M4 za %1").arg(year), [&] { return BuildReportM4(dm, year); });
+    MeasureStep(out, connection, QStringLiteral("PPP za %1").arg(year), [&] { return BuildReportPPP(dm, year); });
+    MeasureStep(out, connection, QStringLiteral("PPP-PO za %1").arg(year), [&] { return BuildReportPPPPO(dm, year); });
+    MeasureStep(out, connection, QStringLiteral("M4 za %1").arg(year), [&] { return BuildReportM4(dm, year); });
     QTemporaryDir files;
-    measure(out, connection, QStringLiteral("M4 datoteka"), [&] {
+    MeasureStep(out, connection, QStringLiteral("M4 datoteka"), [&] {
         OpenReportM4(dm, year);
         return ExportReportM4(connection, *dm.SalaryReportM4ZQ, TM4Export{QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1"), {}, {}},
                               files.filePath(QStringLiteral("m4.txt")));
@@ -78,8 +60,4 @@ void runYear(QTextStream& out, const QString& url, const BenchOptions& options) 
 
 }  // namespace
 
-int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
-    return RunCompanyBench(QStringLiteral("bench_annual [--db URL] [--employees N] [--seed S] [--empty]"),
-                           QStringLiteral("annual.db"), nullptr, runYear);
-}
+int main(int argc, char* argv[]) { return RunCompanyBench(argc, argv, QStringLiteral("bench_annual"), 10000, runYear); }

@@ -31,11 +31,19 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include <time.h>
 
 #include <functional>
 #include <optional>
 
 namespace {
+
+struct Options {
+    CompanyPlan plan;
+    int vacationLines = 1000;
+    bool empty = false;
+    QStringList urls;
+};
 
 struct Step {
     QString title;
@@ -69,6 +77,12 @@ void print(QTextStream& out, const Step& step, const ScriptedMessages& messages)
     out.flush();
 }
 
+double cpuMilliseconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
+
 // The floor of the prints: the document's lines read once with one query,
 // every column of every row.
 double readLinesMilliseconds(Connection& connection, qint64 salaryId) {
@@ -97,7 +111,7 @@ double createFilesMilliseconds(const QString& prefix, int count, const QByteArra
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
-void runMonth(QTextStream& out, const QString& url, const BenchOptions& options, int vacationLines) {
+void runMonth(QTextStream& out, const QString& url, const Options& options) {
     Connection connection;
     OpenBenchDatabase(connection, url, options.empty, out);
     QElapsedTimer timer;
@@ -127,7 +141,7 @@ void runMonth(QTextStream& out, const QString& url, const BenchOptions& options,
     messages.shown.clear();
 
     Step vacation = measure(connection, QStringLiteral("3. sati godišnjeg odmora na stavkama i upis"),
-                            [&] { return TypeVacationAndApply(dm, vacationLines); });
+                            [&] { return TypeVacationAndApply(dm, options.vacationLines); });
     vacation.floorMilliseconds = floor->updateMilliseconds(vacation.lines);
     print(out, vacation, messages);
     messages.shown.clear();
@@ -156,11 +170,11 @@ void runMonth(QTextStream& out, const QString& url, const BenchOptions& options,
     engine.renderToPdf(pdfDir.filePath(QStringLiteral("listici.pdf")));
     QElapsedTimer slipTimer;
     slipTimer.start();
-    const double cpuBefore = CpuMilliseconds();
+    const double cpuBefore = cpuMilliseconds();
     engine.ExecuteSalaryPaymentListsReport(dm.PaymentListsItemCDS, dm.PaymentListsItemCreditItemCDS,
                                            dm.PaymentListsItemDifferenceCDS, dm.PaymentListsItemCoefficientCDS,
                                            dm.SalaryZQ, QString(), QString(), QString(), false);
-    const double slipCpu = CpuMilliseconds() - cpuBefore;
+    const double slipCpu = cpuMilliseconds() - cpuBefore;
     const double slipWall = double(slipTimer.nsecsElapsed()) / 1e6;
     const int pages = engine.LastPageCount();
     out << "6. obračunski listići u PDF: " << pages << " strana, " << number(slipWall, 0) << " ms ("
@@ -205,6 +219,34 @@ void runMonth(QTextStream& out, const QString& url, const BenchOptions& options,
     out.flush();
 }
 
+std::optional<Options> parse(const QStringList& args) {
+    Options options;
+    options.plan.employees = 10000;
+    for (int i = 1; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (arg == QLatin1String("--empty")) {
+            options.empty = true;
+            continue;
+        }
+        if (i + 1 >= args.size())
+            return std::nullopt;
+        const QString value = args[++i];
+        if (arg == QLatin1String("--db"))
+            options.urls << value;
+        else if (arg == QLatin1String("--employees"))
+            options.plan.employees = value.toInt();
+        else if (arg == QLatin1String("--vacation-lines"))
+            options.vacationLines = value.toInt();
+        else if (arg == QLatin1String("--seed"))
+            options.plan.seed = value.toULongLong();
+        else
+            return std::nullopt;
+    }
+    if (options.plan.employees <= 0 || options.vacationLines <= 0)
+        return std::nullopt;
+    return options;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -212,17 +254,27 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    int vacationLines = 1000;
-    const auto vacation = [&vacationLines](const QString& name, const QString& value) {
-        if (name != QLatin1String("--vacation-lines"))
-            return false;
-        vacationLines = value.toInt();
-        return vacationLines > 0;
-    };
-    return RunCompanyBench(
-        QStringLiteral("bench_month [--db URL] [--employees N] [--vacation-lines M] [--seed S] [--empty]"),
-        QStringLiteral("month.db"), vacation,
-        [&vacationLines](QTextStream& out, const QString& url, const BenchOptions& options) {
-            runMonth(out, url, options, vacationLines);
-        });
+    QTextStream out(stdout), err(stderr);
+    std::optional<Options> options = parse(QCoreApplication::arguments());
+    if (!options) {
+        err << "Upotreba: bench_month [--db URL] [--employees N] [--vacation-lines M] [--seed S] [--empty]\n";
+        return 2;
+    }
+    QTemporaryDir dir;
+    if (options->urls.isEmpty()) {
+        options->urls << QStringLiteral("sqlite:") + dir.filePath(QStringLiteral("month.db"));
+        if (const QString server = qEnvironmentVariable("ZARADE_BENCH_MYSQL_URL"); !server.isEmpty())
+            options->urls << server;
+    }
+    try {
+        for (const QString& url : options->urls)
+            runMonth(out, url, *options);
+        return 0;
+    } catch (const EDatabaseError& e) {
+        err << "Greška: " << e.message() << "\n";
+        return 1;
+    } catch (const UnansweredQuestion& e) {
+        err << "Pitanje bez odgovora: " << e.question() << "\n";
+        return 1;
+    }
 }

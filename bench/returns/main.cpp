@@ -7,7 +7,7 @@
 // ZARADE_BENCH_MYSQL_URL names when it is set. --empty drops the tables of a
 // database that already has data first.
 
-#include "BenchDatabase.h"
+#include "BenchRun.h"
 #include "CompanyGenerator.h"
 #include "CompanyInfo.h"
 #include "DBIniFile.h"
@@ -27,21 +27,30 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include <time.h>
+
 #include <functional>
 
 namespace {
 
 QString number(double value, int decimals) { return QString::number(value, 'f', decimals); }
 
+// On a shared machine the wall time also counts the waits for a core.
+double cpuMilliseconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
+
 void measure(QTextStream& out, Connection& connection, const QString& title, const std::function<int()>& body) {
     const quint64 before = connection.statementCount();
-    const double cpuBefore = CpuMilliseconds();
+    const double cpuBefore = cpuMilliseconds();
     QElapsedTimer timer;
     timer.start();
     const int rows = body();
     const double milliseconds = double(timer.nsecsElapsed()) / 1e6;
     out << title << ": " << rows << " redova, " << number(milliseconds, 0) << " ms (procesor "
-        << number(CpuMilliseconds() - cpuBefore, 0) << " ms), " << connection.statementCount() - before
+        << number(cpuMilliseconds() - cpuBefore, 0) << " ms), " << connection.statementCount() - before
         << " SQL naredbi\n";
     out.flush();
 }
@@ -50,8 +59,7 @@ qint64 fileSize(const QString& path) { return QFileInfo(path).size(); }
 
 void runReturns(QTextStream& out, const QString& url, const BenchOptions& options) {
     Connection connection;
-    OpenBenchDatabase(connection, url, options.empty, out);
-    const CompanyFigures company = GenerateCompany(connection, options.plan);
+    OpenBenchCompany(connection, url, options, out);
     TDBIniFile store(connection);
     TCompanyInfo info = ReadCompanyInfo(store);
     info.Name = QStringLiteral("Javor & Šišmiš d.o.o.");
@@ -66,7 +74,7 @@ void runReturns(QTextStream& out, const QString& url, const BenchOptions& option
     OpenMonthDocument(dm, options.plan.year, options.plan.month);
     const int lines = AddAllEmployeesAndApply(dm);
     PostDocument(dm);
-    out << "preduzeće: " << company.employees << " zaposlenih; proknjižen mesec sa " << lines << " stavki\n";
+    out << "proknjižen mesec sa " << lines << " stavki\n";
 
     // The document of month M is paid in month M + 1: the PPP-PD and the
     // register go by the payment, the treasury by the month the pay is for.
@@ -103,7 +111,5 @@ void runReturns(QTextStream& out, const QString& url, const BenchOptions& option
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
-    return RunCompanyBench(QStringLiteral("bench_returns [--db URL] [--employees N] [--seed S] [--empty]"),
-                           QStringLiteral("returns.db"), nullptr, runReturns);
+    return RunCompanyBench(argc, argv, QStringLiteral("bench_returns"), 10000, runReturns);
 }

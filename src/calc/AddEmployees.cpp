@@ -6,6 +6,7 @@
 #include "CalcRounding.h"
 #include "CalcSupport.h"
 #include "Deductions.h"
+#include "EmployeeLines.h"
 #include "RegularWorkVariants.h"
 #include "SalaryDM.h"
 #include "SuspendGuard.h"
@@ -243,6 +244,29 @@ bool refuseWithoutFund(TSalaryDM& dm) {
 }
 
 }  // namespace
+
+struct TEmployeeLineAdder::Context {
+    AddContext added;
+    LineColumns lines;
+    std::unique_ptr<EmployeeColumns> employees;
+};
+
+TEmployeeLineAdder::TEmployeeLineAdder(TSalaryDM& dm)
+    : dm_(dm), context_(new Context{loadContext(dm), LineColumns(*dm.SalaryItemZQ), nullptr}) {
+    loadDeductionSets(dm);
+}
+
+TEmployeeLineAdder::~TEmployeeLineAdder() = default;
+
+bool TEmployeeLineAdder::Present(qint64 employeeId) const { return context_->added.present.contains(employeeId); }
+
+bool TEmployeeLineAdder::Add(const QSqlQuery& employee) {
+    if (!context_->employees)
+        context_->employees = std::make_unique<EmployeeColumns>(employee.record());
+    return addLine(dm_, context_->added, context_->lines, {employee, *context_->employees}, false);
+}
+
+bool TEmployeeLineAdder::RefuseWithoutFund(TSalaryDM& dm) { return refuseWithoutFund(dm); }
 
 int TSalaryDM::AddOneEmployee(qint64 EmployeeID) {
     if (refuseWithoutFund(*this))

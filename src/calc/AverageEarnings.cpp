@@ -265,10 +265,12 @@ TNetDecrease NetDecreaseOfLine(TSalaryDM& dm, const TEarlierLine& earlier) {
     const TLineValues& l = earlier.line;
     const long double monthHours = d.workinghours;
     TNetDecrease decrease;
+    decrease.net = l.paymentvalue;
     if (d.netdecreasepercent <= 0 || monthHours == 0)
         return decrease;
     const TPreDecreasedNet full = PreDecreasedNetOfLine(dm, d, l, 0);
     const TPreDecreasedNet reduced = PreDecreasedNetOfLine(dm, d, l, d.netdecreasepercent);
+    decrease.pensionRelief = reduced.pensionRelief;
     const THours h = l.hours();
     const long double worked = h.worked();
     const long double threshold = worked * d.netdecreaseminvalue / monthHours;
@@ -279,6 +281,7 @@ TNetDecrease NetDecreaseOfLine(TSalaryDM& dm, const TEarlierLine& earlier) {
         net = RND(reduced.regularNet + full.otherNet);
     else
         net = RND(threshold + full.otherNet);
+    decrease.net = net;
     if (double(l.paymentvalue) == double(net) || RND(l.paymentvalue - reduced.pensionRelief - full.otherNet) == 0)
         return decrease;
     const TCorrection c = Correction(RateItemsOfSet(dm, d.salarytaxid), l.workingstateid);

@@ -26,6 +26,8 @@ struct TAverageRequest {
 struct TNetDecrease {
     long double factor = 1;
     long double kept = 0;
+    long double net = 0;            // the net before the decrease (the line's own without one)
+    long double pensionRelief = 0;  // tax the voluntary pension saved in the decreased net
 };
 TNetDecrease NetDecreaseOfLine(TSalaryDM& dm, const TEarlierLine& line);
 

@@ -5,6 +5,7 @@
 #include "CliDemo.h"
 #include "CliDocument.h"
 #include "CliEmployees.h"
+#include "CliImports.h"
 #include "CliOrders.h"
 #include "CliPPPPO.h"
 #include "CliPayments.h"
@@ -47,6 +48,12 @@ const char* const Usage =
     "                                       koraci obračuna stavke: ulazi, pravilo, rezultat\n"
     "  employees import DATOTEKA [--all-or-nothing]  uvezi zaposlene iz CSV datoteke\n"
     "  employees export DATOTEKA            izvezi sve zaposlene u CSV datoteku\n"
+    "  attendance import DATOTEKA.csv [--partial]\n"
+    "                                       uvezi evidenciju prisustva (šifra, datum, sati po vrstama);\n"
+    "                                       bez --partial ništa se ne upisuje ako je i jedan red neispravan\n"
+    "  import attendance ID                 popuni praznu zaradu iz evidencije prisustva za njen mesec\n"
+    "  import sheet ID DATOTEKA             popuni praznu zaradu za prevoz iz tabele (.xls, .xlsx, .csv)\n"
+    "                                       sa kolonama Kod, Neto, [ZaIsplatu], [Ime]\n"
     "  payment-lists ID [--not-decreased] [--format json|csv]\n"
     "                                       platni spisak: redovi, obustave, razlike, koeficijenti\n"
     "  recapitulation ID [--mode N] [--group org|suborg] [--not-decreased] [--format json|csv]\n"
@@ -71,6 +78,8 @@ const char* const Usage =
     "                                       redovi PPP-PD prijave iz proknjiženih zarada\n"
     "  pppd export (--document ID | --year G --month M) [--payer-type N] [--only ŠIFRA | --except ŠIFRA]\n"
     "       --out DATOTEKA                  XML prijava za objedinjenu naplatu, proverena šemom\n"
+    "  certificate ŠIFRA --from GGGG-MM-DD --to GGGG-MM-DD [--format json|csv]\n"
+    "                                       potvrda o zaradi: meseci i prosečni bruto, neto, za isplatu\n"
     "  ppp build|show|delete GODINA [--format json|csv]\n"
     "                                       godišnji PPP iz proknjiženih zarada isplaćenih u godini\n"
     "  ppp export GODINA --out DATOTEKA     PPP datoteka (zaglavlje i redovi razdvojeni sa ;)\n"
@@ -142,6 +151,12 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
             return CommandLine(context);
         if (command == QLatin1String("employees"))
             return CommandEmployees(context);
+        if (command == QLatin1String("attendance"))
+            return CommandAttendance(context);
+        if (command == QLatin1String("import"))
+            return CommandImport(context);
+        if (command == QLatin1String("certificate"))
+            return CommandCertificate(context);
         if (command == QLatin1String("settings"))
             return CommandSettings(context);
         if (command == QLatin1String("payment-lists"))

@@ -193,8 +193,10 @@ void TSalaryDetailForm::CreateActions() {
     SalaryExportUnifiedCollection->setObjectName(QStringLiteral("SalaryExportUnifiedCollection"));
     SalaryExportTreasury =
         NewAction(QStringLiteral("SalaryExportTreasury"), cap("Izvezi za trezor - MZ"), &F::SalaryExportTreasuryExecute);
-    SalaryImportAttendance = LaterAction(cap("Uvezi iz evid. prisustva"));
-    SalaryImportExcel = LaterAction(cap("Uvezi iz Excel-a"));
+    SalaryImportAttendance = NewAction(QStringLiteral("SalaryImportAttendance"), cap("Uvezi iz evid. prisustva"),
+                                       &F::SalaryImportAttendanceExecute);
+    SalaryImportExcel =
+        NewAction(QStringLiteral("SalaryImportExcel"), cap("Uvezi iz Excel-a"), &F::SalaryImportExcelExecute);
     EmployeeDetails->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     ItemMoveUp->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Up));
     ItemMoveDown->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Down));
@@ -327,8 +329,7 @@ void TSalaryDetailForm::CreateGrid() {
     imports->setText(QStringLiteral("Uvoz"));
     imports->setPopupMode(QToolButton::InstantPopup);
     imports->setMenu(ImportMenu);
-    // Nothing to import from yet: the button stays out of sight.
-    ActionTB->addWidget(imports)->setVisible(SalaryImportAttendance->isVisible() || SalaryImportExcel->isVisible());
+    ActionTB->addWidget(imports);
 
     SalaryItemDBG = new QTableView(this);
     SalaryItemDBG->setObjectName(QStringLiteral("SalaryItemDBG"));
@@ -379,8 +380,6 @@ void TSalaryDetailForm::CreateGrid() {
     gridRow->addWidget(SalaryItemDBG, 1);
     if (variant_.importButton) {
         ImportButton = ActionButton(SalaryImportExcel, this);
-        ImportButton->setEnabled(SalaryImportExcel->isEnabled());
-        ImportButton->setVisible(SalaryImportExcel->isVisible());
         auto* side = new QVBoxLayout;
         side->addWidget(ImportButton);
         side->addStretch(1);
@@ -491,6 +490,7 @@ void TSalaryDetailForm::UpdateActions() {
     ItemMoveUp->setEnabled(editable && SalaryItemMayMove(dm_, -1));
     ItemMoveDown->setEnabled(editable && SalaryItemMayMove(dm_, +1));
     EmployeeDetails->setEnabled(hasLines);
+    SalaryImportAttendanceUpdate();
     SalaryTaxes->setEnabled(bool(ShowTaxRates));
     for (QAction* action : {SalaryPrint, SalaryDeductions, SalaryCopy})
         action->setEnabled(!modified);

@@ -176,6 +176,11 @@ private:
     // The treasury's split of the document's month.
     void SalaryExportTreasuryExecute();
     void SalaryDeductionsExecute();
+    // Imports into an empty document (SalaryDetailImports.cpp); both
+    // actions are enabled only while the document may be filled.
+    void SalaryImportAttendanceUpdate();
+    void SalaryImportAttendanceExecute();
+    void SalaryImportExcelExecute();
     // The entries of the deductions menu, there from the start so that the
     // button's arrow never drops down an empty menu.
     void FillDeductionsMenu();

@@ -1,6 +1,7 @@
 #include "SalaryViewerUnit.h"
 
 #include "CreditRatesUnit.h"
+#include "EmployeeCertificateUnit.h"
 #include "ExportTreasuryForm.h"
 #include "HostResourceStrings.h"
 #include "Messages.h"
@@ -89,7 +90,7 @@ void TSalaryViewerForm::CreateActions() {
 
     for (QAction* action :
          {SalaryMonthlyReportExportUnifiedCollection, SalaryMonthlyReportExportRegisterIncome,
-          SalaryStaffReportCertificateReport, SalaryStaffReportIncomeRecapitulationReport,
+          SalaryStaffReportIncomeRecapitulationReport,
           SalaryReportIncomeRecapitulationReport})
         MarkNotAvailable(action);
 
@@ -116,6 +117,12 @@ void TSalaryViewerForm::CreateActions() {
             CreditRatesManage(dm_, console_.Messages(), this);
     });
 
+    connect(SalaryStaffReportCertificateReport, &QAction::triggered, this, [this] {
+        if (!dm_.Connected())
+            return;
+        TEmployeeCertificateForm form(dm_, console_.Messages(), this);
+        form.exec();
+    });
     connect(SalaryAnnualReportPPPPO, &QAction::triggered, this, &TSalaryViewerForm::SalaryAnnualReportPPPPOExecute);
     connect(SalaryMonthlyReportExportTreasury, &QAction::triggered, this, [this] {
         const QDate today = QDate::currentDate();

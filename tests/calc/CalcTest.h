@@ -56,6 +56,9 @@ protected:
         return e;
     }
 
+    // One column assignment of a line, for tables of cases.
+    static QPair<QString, QVariant> Assign(const char* column, double value) { return {QLatin1String(column), value}; }
+
     double LineRegularWork() { return company.RegularWork(); }
 
     double Line(const char* column) const { return company.Line(column); }

@@ -7,52 +7,39 @@ using Net = CalcTest;
 
 }  // namespace
 
-TEST_F(Gross, YearsOfServiceArePaidOnAllWorkedHoursAtTheRegularHourRate) {
-    AddLine(AgreedGross(100000), {{QStringLiteral("workinghours"), 160},
-                                  {QStringLiteral("nightworkinghours"), 16},
-                                  {QStringLiteral("nightworkingvalue"), 12600},
-                                  {QStringLiteral("workingyears"), 10},
-                                  {QStringLiteral("mealrefund"), 6000},
-                                  {QStringLiteral("vacationrefund"), 2000}});
-    // (1 + 176 / 160 × 4 %) × 100 000 + 12 600 + 6 000 + 2 000
-    EXPECT_EQ(125000.0, dm.CalculateGross(100000));
-}
-
-TEST_F(Gross, EveryComponentCountsOnce) {
-    // Powers of two: a missing or doubled component shows in the sum.
-    AddLine(AgreedGross(50000), {{QStringLiteral("increment"), 1000},
-                                 {QStringLiteral("decrement"), 500},
-                                 {QStringLiteral("difference"), 250},
-                                 {QStringLiteral("vacationvalue"), 1},
-                                 {QStringLiteral("sickvalue"), 2},
-                                 {QStringLiteral("longsickvalue"), 4},
-                                 {QStringLiteral("overtimevalue"), 8},
-                                 {QStringLiteral("holidayworkingvalue"), 16},
-                                 {QStringLiteral("nightholidayworkingvalue"), 32},
-                                 {QStringLiteral("paidleavevalue"), 64},
-                                 {QStringLiteral("publicholidayvalue"), 128},
-                                 {QStringLiteral("absencevalue"), 256},
-                                 {QStringLiteral("maternityleavevalue"), 512},
-                                 {QStringLiteral("childcareleavevalue"), 1024},
-                                 {QStringLiteral("nightworkingvalue"), 2048}});
-    EXPECT_EQ(50000.0 + 1000 - 500 + 250 + 4095, dm.CalculateGross(50000));
-}
-
-TEST_F(Gross, NightHoursAloneEarnTheMealAllowanceAndThePlainServiceFactor) {
-    AddLine(OnPoints(), {{QStringLiteral("workinghours"), 0},
-                         {QStringLiteral("nightworkinghours"), 40},
-                         {QStringLiteral("workingyears"), 10},
-                         {QStringLiteral("mealrefund"), 6000}});
-    EXPECT_EQ(11763.64, dm.CalculateGross(10000));  // 1.04 × 10 000 + 6 000 × 40 / 176
-}
-
-TEST_F(Gross, WithoutWorkedHoursThereIsNoMealAllowance) {
-    AddLine(AgreedGross(80000), {{QStringLiteral("workinghours"), 0},
-                                 {QStringLiteral("vacationhours"), 176},
-                                 {QStringLiteral("vacationvalue"), 80000},
-                                 {QStringLiteral("mealrefund"), 6000},
-                                 {QStringLiteral("vacationrefund"), 2000}});
-    EXPECT_EQ(82000.0, dm.CalculateGross(0));
+TEST_F(Gross, RegularWorkWithYearsOfServiceAndEveryComponentOnce) {
+    const struct {
+        const char* name;
+        Values values;
+        double regularWork;
+        double gross;
+    } cases[] = {
+        // (1 + 176 / 160 × 4 %) × 100 000 + 12 600 + 6 000 + 2 000
+        {"years of service on all worked hours at the regular hour rate",
+         {Assign("workinghours", 160), Assign("nightworkinghours", 16), Assign("nightworkingvalue", 12600),
+          Assign("workingyears", 10), Assign("mealrefund", 6000), Assign("vacationrefund", 2000)},
+         100000, 125000},
+        // Powers of two: a missing or doubled component shows in the sum.
+        {"every component counts once",
+         {Assign("increment", 1000), Assign("decrement", 500), Assign("difference", 250), Assign("vacationvalue", 1),
+          Assign("sickvalue", 2), Assign("longsickvalue", 4), Assign("overtimevalue", 8),
+          Assign("holidayworkingvalue", 16), Assign("nightholidayworkingvalue", 32), Assign("paidleavevalue", 64),
+          Assign("publicholidayvalue", 128), Assign("absencevalue", 256), Assign("maternityleavevalue", 512),
+          Assign("childcareleavevalue", 1024), Assign("nightworkingvalue", 2048)},
+         50000, 50000 + 1000 - 500 + 250 + 4095},
+        // 1.04 × 10 000 + 6 000 × 40 / 176
+        {"night hours alone earn the meal allowance and the plain service factor",
+         {Assign("workinghours", 0), Assign("nightworkinghours", 40), Assign("workingyears", 10), Assign("mealrefund", 6000)},
+         10000, 11763.64},
+        {"no meal allowance without worked hours",
+         {Assign("workinghours", 0), Assign("vacationhours", 176), Assign("vacationvalue", 80000),
+          Assign("mealrefund", 6000), Assign("vacationrefund", 2000)},
+         0, 82000},
+    };
+    for (const auto& c : cases) {
+        AddLine(OnPoints(), c.values);
+        EXPECT_EQ(c.gross, dm.CalculateGross(c.regularWork)) << c.name;
+    }
 }
 
 TEST_F(Gross, RoundTaxesRoundsTheGrossToTheDinarHalvesToEven) {
@@ -63,60 +50,39 @@ TEST_F(Gross, RoundTaxesRoundsTheGrossToTheDinarHalvesToEven) {
     EXPECT_EQ(100002.0, dm.CalculateGross(100001.5));
 }
 
-TEST_F(Net, AFullMonthPaysEveryContributionOnTheGrossAndTaxAboveTheFreeAmount) {
-    AddLine(AgreedGross(100000), {{QStringLiteral("salaryvalue"), 100000}});
-    dm.CalculateNet();
-    // 14 000 + 5 150 + 750 + 10 % of (100 000 − 28 423) = 27 057.70
-    EXPECT_DOUBLE_EQ(72942.30, Line("paymentvalue"));
-    EXPECT_FALSE(dm.Calculating);
-}
-
-TEST_F(Net, BelowTheProratedMinimumBaseOnlyContributionsUseIt) {
-    AddLine(AgreedGross(40000), {{QStringLiteral("workinghours"), 88}, {QStringLiteral("salaryvalue"), 20000}});
-    dm.CalculateNet();
-    // Contributions on 45 950 × 88 / 176 = 22 975: 3 216.50 + 1 183.21 + 172.31;
-    // tax on the real gross with half the free amount: 578.85.
-    EXPECT_DOUBLE_EQ(14849.13, Line("paymentvalue"));
-}
-
-TEST_F(Net, AboveTheMaximumBaseOnlyContributionsUseIt) {
-    AddLine(AgreedGross(800000), {{QStringLiteral("salaryvalue"), 800000}});
-    dm.CalculateNet();
-    // 91 899.50 + 33 805.89 + 4 923.19 on 656 425, and 77 157.70 of tax.
-    EXPECT_DOUBLE_EQ(592213.72, Line("paymentvalue"));
-}
-
-TEST_F(Net, AnIncomeTaxIsNeverNegative) {
-    AddLine(AgreedGross(20000), {{QStringLiteral("salaryvalue"), 20000}});
-    dm.CalculateNet();
-    // Contributions on the minimum base; 20 000 is below the free amount.
-    EXPECT_DOUBLE_EQ(10855.94, Line("paymentvalue"));
-}
-
-TEST_F(Net, VoluntaryPensionLowersTheTaxBaseUpToTheDocumentsCap) {
-    AddLine(AgreedGross(100000), {{QStringLiteral("salaryvalue"), 100000}, {QStringLiteral("voluntarypension"), 3000}});
-    dm.CalculateNet();
-    EXPECT_DOUBLE_EQ(73242.30, Line("paymentvalue"));
-    dm.SalaryZQ->edit();
-    dm.SalaryZQ->fieldByName(QStringLiteral("voluntarypensiontaxfreevalue"))->setAsFloat(2000);
-    dm.CalculateNet();
-    EXPECT_DOUBLE_EQ(73142.30, Line("paymentvalue"));
-}
-
-TEST_F(Net, WorkingState9PaysNeitherHealthNorUnemployment) {
-    EmployeeSpec e = AgreedGross(100000);
-    e.workingstateid = 9;
-    AddLine(e, {{QStringLiteral("salaryvalue"), 100000}});
-    dm.CalculateNet();
-    EXPECT_DOUBLE_EQ(78842.30, Line("paymentvalue"));  // 14 000 and 7 157.70
-}
-
-TEST_F(Net, WorkingState19PaysTaxOnTheWholeGross) {
-    EmployeeSpec e = AgreedGross(100000);
-    e.workingstateid = 19;
-    AddLine(e, {{QStringLiteral("salaryvalue"), 100000}, {QStringLiteral("voluntarypension"), 3000}});
-    dm.CalculateNet();
-    EXPECT_DOUBLE_EQ(70100.0, Line("paymentvalue"));  // 29.9 % of 100 000
+// With the 176 hours of the month unless the case says otherwise.
+TEST_F(Net, ContributionsOnTheirBasesAndTaxAboveTheFreeAmount) {
+    const struct {
+        const char* name;
+        double gross;
+        qint64 workingState;
+        Values values;
+        double net;
+    } cases[] = {
+        // 14 000 + 5 150 + 750 + 10 % of (100 000 − 28 423) = 27 057.70
+        {"a full month", 100000, 1, {}, 72942.30},
+        // Contributions on 45 950 × 88 / 176 = 22 975: 3 216.50 + 1 183.21 + 172.31;
+        // tax on the real gross with half the free amount: 578.85.
+        {"below the prorated minimum base", 20000, 1, {Assign("workinghours", 88)}, 14849.13},
+        // 91 899.50 + 33 805.89 + 4 923.19 on 656 425, and 77 157.70 of tax.
+        {"above the maximum base", 800000, 1, {}, 592213.72},
+        // Contributions on the minimum base; 20 000 is below the free amount.
+        {"no negative tax", 20000, 1, {}, 10855.94},
+        {"a voluntary pension lowers the tax base", 100000, 1, {Assign("voluntarypension", 3000)}, 73242.30},
+        {"working state 9 pays neither health nor unemployment", 100000, 9, {}, 78842.30},  // 14 000 and 7 157.70
+        {"working state 19 pays tax on the whole gross", 100000, 19, {Assign("voluntarypension", 3000)},
+         70100.0},  // 29.9 % of 100 000
+        // The taxes of 101 000 are paid; the 1 000 less its 299 of taxes is withheld.
+        {"absence is gross for contributions only", 101000, 1, {Assign("absencevalue", 1000)}, 72942.30},
+    };
+    for (const auto& c : cases) {
+        EmployeeSpec e = AgreedGross(c.gross);
+        e.workingstateid = c.workingState;
+        AddLine(e, Values{Assign("salaryvalue", c.gross)} + c.values);
+        dm.CalculateNet();
+        EXPECT_DOUBLE_EQ(c.net, Line("paymentvalue")) << c.name;
+        EXPECT_FALSE(dm.Calculating) << c.name;
+    }
 }
 
 TEST_F(Net, SickLeaveDocumentsProrateTheFreeAmountByLongSickHours) {

@@ -53,12 +53,15 @@ TEST_F(KeptValues, ARateChangedInTheRateItemsIsUsedAtOnce) {
     EXPECT_DOUBLE_EQ(72942.30 - 2 * 715.77, Line("paymentvalue"));  // 12 % of 71 577 instead of 10 %
 }
 
+// The document's cap of the voluntary pension's relief, changed.
 TEST_F(KeptValues, AChangeOfTheDocumentIsRead) {
     AddLine(AgreedGross(100000), {{QStringLiteral("salaryvalue"), 100000}, {QStringLiteral("voluntarypension"), 3000}});
     dm.CalculateNet();
     EXPECT_DOUBLE_EQ(73242.30, Line("paymentvalue"));
     dm.SalaryZQ->edit();
-    dm.SalaryZQ->fieldByName(QStringLiteral("voluntarypensiontaxfreevalue"))->setAsFloat(0);
-    dm.CalculateNet();
-    EXPECT_DOUBLE_EQ(72942.30, Line("paymentvalue"));
+    for (const auto& [cap, net] : {std::pair{2000.0, 73142.30}, std::pair{0.0, 72942.30}}) {
+        dm.SalaryZQ->fieldByName(QStringLiteral("voluntarypensiontaxfreevalue"))->setAsFloat(cap);
+        dm.CalculateNet();
+        EXPECT_DOUBLE_EQ(net, Line("paymentvalue")) << "cap " << cap;
+    }
 }

@@ -1,5 +1,7 @@
 #include "CalcTest.h"
 
+#include <optional>
+
 // Expected amounts, worked by hand: the full month's gross of a net N is
 // (N − 2 842.30) / 0.701; the minimum gross is 63 985.31 (see CalcTest).
 
@@ -13,102 +15,81 @@ const Values MealAndHoliday{{QStringLiteral("mealrefund"), 6000},
 
 }  // namespace
 
-TEST_F(RegularWork, MinimumWageIsTheGrossOfTheMinimumNet) {
-    AddLine(MinimumWage());
-    EXPECT_EQ(63985.31, LineRegularWork());  // (47 696 − 2 842.30) / 0.701
-}
-
-TEST_F(RegularWork, MinimumWageWithTheAllowancesInsideLeavesTheRestToRegularWork) {
-    dm.Options.MealVacIncludedInMinSal = true;
-    AddLine(MinimumWage(), MealAndHoliday);
-    // (63 985.31 − 6 000 − 2 000) / 1.04; the floor finds 1.04 × R + 8 000 = 63 985.31.
-    EXPECT_EQ(53832.03, LineRegularWork());
-}
-
-TEST_F(RegularWork, MinimumWageForHalfTheMonthProratesTheReliefAndTheFloor) {
-    AddLine(MinimumWage(), {{QStringLiteral("workinghours"), 88}});
-    // The gross of 23 848 with half the relief is 31 992.65, under half the
-    // minimum gross (31 992.655): the floor lifts it to that, to the para.
-    EXPECT_EQ(31992.66, LineRegularWork());
-}
-
-TEST_F(RegularWork, AgreedGrossWithTheAllowancesInsideIsBackedOut) {
-    AddLine(AgreedGross(150000), MealAndHoliday);
-    EXPECT_EQ(136538.46, LineRegularWork());  // (150 000 − 6 000 − 2 000) / 1.04
-    dm.Options.MealVacNotIncludedInArranSal = true;
-    EXPECT_EQ(150000.0, LineRegularWork());
-}
-
-TEST_F(RegularWork, AgreedNetIsGrossedUp) {
-    AddLine(AgreedNet(100000));
-    EXPECT_EQ(138598.72, LineRegularWork());  // (100 000 − 2 842.30) / 0.701
-    AddLine(AgreedNet(100000), MealAndHoliday);
-    EXPECT_EQ(125575.69, LineRegularWork());  // (138 598.72 − 8 000) / 1.04
-    dm.Options.MealVacNotIncludedInArranSal = true;
-    EXPECT_EQ(138598.72, LineRegularWork());
-}
-
-TEST_F(RegularWork, PointCoefficientTimesThePointValue) {
-    AddLine(OnPoints(), {{QStringLiteral("coefficient"), 40}, {QStringLiteral("mealrefund"), 6000},
-                         {QStringLiteral("workingyears"), 10}});
-    EXPECT_EQ(100000.0, LineRegularWork());  // 40 × 2 500
-    // The option reads the other way round here: set, the allowances are inside.
-    dm.Options.MealVacIncludedInCoeffSal = true;
-    EXPECT_EQ(90384.62, LineRegularWork());  // (100 000 − 6 000) / 1.04
-}
-
-TEST_F(RegularWork, NetPointCoefficientIsGrossedUp) {
-    AddLine(OnPoints(), MealAndHoliday);
-    company.SetLine({{QStringLiteral("netcoefficient"), 30}});
-    EXPECT_EQ(102935.38, LineRegularWork());  // (30 × 2 500 − 2 842.30) / 0.701
-    dm.Options.MealVacIncludedInCoeffSal = true;
-    EXPECT_EQ(91284.02, LineRegularWork());  // (102 935.38 − 8 000) / 1.04
-}
-
-TEST_F(RegularWork, TheFirstAgreementWinsAndCoefficientsOfOneAreNone) {
-    EmployeeSpec both = AgreedGross(90000);
-    both.arrangedpaymentvalue = 80000;
-    AddLine(both, {{QStringLiteral("coefficient"), 30}});
-    EXPECT_EQ(90000.0, LineRegularWork());
-    AddLine(OnPoints());  // coefficient 1, net coefficient 1: the minimum wage
-    EXPECT_EQ(63985.31, LineRegularWork());
-    EmployeeSpec onMinimum = AgreedGross(90000);
-    onMinimum.minsalary = true;
-    AddLine(onMinimum);
-    EXPECT_EQ(63985.31, LineRegularWork());
-}
-
-TEST_F(RegularWork, RoundTaxesMakesAgreedAmountsWholeButNotTheMinimumWage) {
-    dm.Options.RoundTaxes = true;
-    AddLine(AgreedGross(123456.78), {{QStringLiteral("workinghours"), 88}});
-    EXPECT_EQ(61728.0, LineRegularWork());  // half of it, 61 728.39, to the dinar
-    AddLine(MinimumWage(), {{QStringLiteral("workinghours"), 88}});
-    EXPECT_EQ(31992.66, LineRegularWork());
-}
-
-TEST_F(RegularWork, NoPayGivesNothingEvenAfterAllowancesAreBackedOut) {
-    AddLine(AgreedGross(5000), MealAndHoliday);  // 5 000 − 8 000 is below zero
-    EXPECT_EQ(0.0, LineRegularWork());
-}
-
-// The minimum gross floor, with the allowances counted as pay (the default:
-// they are outside the agreed amounts) and without.
-
-TEST_F(RegularWork, FloorForAFullMonthLiftsToTheMinimumGrossLessAllowancesAndRaises) {
-    AddLine(OnPoints(), {{QStringLiteral("coefficient"), 1.5},  // 3 750
-                         {QStringLiteral("mealrefund"), 6000},
-                         {QStringLiteral("increment"), 1000}});
-    EXPECT_EQ(56985.31, LineRegularWork());  // 63 985.31 − 6 000 − 1 000
-    dm.Options.MealVacNotIncludedInArranSal = true;  // allowances no longer count
-    EXPECT_EQ(62985.31, LineRegularWork());
-}
-
-TEST_F(RegularWork, FloorCountsSupplementsWithoutTheirPremium) {
-    AddLine(OnPoints(), {{QStringLiteral("coefficient"), 1.5},
-                         {QStringLiteral("nightworkingvalue"), 1260},  // 1 000 at 126 %
-                         {QStringLiteral("holidayworkingvalue"), 2100},  // 1 000 at 210 %
-                         {QStringLiteral("nightholidayworkingvalue"), 2360}});  // 1 000 at 236 %
-    EXPECT_EQ(60985.31, LineRegularWork());
+// Each case is a line of its own; `withOption` is its regular work again
+// once the option is set (the options are reset for every case).
+TEST_F(RegularWork, FollowsThePayBasisTheAllowancesAndTheMinimumGrossFloor) {
+    using Option = bool TSalaryOptions::*;
+    constexpr Option inMinimum = &TSalaryOptions::MealVacIncludedInMinSal;
+    constexpr Option outsideAgreed = &TSalaryOptions::MealVacNotIncludedInArranSal;
+    constexpr Option inPoints = &TSalaryOptions::MealVacIncludedInCoeffSal;
+    EmployeeSpec bothAgreements = AgreedGross(90000);
+    bothAgreements.arrangedpaymentvalue = 80000;
+    EmployeeSpec agreedOnMinimum = AgreedGross(90000);
+    agreedOnMinimum.minsalary = true;
+    const struct {
+        const char* name;
+        EmployeeSpec employee;
+        Values values;
+        std::optional<double> expected;
+        Option option = nullptr;
+        double withOption = 0;
+    } cases[] = {
+        {"minimum wage: the gross of the minimum net", MinimumWage(), {}, 63985.31},
+        // (63 985.31 − 6 000 − 2 000) / 1.04; the floor finds 1.04 × R + 8 000 = 63 985.31.
+        {"minimum wage, allowances inside", MinimumWage(), MealAndHoliday, {}, inMinimum, 53832.03},
+        // The gross of 23 848 with half the relief is 31 992.65, under half the
+        // minimum gross (31 992.655): the floor lifts it to that, to the para.
+        // RoundTaxes leaves the minimum wage as it is.
+        {"minimum wage for half the month", MinimumWage(), {Assign("workinghours", 88)}, 31992.66, &TSalaryOptions::RoundTaxes,
+         31992.66},
+        // RoundTaxes makes an agreed amount whole.
+        {"agreed gross for half the month", AgreedGross(123456.78), {Assign("workinghours", 88)}, 61728.39,
+         &TSalaryOptions::RoundTaxes, 61728},
+        // (150 000 − 6 000 − 2 000) / 1.04
+        {"agreed gross, allowances inside", AgreedGross(150000), MealAndHoliday, 136538.46, outsideAgreed, 150000},
+        {"agreed net", AgreedNet(100000), {}, 138598.72},  // (100 000 − 2 842.30) / 0.701
+        // (138 598.72 − 8 000) / 1.04
+        {"agreed net, allowances inside", AgreedNet(100000), MealAndHoliday, 125575.69, outsideAgreed, 138598.72},
+        // 40 × 2 500; the option reads the other way round here: set, the
+        // allowances are inside: (100 000 − 6 000) / 1.04.
+        {"points", OnPoints(), {Assign("coefficient", 40), Assign("mealrefund", 6000), Assign("workingyears", 10)}, 100000, inPoints,
+         90384.62},
+        // (30 × 2 500 − 2 842.30) / 0.701, then (102 935.38 − 8 000) / 1.04
+        {"net points", OnPoints(), MealAndHoliday + Values{Assign("netcoefficient", 30)}, 102935.38, inPoints, 91284.02},
+        {"the first agreement wins", bothAgreements, {Assign("coefficient", 30)}, 90000},
+        {"coefficients of one are none", OnPoints(), {}, 63985.31},
+        {"the minimum wage before an agreed gross", agreedOnMinimum, {}, 63985.31},
+        {"no pay after the allowances", AgreedGross(5000), MealAndHoliday, 0},  // 5 000 − 8 000 is below zero
+        // The floor, with the allowances counted as pay (the default: they
+        // are outside the agreed amounts) and without. 1.5 points are 3 750;
+        // 63 985.31 − 6 000 − 1 000.
+        {"floor less allowances and raises", OnPoints(),
+         {Assign("coefficient", 1.5), Assign("mealrefund", 6000), Assign("increment", 1000)}, 56985.31, outsideAgreed, 62985.31},
+        // 1 000 each at 126, 210 and 236 %.
+        {"floor counts supplements without their premium", OnPoints(),
+         {Assign("coefficient", 1.5), Assign("nightworkingvalue", 1260), Assign("holidayworkingvalue", 2100),
+          Assign("nightholidayworkingvalue", 2360)},
+         60985.31},
+        // 25 000 for 88 hours; 31 992.655 less 3 000 of meal allowance.
+        {"floor for part of the month", OnPoints(), {Assign("coefficient", 20), Assign("workinghours", 88), Assign("mealrefund", 6000)},
+         28992.66, outsideAgreed, 31992.66},
+        // 168 regular and 10 overtime hours: with the allowances the floor is
+        // 178 / 176 of the minimum gross (only 168 hours earn a meal); without, the whole month's.
+        {"floor of meal hours and of worked hours", OnPoints(),
+         {Assign("coefficient", 10), Assign("workinghours", 168), Assign("overtimehours", 10)}, 64712.42, outsideAgreed, 63985.31},
+    };
+    const TSalaryOptions defaults = dm.Options;
+    for (const auto& c : cases) {
+        dm.Options = defaults;
+        AddLine(c.employee, c.values);
+        if (c.expected) {
+            EXPECT_EQ(*c.expected, LineRegularWork()) << c.name;
+        }
+        if (c.option) {
+            dm.Options.*c.option = true;
+            EXPECT_EQ(c.withOption, LineRegularWork()) << c.name << ", with the option";
+        }
+    }
 }
 
 TEST_F(RegularWork, FloorForTheHourPriceProbeIsTheMinimumGrossOfAnHour) {

@@ -1,36 +1,32 @@
 #include "CalcTest.h"
 
+#include <vector>
+
 namespace {
 
 using Supplements = CalcTest;
 
 }  // namespace
 
-TEST_F(Supplements, NightHolidayAndOvertimeHoursAtTheRegularHourPriceWithTheirPremium) {
-    AddLine(AgreedGross(88000));
-    // 88 000 for 176 hours is 500 an hour.
-    EXPECT_EQ(5040.0, dm.CalculateNightWorking(88000, 8, 176));           // 126 %
-    EXPECT_EQ(1575.0, dm.CalculateNightWorking(88000, 2.5, 176));         // overtime, also 126 %
-    EXPECT_EQ(8400.0, dm.CalculateHolidayWorking(88000, 176, 8));         // 210 %
-    EXPECT_EQ(9440.0, dm.CalculateNightHolidayWorking(88000, 176, 8));    // 236 %
-    EXPECT_EQ(DataSetState::Insert, dm.SalaryItemZQ->state());
-}
+TEST_F(Supplements, NightHolidayAndOvertimeHoursAtTheRegularHourPriceWithThePremiumOfTheOptions) {
+    // 8 night, 2.5 overtime, 8 holiday and 8 night holiday hours of 88 000 for the hours given.
+    const auto prices = [this](double hours) {
+        return std::vector<double>{dm.CalculateNightWorking(88000, 8, hours), dm.CalculateNightWorking(88000, 2.5, hours),
+                                   dm.CalculateHolidayWorking(88000, hours, 8),
+                                   dm.CalculateNightHolidayWorking(88000, hours, 8)};
+    };
+    const std::vector<double> nothing(4, 0.0);
+    EXPECT_EQ(nothing, prices(176)) << "an empty document prices nothing";
+    EXPECT_EQ(0.0, dm.CalculateAbsence(16, 176, 44000));
+    EXPECT_EQ(DataSetState::Browse, dm.SalaryItemZQ->state());
 
-TEST_F(Supplements, PercentagesComeFromTheOptions) {
     AddLine(AgreedGross(88000));
+    EXPECT_EQ((std::vector<double>{5040, 1575, 8400, 9440}), prices(176));  // 500 an hour at 126, 126, 210, 236 %
+    EXPECT_EQ(DataSetState::Insert, dm.SalaryItemZQ->state());
+    EXPECT_EQ(nothing, prices(0)) << "without a base there is no hour price";
     dm.Options.NightWorkingCoef = 30;
     dm.Options.HolidayWorkingCoef = 100;
-    EXPECT_EQ(5200.0, dm.CalculateNightWorking(88000, 8, 176));
-    EXPECT_EQ(1625.0, dm.CalculateNightWorking(88000, 2.5, 176));
-    EXPECT_EQ(8000.0, dm.CalculateHolidayWorking(88000, 176, 8));
-    EXPECT_EQ(9200.0, dm.CalculateNightHolidayWorking(88000, 176, 8));  // 230 %
-}
-
-TEST_F(Supplements, WithoutABaseThereIsNoHourPrice) {
-    AddLine(AgreedGross(88000), {{QStringLiteral("workinghours"), 0}});
-    EXPECT_EQ(0.0, dm.CalculateNightWorking(88000, 8, 0));
-    EXPECT_EQ(0.0, dm.CalculateHolidayWorking(88000, 0, 8));
-    EXPECT_EQ(0.0, dm.CalculateNightHolidayWorking(88000, 0, 8));
+    EXPECT_EQ((std::vector<double>{5200, 1625, 8000, 9200}), prices(176));  // 130, 130, 200, 230 %
 }
 
 TEST_F(Supplements, WithoutRegularWorkTheHourPriceIsThePriceOfOneHour) {
@@ -48,12 +44,4 @@ TEST_F(Supplements, AbsenceIsValuedAtTheMinimumBaseForItsShareOfTheMonth) {
     company.OpenNewDocument({{QStringLiteral("partcoefficient"), 50}});
     AddLine(AgreedGross(88000));
     EXPECT_EQ(2000.0, dm.CalculateAbsence(16, 176, 44000));
-}
-
-TEST_F(Supplements, AnEmptyDocumentPricesNothing) {
-    EXPECT_EQ(0.0, dm.CalculateNightWorking(88000, 8, 176));
-    EXPECT_EQ(0.0, dm.CalculateHolidayWorking(88000, 176, 8));
-    EXPECT_EQ(0.0, dm.CalculateNightHolidayWorking(88000, 176, 8));
-    EXPECT_EQ(0.0, dm.CalculateAbsence(16, 176, 44000));
-    EXPECT_EQ(DataSetState::Browse, dm.SalaryItemZQ->state());
 }

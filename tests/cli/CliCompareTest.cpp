@@ -66,9 +66,11 @@ TEST_F(CompareMonths, APointValueRiseIsTheWholeChangeAndArrivalsAndDeparturesAre
     EXPECT_EQ(9000, number(points, "grosschange"));  // 900 points × 10
     EXPECT_LT(6000, number(points, "netchange"));
     EXPECT_EQ(number(points, "netchange"), number(points, "bypointvalue"));
-    for (const char* cause : Causes)
-        if (QLatin1String(cause) != QLatin1String("bypointvalue"))
+    for (const char* cause : Causes) {
+        if (QLatin1String(cause) != QLatin1String("bypointvalue")) {
             EXPECT_EQ(0, number(points, cause)) << cause;
+        }
+    }
 
     const QJsonObject unchanged = rows.value(QStringLiteral("020"));
     EXPECT_EQ(0, number(unchanged, "netchange"));

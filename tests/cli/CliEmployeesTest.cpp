@@ -1,4 +1,4 @@
-#include "CliApp.h"
+#include "CliRun.h"
 #include "TestDatabase.h"
 
 #include <QFile>
@@ -8,21 +8,8 @@
 
 namespace {
 
-struct EmployeesRun {
-    int code;
-    QString out;
-    QString err;
-};
-
-EmployeesRun employees(const QString& url, const QStringList& args) {
-    QString out, err;
-    QTextStream o(&out), e(&err);
-    const int code = RunCli(QStringList{QStringLiteral("zarade-cli"), QStringLiteral("--db"), url,
-                                        QStringLiteral("employees")} + args,
-                            o, e);
-    o.flush();
-    e.flush();
-    return {code, out, err};
+CliResult employees(const QString& url, const QStringList& args) {
+    return RunCliCaptured(QStringList{QStringLiteral("employees")} + args, url);
 }
 
 QString write(const QTemporaryDir& dir, const char* name, const QByteArray& text) {
@@ -45,17 +32,17 @@ TEST(CliEmployees, ImportListsRejectedRowsAndFailsThenExportWritesTheRest) {
                               "001;Ana;Anić;0101990710008\n"
                               "002;Bora;Borić;0101990710007\n");
 
-    const EmployeesRun strict = employees(db.url(), {QStringLiteral("import"), csv, QStringLiteral("--all-or-nothing")});
+    const CliResult strict = employees(db.url(), {QStringLiteral("import"), csv, QStringLiteral("--all-or-nothing")});
     EXPECT_EQ(1, strict.code);
     EXPECT_TRUE(strict.err.contains(QStringLiteral("Red 3 (šifra 002): JMBG"))) << strict.err.toStdString();
     EXPECT_EQ(0, c.scalar(QStringLiteral("SELECT COUNT(*) FROM employee")).toInt());
 
-    const EmployeesRun partial = employees(db.url(), {QStringLiteral("import"), csv});
+    const CliResult partial = employees(db.url(), {QStringLiteral("import"), csv});
     EXPECT_EQ(1, partial.code);
     EXPECT_EQ(1, c.scalar(QStringLiteral("SELECT COUNT(*) FROM employee")).toInt());
 
     const QString exported = dir.filePath(QStringLiteral("izvoz.csv"));
-    const EmployeesRun out = employees(db.url(), {QStringLiteral("export"), exported});
+    const CliResult out = employees(db.url(), {QStringLiteral("export"), exported});
     EXPECT_EQ(0, out.code) << out.err.toStdString();
     QFile file(exported);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

@@ -92,21 +92,42 @@ TEST(CliInput, ThePasswordComesFromTheEnvironmentOrATerminalAndIsNeverShown) {
     EXPECT_FALSE(malformed.err.contains(QStringLiteral("tajna"))) << malformed.err.toStdString();
 }
 
-TEST(CliInput, AMistypedFolderAndAnEmptyOptionAreRefusedAndChangeNothing) {
+TEST(CliInput, InitBringsTheSchemaOnceAndARepeatSaysItIsCurrent) {
+    REQUIRE_TEST_DATABASE();
+    TestDatabase db;
+    db.open(false);
+    const CliResult init = RunCliCaptured({QStringLiteral("init")}, db.url());
+    EXPECT_EQ(0, init.code) << init.err.toStdString();
+    EXPECT_TRUE(db.connection().tableExists(QStringLiteral("salaryreportunifiedcollection")));
+    EXPECT_TRUE(RunCliCaptured({QStringLiteral("init")}, db.url()).out.contains(QStringLiteral("već ažurna")));
+}
+
+TEST(CliInput, WhatItCannotRunIsRefusedWithAReasonAndChangesNothing) {
     REQUIRE_TEST_DATABASE();
     QTemporaryDir dir;
-    const QString mistyped = dir.filePath(QStringLiteral("palte/zarade.db"));
-    const CliResult init = RunCliCaptured({QStringLiteral("init")}, mistyped);
-    EXPECT_EQ(1, init.code);
-    EXPECT_TRUE(init.err.contains(QStringLiteral("ne postoji"))) << init.err.toStdString();
-    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("palte"))));
-
     TestDatabase db;
     Connection& c = db.open();
-    const CliResult empty = RunCliCaptured({QStringLiteral("document"), QStringLiteral("new"), QStringLiteral("--type"),
-                                            QStringLiteral("Z"), QStringLiteral("--paymentdate"), QString()},
-                                           db.url());
-    EXPECT_EQ(1, empty.code);
-    EXPECT_TRUE(empty.err.contains(QStringLiteral("--paymentdate"))) << empty.err.toStdString();
+    const struct {
+        QStringList args;
+        int code;
+        const char* reason;
+    } refusals[] = {
+        {{QStringLiteral("--db"), dir.filePath(QStringLiteral("x.db")), QStringLiteral("fly")}, 2, "nepoznata komanda"},
+        // A database never initialised says what to run.
+        {{QStringLiteral("--db"), dir.filePath(QStringLiteral("new.db")), QStringLiteral("options")}, 1, "init"},
+        {{QStringLiteral("--db"), QStringLiteral("mysql://nobody"), QStringLiteral("init")}, 1, "Greška:"},
+        // A mistyped folder is not created.
+        {{QStringLiteral("--db"), dir.filePath(QStringLiteral("palte/zarade.db")), QStringLiteral("init")}, 1, "ne postoji"},
+        {{QStringLiteral("--db"), db.url(), QStringLiteral("document"), QStringLiteral("new"), QStringLiteral("--type"),
+          QStringLiteral("Z"), QStringLiteral("--paymentdate"), QString()},
+         1, "--paymentdate"},
+    };
+    for (const auto& refused : refusals) {
+        const CliResult r = RunCliCaptured(refused.args);
+        EXPECT_EQ(refused.code, r.code) << refused.args.join(QLatin1Char(' ')).toStdString();
+        EXPECT_TRUE(r.err.contains(QString::fromUtf8(refused.reason))) << r.err.toStdString();
+    }
+    EXPECT_NE(0, RunCliCaptured({}).code);
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("palte"))));
     EXPECT_EQ(0, c.scalar(QStringLiteral("SELECT COUNT(*) FROM salary")).toInt());
 }

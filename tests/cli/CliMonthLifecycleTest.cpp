@@ -3,8 +3,8 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
-// A calculated month through its life: shown in full, posted, copied,
-// unposted and deleted with its detail rows.
+// A calculated month through its life: shown in full, edited, posted,
+// copied, unposted and deleted with its detail rows.
 
 namespace {
 
@@ -60,12 +60,45 @@ TEST_F(MonthLifecycle, ShowPrintsEveryStoredAndComputedColumnAsJsonAndCsv) {
     EXPECT_EQ(l.size(), lineRows.at(0).split(QLatin1Char(';')).size());
 }
 
+TEST_F(MonthLifecycle, HeaderValuesAreReadWithADecimalCommaOrRefusedWithTheFieldsMessage) {
+    ok(doc("set") + QStringList{QStringLiteral("baudvalue=120,5")});
+    EXPECT_EQ(120.5, number(show(id).value(QStringLiteral("salary")).toObject(), "baudvalue"));
+    EXPECT_EQ(61250, number(line(id, QStringLiteral("001")), "salaryvalue"));  // 500 points and the difference
+
+    // On a document without lines, so that the header's own check speaks.
+    const QString empty = QString::number(newDocument(QStringLiteral("176")));
+    const QJsonObject before = show(empty.toLongLong());
+    for (const auto& [value, reason] : {std::pair{"baudvalue=0", "Vrednost boda"}, std::pair{"baudvalue=deset", ""},
+                                        std::pair{"nofield=1", ""}}) {
+        const CliResult r = run({QStringLiteral("document"), QStringLiteral("set"), empty, QLatin1String(value)});
+        EXPECT_EQ(1, r.code) << value;
+        EXPECT_TRUE(r.err.contains(QString::fromUtf8(reason))) << value << ": " << r.err.toStdString();
+    }
+    EXPECT_EQ(before, show(empty.toLongLong()));
+    EXPECT_NE(0, run({QStringLiteral("document"), QStringLiteral("show"), QStringLiteral("999")}).code);
+}
+
+TEST_F(MonthLifecycle, LinesAreEditedAndDeletedByEmployeeCode) {
+    ok(lineSet(id, QStringLiteral("001"), {QStringLiteral("outturn=80")}));
+    EXPECT_EQ(80, number(line(id, QStringLiteral("001")), "outturn"));
+    EXPECT_EQ(1, run(lineSet(id, QStringLiteral("777"), {QStringLiteral("outturn=1")})).code);
+
+    ok({QStringLiteral("line"), QStringLiteral("delete"), QString::number(id), QStringLiteral("001")});
+    const QJsonArray left = show(id).value(QStringLiteral("lines")).toArray();
+    ASSERT_EQ(1, left.size());
+    EXPECT_EQ(QStringLiteral("Šarić"), left.at(0).toObject().value(QStringLiteral("lastname")).toString());
+    EXPECT_EQ(1, number(left.at(0).toObject(), "sort"));  // the lines are numbered again
+}
+
 TEST_F(MonthLifecycle, APostedMonthIsReadOnlyItsCopyHasTheLinesButNoDetailRows) {
     const QJsonObject calculated = line(id, QStringLiteral("002"));
     ok(doc("post"));
     const CliResult change = run(lineSet(id, QStringLiteral("001"), {QStringLiteral("workinghours=100")}));
     EXPECT_EQ(1, change.code);
     EXPECT_EQ(176, number(line(id, QStringLiteral("001")), "workinghours"));
+    const CliResult header = run(doc("set") + QStringList{QStringLiteral("baudvalue=11")});
+    EXPECT_EQ(1, header.code);
+    EXPECT_TRUE(header.err.contains(QStringLiteral("Proknjižena"))) << header.err.toStdString();
     EXPECT_EQ(1, run(doc("delete")).code);
 
     const qint64 copy = ok(doc("copy")).out.trimmed().toLongLong();

@@ -2,7 +2,8 @@
 
 // A regular month with one employee on every pay basis: 010 on the minimum
 // wage, 020 on an agreed gross of 120 000, 030 on an agreed net of 80 000,
-// 040 on 900 points and 050 on 700 net points, at a point value of 100.
+// 040 on 900 points and 050 on 700 net points, at a point value of 100;
+// 001 on 500 points too, 003 on sick leave (working state 7), 004 inactive.
 // Nets worked by hand: contributions 19.9 % of the gross, tax 10 % of the
 // gross above 28 423 (prorated by the hours paid when under the fund).
 
@@ -20,7 +21,17 @@ struct PayBasisMonth : ScriptedMonth {
                                     "('020', 'Bora', 'Bruto', 'y', 1, 1, 1, 120000, 0, 'n'), "
                                     "('030', 'Nela', 'Neto', 'y', 1, 1, 1, 0, 80000, 'n'), "
                                     "('040', 'Pera', 'Bodovi', 'y', 1, 900, 1, 0, 0, 'n'), "
-                                    "('050', 'Neda', 'Netobodovi', 'y', 1, 1, 700, 0, 0, 'n')"));
+                                    "('050', 'Neda', 'Netobodovi', 'y', 1, 1, 700, 0, 0, 'n'), "
+                                    "('001', 'Ana', 'Ilić', 'y', 1, 500, 1, 0, 0, 'n'), "
+                                    "('003', 'Iva', 'Bolesna', 'y', 7, 1, 1, 0, 0, 'n'), "
+                                    "('004', 'Neaktivan', 'X', 'n', 1, 1, 1, 0, 0, 'n')"));
+    }
+
+    // A March document of 176 hours without a minimum wage, with Ana's line; its key.
+    qint64 withAna() {
+        const qint64 id = newDocument(QStringLiteral("176"));
+        ok({QStringLiteral("line"), QStringLiteral("add"), QString::number(id), QStringLiteral("001")});
+        return id;
     }
 
     qint64 marchWithMinimumWage() {
@@ -59,16 +70,18 @@ constexpr double MinimumGross = 71266.33;
 TEST_F(PayBasisMonth, AddAllPaysTheWholeMonthByThePayBasisWithoutTheMinimumFloor) {
     addEmployees(QStringLiteral("('060', 'Malo', 'Bodova', 'y', 1, 300, 1, 0, 0, 'n')"));
     const qint64 id = marchWithMinimumWage();
-    EXPECT_EQ(QStringLiteral("6"), addAll(id).out.trimmed());
+    EXPECT_EQ(QStringLiteral("7"), addAll(id).out.trimmed());
     EXPECT_EQ(30000, number(line(id, QStringLiteral("060")), "regularwork"));  // 300 points × 100
 
     ok(lineSet(id, QStringLiteral("060"), {QStringLiteral("workinghours=176")}));
     EXPECT_EQ(MinimumGross, number(line(id, QStringLiteral("060")), "regularwork"));
 }
 
+// Neither the sick nor the inactive employee is added, and nobody twice.
 TEST_F(PayBasisMonth, EveryPayBasisGivesItsAgreedPayForTheWholeFund) {
     const qint64 id = marchWithMinimumWage();
-    EXPECT_EQ(QStringLiteral("5"), addAll(id).out.trimmed());
+    EXPECT_EQ(QStringLiteral("6"), addAll(id).out.trimmed());
+    EXPECT_EQ(QStringLiteral("0"), addAll(id).out.trimmed());
     expectLine(id, "010", MinimumGross, MinimumGross, 52799.99);  // the gross is rounded
     expectLine(id, "020", 120000, 120000, 86962.30);
     expectLine(id, "030", 110068.05, 110068.05, 80000);  // (80 000 − 2 842.30) / 0.701
@@ -139,16 +152,22 @@ TEST_F(PayBasisMonth, DeductionsComeOffTheDecreasedNet) {
     EXPECT_NEAR(50000, number(line(id, QStringLiteral("010")), "paymentdecreasedvalue"), 0.005);
 }
 
-TEST_F(PayBasisMonth, ANewFundRecalculatesEveryLineOnceWithItsMinimumWage) {
+// 040 works 2 hours of overtime, which the new fund leaves out of the hours.
+TEST_F(PayBasisMonth, ANewFundRecalculatesEveryLineOnceWithItsMinimumWageLessItsOvertime) {
     const qint64 id = marchWithMinimumWage();
     addAll(id);
+    ok(lineSet(id, QStringLiteral("040"), {QStringLiteral("overtimehours=2")}));
     ok({QStringLiteral("document"), QStringLiteral("set"), QString::number(id), QStringLiteral("workinghours=168")});
     EXPECT_EQ(50400, number(show(id).value(QStringLiteral("salary")).toObject(), "minnetsalaryvalue"));
     expectLine(id, "010", 67842.65, 67842.65, 50399.99);  // (300 × 168 − 2 842.30) / 0.701
-    expectLine(id, "040", 90000, 90000, 65932.30);
     expectLine(id, "030", 110068.05, 110068.05, 80000);
+    const QJsonObject overtime = line(id, QStringLiteral("040"));
+    EXPECT_EQ(88928.57, number(overtime, "regularwork"));  // 90 000 × 166 / 168
+    EXPECT_EQ(1350, number(overtime, "overtimevalue"));      // 88 928.57 / 166 × 2 × 1.26
+    EXPECT_EQ(90278.57, number(overtime, "salaryvalue"));
     for (const QJsonValue& l : show(id).value(QStringLiteral("lines")).toArray())
-        EXPECT_EQ(168, number(l.toObject(), "workinghours"));
+        EXPECT_EQ(l.toObject().value(QStringLiteral("code")) == QStringLiteral("040") ? 166 : 168,
+                  number(l.toObject(), "workinghours"));
 }
 
 TEST_F(PayBasisMonth, ANetTypedTwiceGivesTheSameGross) {
@@ -161,5 +180,75 @@ TEST_F(PayBasisMonth, ANetTypedTwiceGivesTheSameGross) {
     ok(lineSet(id, QStringLiteral("040"), {QStringLiteral("paymentvalue=60000")}));
     const QJsonObject twice = line(id, QStringLiteral("040"));
     for (const char* column : {"regularwork", "salaryvalue", "paymentvalue", "paymentnetvalue"})
+        EXPECT_EQ(number(once, column), number(twice, column)) << column;
+}
+
+TEST_F(PayBasisMonth, HoursNightAndDeductionPercentFollowTheLineAndTooManyHoursAreRefused) {
+    const qint64 id = withAna();
+    ok(lineSet(id, QStringLiteral("001"), {QStringLiteral("workinghours=160"), QStringLiteral("nightworkinghours=16")}));
+    QJsonObject l = line(id, QStringLiteral("001"));
+    EXPECT_EQ(45454.55, number(l, "regularwork"));        // 50 000 × 160 / 176
+    EXPECT_EQ(5727.27, number(l, "nightworkingvalue"));   // 45 454.55 / 160 × 16 × 1.26
+    EXPECT_EQ(51181.82, number(l, "salaryvalue"));
+
+    // 10 % of the regular pay of all 176 worked hours.
+    ok(lineSet(id, QStringLiteral("001"), {QStringLiteral("decrementperc=10")}));
+    l = line(id, QStringLiteral("001"));
+    EXPECT_NEAR(5000.0, number(l, "decrement"), 0.001);
+    EXPECT_EQ(46181.82, number(l, "salaryvalue"));
+
+    const CliResult refused = run(lineSet(id, QStringLiteral("001"), {QStringLiteral("workinghours=170")}));
+    EXPECT_EQ(1, refused.code);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("Obračun neće biti sproveden za zaposlenog: Ilić Ana.")))
+        << refused.err.toStdString();
+    EXPECT_EQ(45454.55, number(line(id, QStringLiteral("001")), "regularwork"));
+
+    // A value the line refuses names the line, as the editor would show it.
+    const CliResult invalid = run(lineSet(id, QStringLiteral("001"), {QStringLiteral("coefficient=0")}));
+    EXPECT_EQ(1, invalid.code);
+    EXPECT_TRUE(invalid.err.contains(QStringLiteral("Stavka: 001 Ilić Ana"))) << invalid.err.toStdString();
+    EXPECT_EQ(45454.55, number(line(id, QStringLiteral("001")), "regularwork"));
+}
+
+TEST_F(PayBasisMonth, AddingToADocumentWithoutFundIsRefused) {
+    const qint64 id = newDocument(QStringLiteral("0"));
+    const CliResult r = run({QStringLiteral("line"), QStringLiteral("add-all"), QString::number(id)});
+    EXPECT_EQ(1, r.code);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Morate najpre definisati broj radnih sati."))) << r.err.toStdString();
+}
+
+TEST_F(PayBasisMonth, DifferencesAreRoundedEachBeforeTheirSum) {
+    const qint64 id = withAna();
+    ok({QStringLiteral("line"), QStringLiteral("difference"), QString::number(id), QStringLiteral("001"), QStringLiteral("a=100.004"),
+        QStringLiteral("b=200.004")});
+    EXPECT_EQ(300, number(line(id, QStringLiteral("001")), "difference"));  // each rounded first
+    EXPECT_EQ(50300, number(line(id, QStringLiteral("001")), "salaryvalue"));
+}
+
+// The split of 500 points' hours: 100 hours at 400 and 60 hours at 600 with
+// 8 night and 4 overtime hours. Applied again, the rows replace themselves
+// and nothing is counted twice (overtime enters the gross through the
+// difference's handler).
+TEST_F(PayBasisMonth, ACoefficientSplitAppliedTwiceGivesTheSameLine) {
+    const qint64 id = withAna();
+    const QStringList split{QStringLiteral("line"), QStringLiteral("coefficients"), QString::number(id), QStringLiteral("001"),
+                            QStringLiteral("400:100"), QStringLiteral("600:60:8:4")};
+    ok(split);
+    const QJsonObject once = line(id, QStringLiteral("001"));
+    EXPECT_DOUBLE_EQ((1 + 100 * 400 + 72 * 600) / 172.0, number(once, "coefficient"));
+    EXPECT_EQ(160, number(once, "workinghours"));
+    EXPECT_EQ(8, number(once, "nightworkinghours"));
+    EXPECT_EQ(4, number(once, "overtimehours"));
+    // 100 / 176 × 400 × 100 + 60 / 176 × 600 × 100 = 22 727.27 + 20 454.55
+    EXPECT_EQ(43181.82, number(once, "regularwork"));
+    EXPECT_EQ(3436.36, number(once, "nightworkingvalue"));  // 20 454.55 / 60 × 8 × 1.26
+    EXPECT_EQ(1718.18, number(once, "overtimevalue"));      // 20 454.55 / 60 × 4 × 1.26
+    EXPECT_EQ(48336.36, number(once, "salaryvalue"));
+    // − 9 618.93 contributions − 2 055.93 tax (10 % above 28 423 × 172 / 176)
+    EXPECT_EQ(36661.50, number(once, "paymentvalue"));
+    ok(split);
+    const QJsonObject twice = line(id, QStringLiteral("001"));
+    for (const char* column : {"coefficient", "workinghours", "nightworkinghours", "overtimehours", "regularwork",
+                               "nightworkingvalue", "overtimevalue", "salaryvalue", "paymentvalue", "paymentnetvalue"})
         EXPECT_EQ(number(once, column), number(twice, column)) << column;
 }

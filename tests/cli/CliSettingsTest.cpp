@@ -11,7 +11,7 @@ TEST_F(CliSettings, OptionsAreCheckedAndSetTogetherOrNotAtAll) {
     ok({QStringLiteral("options"), QStringLiteral("set"), QStringLiteral("RoundTaxes=da"), QStringLiteral("Outlook=1"),
         QStringLiteral("HolidayWorkingCoef=150")});
     const QString shown = ok({QStringLiteral("options")}).out;
-    for (const char* line : {"RoundTaxes=da", "Outlook=da", "HolidayWorkingCoef=150", "NightWorkingCoef=26"})
+    for (const char* line : {"RoundTaxes=da", "Outlook=da", "HolidayWorkingCoef=150"})
         EXPECT_TRUE(shown.contains(QLatin1String(line))) << line << "\n" << shown.toStdString();
 
     // The night percentage stops at 100 (holiday at 200); the flag before it stays unset.

@@ -1,9 +1,8 @@
 #include "ScriptedMonth.h"
 
 // Sick-leave ("B") and transport ("P") documents through zarade-cli: who
-// they take, what a new line holds, the transport price by the hours, and
-// the sick-leave question answered from the command line. Sick pay itself
-// comes from average earnings and is not checked here.
+// they take, what a new line holds and the transport price by the hours.
+// Sick pay and its question are the leave tests' subject.
 
 namespace {
 
@@ -69,20 +68,4 @@ TEST_F(SickAndTransport, SickLeaveTakesOnlyTheSickWithoutHoursOrRegularWork) {
     EXPECT_EQ(65, number(l, "sickpercent"));
     const QJsonObject header = show(id).value(QStringLiteral("salary")).toObject();
     EXPECT_EQ(0, number(header, "netdecreasepercent"));
-}
-
-TEST_F(SickAndTransport, TheSickLeaveQuestionIsAnsweredFromTheCommandLine) {
-    const qint64 id = newDocument(QStringLiteral("B"), {QStringLiteral("workinghours=176")});
-    addAll(id);
-    const QStringList sick = lineSet(id, QStringLiteral("003"), {QStringLiteral("sickhours=16")});
-    const CliResult unanswered = run(sick);
-    EXPECT_EQ(1, unanswered.code);
-    EXPECT_TRUE(unanswered.err.contains(QStringLiteral("Pitanje bez odgovora"))) << unanswered.err.toStdString();
-    EXPECT_EQ(0, number(line(id, QStringLiteral("003")), "sickhours"));  // nothing stored
-
-    for (const QString& answer : {QStringLiteral("--no"), QStringLiteral("--yes")}) {
-        const CliResult answered = run(QStringList{answer} + sick);
-        EXPECT_EQ(0, answered.code) << answer.toStdString() << ": " << answered.err.toStdString();
-        EXPECT_EQ(16, number(line(id, QStringLiteral("003")), "sickhours")) << answer.toStdString();
-    }
 }

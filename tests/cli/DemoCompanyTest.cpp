@@ -1,5 +1,5 @@
 #include "BankAccount.h"
-#include "CliApp.h"
+#include "CliRun.h"
 #include "CompanyInfo.h"
 #include "DBIniFile.h"
 #include "DemoCompany.h"
@@ -17,20 +17,7 @@
 
 namespace {
 
-struct DemoRun {
-    int code;
-    QString out;
-    QString err;
-};
-
-DemoRun RunDemoCommand(const QString& url, const QString& command) {
-    QString out, err;
-    QTextStream o(&out), e(&err);
-    const int code = RunCli({QStringLiteral("zarade-cli"), QStringLiteral("--db"), url, command}, o, e);
-    o.flush();
-    e.flush();
-    return {code, out, err};
-}
+CliResult RunDemoCommand(const QString& url, const QString& command) { return RunCliCaptured({command}, url); }
 
 int Count(Connection& connection, const QString& sql) { return connection.scalar(sql).toInt(); }
 
@@ -55,18 +42,17 @@ bool IsPib(const QString& pib) {
 
 }  // namespace
 
-TEST(DemoCompany, FillsAnEmptyDatabaseWithACompanyOnEveryPayBasis) {
+TEST(DemoCompany, FillsAnEmptyDatabaseOnceWithACompanyOnEveryPayBasisAndTheStatutoryRates) {
     REQUIRE_TEST_DATABASE();
     TestDatabase db;
     Connection& connection = db.open(false);
 
-    const DemoRun demo = RunDemoCommand(db.url(), QStringLiteral("demo"));
+    const CliResult demo = RunDemoCommand(db.url(), QStringLiteral("demo"));
     ASSERT_EQ(0, demo.code) << demo.err.toStdString();
     EXPECT_TRUE(demo.out.contains(QStringLiteral("zaposlenih: 30")));
     EXPECT_TRUE(demo.out.contains(QStringLiteral("proknjiženih obračuna zarada: 12"))) << demo.out.toStdString();
 
     const TCompanyInfo company = ReadCompanyInfo(TDBIniFile(connection));
-    EXPECT_EQ(QStringLiteral("Javor Tekstil d.o.o."), company.Name);
     EXPECT_TRUE(IsPib(company.Code)) << company.Code.toStdString();
     EXPECT_EQ(company.BankAccount, NormalizeBankAccount(company.BankAccount));
     EXPECT_EQ(QStringLiteral("RSD"), connection.scalar(QStringLiteral("SELECT code FROM currency WHERE status = 'primary'")).toString());
@@ -94,18 +80,10 @@ TEST(DemoCompany, FillsAnEmptyDatabaseWithACompanyOnEveryPayBasis) {
                               "coefficient > 1", "netcoefficient > 1", "workingstateid = 7", "workingstateid = 8"})
         EXPECT_GT(Count(connection, QStringLiteral("SELECT COUNT(*) FROM employee WHERE ") + QLatin1String(basis)), 0)
             << basis;
-    EXPECT_EQ(8, Count(connection, QStringLiteral("SELECT COUNT(*) FROM organizationunit")));
-    EXPECT_EQ(3, Count(connection, QStringLiteral("SELECT COUNT(*) FROM employeetransportzone")));
     EXPECT_EQ(30, Count(connection, QStringLiteral("SELECT COUNT(*) FROM employee WHERE employeetransportzoneid IS NOT NULL")));
     EXPECT_GE(Count(connection, QStringLiteral("SELECT COUNT(*) FROM salarycredit WHERE defaultcredit = 'y'")), 3);
-}
 
-TEST(DemoCompany, HasTheStatutoryRatesInTheOrderTheCalculationReadsThem) {
-    REQUIRE_TEST_DATABASE();
-    TestDatabase db;
-    Connection& connection = db.open();
-    SeedDemoCompany(connection);
-
+    // The statutory rates, in the order the calculation reads them.
     EXPECT_EQ(1, Count(connection, QStringLiteral("SELECT COUNT(*) FROM salarytax WHERE defaulttax = 'y'")));
     QSqlQuery items = connection.exec(QStringLiteral(
         "SELECT taxpercent, taxstatus, minsalary, taxfreevalue, taxbankaccount FROM salarytaxitem "
@@ -129,6 +107,12 @@ TEST(DemoCompany, HasTheStatutoryRatesInTheOrderTheCalculationReadsThem) {
     // Withheld taxes and contributions are paid together, the chamber fee apart.
     EXPECT_EQ(6, Count(connection, QStringLiteral("SELECT COUNT(*) FROM salarytaxitem WHERE chamber = 'n' AND "
                                                   "taxbankaccount = '840-4848-37' AND paycode = '254'")));
+
+    // Run again, it refuses and adds nobody.
+    const CliResult again = RunDemoCommand(db.url(), QStringLiteral("demo"));
+    EXPECT_EQ(1, again.code);
+    EXPECT_TRUE(again.err.contains(QStringLiteral("samo u praznu bazu"))) << again.err.toStdString();
+    EXPECT_EQ(30, Count(connection, QStringLiteral("SELECT COUNT(*) FROM employee")));
 }
 
 TEST(DemoCompany, RefusesADatabaseThatAlreadyHasData) {
@@ -136,23 +120,10 @@ TEST(DemoCompany, RefusesADatabaseThatAlreadyHasData) {
     TestDatabase db;
     Connection& connection = db.open();
     connection.exec(QStringLiteral("INSERT INTO salarytax (salarytaxid, defaulttax) VALUES (1, 'y')"));
-    connection.exec(QStringLiteral(
-        "INSERT INTO salary (baudvalue, maxsalaryvalue, minsalaryvalue, month, year, paymentdate, accountingdate, "
-        "partcoefficient, salarynumber, status, salarytaxid, workinghours, minnetsalaryprice, minnetsalaryvalue, "
-        "workingyearsincrementpercent, mealrefund, vacationrefund, voluntarypensiontaxfreevalue, salarytype, "
-        "netdecreasepercent, netdecreaseminvalue, taxpercent, taxfreevalue) "
-        "VALUES (1, 1, 0, 11, 2026, '2026-12-10', '2026-12-10', 100, 1, 'n', 1, 168, 0, 0, 0.4, 0, 0, 0, 'Z', 0, 0, 10, 0)"));
+    connection.exec(QStringLiteral("INSERT INTO salary (salarytype, year, month, salarytaxid) VALUES ('Z', 2026, 11, 1)"));
     EXPECT_TRUE(DemoCompanyRefusal(connection).contains(QStringLiteral("obračuna zarada: 1")));
     EXPECT_THROW(SeedDemoCompany(connection), EDatabaseError);
     EXPECT_EQ(0, Count(connection, QStringLiteral("SELECT COUNT(*) FROM employee")));
-
-    TestDatabase other;
-    other.open();
-    ASSERT_EQ(0, RunDemoCommand(other.url(), QStringLiteral("demo")).code);
-    const DemoRun again = RunDemoCommand(other.url(), QStringLiteral("demo"));
-    EXPECT_EQ(1, again.code);
-    EXPECT_TRUE(again.err.contains(QStringLiteral("samo u praznu bazu"))) << again.err.toStdString();
-    EXPECT_EQ(30, Count(other.connection(), QStringLiteral("SELECT COUNT(*) FROM employee")));
 }
 
 TEST(DemoCompany, HasTwelvePostedMonthsOfHistoryBeforeTheDemoMonth) {
@@ -200,14 +171,14 @@ TEST(DemoCompany, TheDemoMonthCalculatesTheMonthAfterThePostedOnesOnce) {
     REQUIRE_TEST_DATABASE();
     TestDatabase db;
     db.open();
-    const DemoRun empty = RunDemoCommand(db.url(), QStringLiteral("demo-month"));
+    const CliResult empty = RunDemoCommand(db.url(), QStringLiteral("demo-month"));
     EXPECT_EQ(1, empty.code);
     EXPECT_TRUE(empty.err.contains(QStringLiteral("demo"))) << "it says how to get the demo company";
 
     Connection& connection = db.connection();
     SeedDemoCompany(connection);
     SeedDemoHistory(connection, QDate::currentDate());
-    const DemoRun month = RunDemoCommand(db.url(), QStringLiteral("demo-month"));
+    const CliResult month = RunDemoCommand(db.url(), QStringLiteral("demo-month"));
     ASSERT_EQ(0, month.code) << month.err.toStdString();
     const QDate demoMonth = QDate(QDate::currentDate().year(), QDate::currentDate().month(), 1).addMonths(-1);
     QSqlQuery document = connection.exec(
@@ -227,11 +198,9 @@ TEST(DemoCompany, TheDemoMonthCalculatesTheMonthAfterThePostedOnesOnce) {
         ASSERT_TRUE(match.hasMatch()) << label << "\n" << month.out.toStdString();
         EXPECT_EQ(QString::number(sum, 'f', 2), match.captured(1)) << label;
     }
-    for (const char* expected : {"Javor Tekstil d.o.o.", "PIO na teret poslodavca", "Ukupan trošak zarade"})
-        EXPECT_TRUE(month.out.contains(QString::fromUtf8(expected))) << expected << "\n" << month.out.toStdString();
 
     // Run again, it shows the same open month instead of paying it twice.
-    const DemoRun again = RunDemoCommand(db.url(), QStringLiteral("demo-month"));
+    const CliResult again = RunDemoCommand(db.url(), QStringLiteral("demo-month"));
     ASSERT_EQ(0, again.code) << again.err.toStdString();
     EXPECT_TRUE(again.out.contains(QStringLiteral("Zarada %1 za %2 je već obračunata").arg(id.toLongLong()).arg(demoMonth.toString(QStringLiteral("MM/yyyy")))))
         << again.out.toStdString();

@@ -188,6 +188,20 @@ TEST_F(SalaryList, TheAnnualReportsOpenTheirFormsOnTheYearsOfPostedDocuments) {
     EXPECT_EQ(QString(), console.messages.refusals());
 }
 
+TEST_F(SalaryList, TheCertificateOfEarningsOpensFromTheReportsMenu) {
+    TSalaryViewerForm list(dm, console);
+    QString caption;
+    QTimer::singleShot(0, [&] {
+        auto* form = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(nullptr, form);
+        caption = form->windowTitle();
+        form->reject();
+    });
+    ASSERT_TRUE(list.SalaryStaffReportCertificateReport->isEnabled());
+    list.SalaryStaffReportCertificateReport->trigger();
+    EXPECT_EQ(QStringLiteral("Potvrda"), caption);
+}
+
 TEST_F(SalaryList, ACopyJoinsWhatTheListShowsAndBecomesCurrent) {
     // A new document takes its parameters from the last one: make them whole.
     c->exec(QStringLiteral("INSERT INTO salarytax (defaulttax) VALUES ('y')"));

@@ -1,5 +1,7 @@
 #include "Csv.h"
 
+#include <QStringDecoder>
+
 QChar DetectCsvDelimiter(QStringView text) {
     int semicolons = 0;
     int commas = 0;
@@ -106,4 +108,20 @@ QString CsvLine(const QStringList& fields, QChar delimiter) {
     for (const QString& field : fields)
         encoded << csvField(field, delimiter);
     return encoded.join(delimiter) + QStringLiteral("\r\n");
+}
+
+CsvParse ParseCsvUtf8(const QByteArray& data) {
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    QString text = decoder.decode(data);
+    CsvParse parsed;
+    if (decoder.hasError()) {
+        parsed.error = QStringLiteral("Datoteka nije zapisana u UTF-8 kodu.");
+        return parsed;
+    }
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    parsed = ParseCsv(text, DetectCsvDelimiter(text));
+    if (parsed.error.isEmpty() && parsed.records.empty())
+        parsed.error = QStringLiteral("Datoteka je prazna.");
+    return parsed;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QChar>
 #include <QString>
 #include <QStringList>
@@ -26,6 +27,11 @@ QChar DetectCsvDelimiter(QStringView text);
 
 // Splits the text into records. A quote left open at the end is an error.
 CsvParse ParseCsv(QStringView text, QChar delimiter);
+
+// The bytes of a CSV file: UTF-8 with or without a byte-order mark, split
+// by the delimiter of its header. The error says what kept it from being
+// read: another encoding, a quote left open, or no record at all.
+CsvParse ParseCsvUtf8(const QByteArray& data);
 
 // One record as a line ending in CR LF, each field quoted when it must be.
 QString CsvLine(const QStringList& fields, QChar delimiter);

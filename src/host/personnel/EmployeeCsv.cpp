@@ -9,7 +9,6 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <QSaveFile>
-#include <QStringDecoder>
 
 namespace {
 
@@ -137,21 +136,9 @@ QString EmployeeImportResult::summary() const {
 
 EmployeeImportResult ImportEmployeesCsv(EmployeeRegister& employees, const QByteArray& data, ImportMode mode) {
     EmployeeImportResult result;
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    QString text = decoder.decode(data);
-    if (decoder.hasError()) {
-        result.fileError = QStringLiteral("Datoteka nije zapisana u UTF-8 kodu.");
-        return result;
-    }
-    if (text.startsWith(ByteOrderMark))
-        text.remove(0, 1);
-    const CsvParse parsed = ParseCsv(text, DetectCsvDelimiter(text));
+    const CsvParse parsed = ParseCsvUtf8(data);
     if (!parsed.error.isEmpty()) {
         result.fileError = parsed.error;
-        return result;
-    }
-    if (parsed.records.empty()) {
-        result.fileError = QStringLiteral("Datoteka je prazna.");
         return result;
     }
 

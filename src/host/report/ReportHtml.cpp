@@ -155,8 +155,12 @@ QString ReportHtml(const TReport& report, const TCompanyInfo& company) {
     if (!report.note.isEmpty())
         html += QStringLiteral("<p><i>%1</i></p>").arg(Escaped(report.note));
     for (const TReportSection& section : report.sections) {
+        // A caption of several lines (an employee, then the averages) keeps them.
         if (!section.caption.isEmpty())
-            html += QStringLiteral("<h3>%1</h3>").arg(Escaped(section.caption));
+            html += QStringLiteral("<h3>%1</h3>")
+                        .arg(Escaped(section.caption)
+                                 .replace(QStringLiteral("\r\n"), QStringLiteral("<br/>"))
+                                 .replace(QLatin1Char('\n'), QStringLiteral("<br/>")));
         const TDataSet* data = section.dataSet;
         if (!data || !data->active() || data->isEmpty()) {
             html += QStringLiteral("<p>Nema podataka.</p>");

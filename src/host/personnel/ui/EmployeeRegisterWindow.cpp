@@ -1,5 +1,7 @@
 #include "EmployeeRegisterWindow.h"
 
+#include "AttendanceMonth.h"
+#include "AttendanceMonthDialog.h"
 #include "DataSetGridDialog.h"
 #include "EmployeeCsv.h"
 #include "EmployeeEditDialog.h"
@@ -10,6 +12,7 @@
 #include "ReportedAction.h"
 
 #include <QAction>
+#include <QDate>
 #include <QTableView>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -24,6 +27,8 @@ EmployeeRegisterWindow::EmployeeRegisterWindow(EmployeeRegister& employees, IMes
                             &EmployeeRegisterWindow::DeleteEmployeeExecute);
     PreviousAverages = action(tr("Ranije zarade"), tr("Zarade i sati izabranog zaposlenog iz ranijih meseci"),
                               &EmployeeRegisterWindow::PreviousAveragesExecute);
+    Attendance = action(tr("Prisustvo"), tr("Evidencija prisustva izabranog zaposlenog po danima meseca"),
+                        &EmployeeRegisterWindow::AttendanceExecute);
     TransportZones = action(tr("Zone prevoza"), tr("Zone prevoza sa cenama"),
                             &EmployeeRegisterWindow::TransportZonesExecute);
     OrganizationUnits = action(tr("Org. jedinice"), tr("Organizacione jedinice"),
@@ -37,14 +42,14 @@ EmployeeRegisterWindow::EmployeeRegisterWindow(EmployeeRegister& employees, IMes
     toolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     toolbar->addActions({NewEmployee, EditEmployee, DeleteEmployee});
     toolbar->addSeparator();
-    toolbar->addActions({PreviousAverages, TransportZones, OrganizationUnits});
+    toolbar->addActions({PreviousAverages, Attendance, TransportZones, OrganizationUnits});
     toolbar->addSeparator();
     toolbar->addActions({ImportEmployees, ExportEmployees});
 
     QTableView* view = list_->view();
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setContextMenuPolicy(Qt::ActionsContextMenu);
-    view->addActions({NewEmployee, EditEmployee, DeleteEmployee, PreviousAverages});
+    view->addActions({NewEmployee, EditEmployee, DeleteEmployee, PreviousAverages, Attendance});
     connect(list_, &EmployeeListView::activated, this, &EmployeeRegisterWindow::EditEmployeeExecute);
     connect(list_, &EmployeeListView::selectionChanged, this, &EmployeeRegisterWindow::updateActions);
 
@@ -65,7 +70,7 @@ QAction* EmployeeRegisterWindow::action(const QString& text, const QString& tool
 
 void EmployeeRegisterWindow::updateActions() {
     const bool selected = !list_->selectedRows().empty();
-    for (QAction* needsEmployee : {EditEmployee, DeleteEmployee, PreviousAverages})
+    for (QAction* needsEmployee : {EditEmployee, DeleteEmployee, PreviousAverages, Attendance})
         needsEmployee->setEnabled(selected);
 }
 
@@ -119,6 +124,19 @@ void EmployeeRegisterWindow::PreviousAveragesExecute() {
                              [this] { return employees_.DeletePreviousAverage(); }, messages_, this);
     dialog.setWindowTitle(
         tr("Ranije zarade: %1 %2 %3").arg(employee.code, employee.firstname, employee.lastname));
+    dialog.exec();
+}
+
+void EmployeeRegisterWindow::AttendanceExecute() {
+    if (!selectCurrent())
+        return;
+    const TEmployeeDesc employee = employees_.Descriptor(employees_.EmployeeZQ->currentIndex());
+    TAttendanceMonth month(*employees_.ZConnection());
+    const QDate today = QDate::currentDate();
+    if (!RunReported(messages_, [&] { month.Open(employee.employeeid, today.year(), today.month()); }))
+        return;
+    AttendanceMonthDialog dialog(month, QStringLiteral("%1 %2 %3").arg(employee.code, employee.firstname, employee.lastname),
+                                 messages_, this);
     dialog.exec();
 }
 

@@ -19,6 +19,7 @@ public:
     QAction* EditEmployee;
     QAction* DeleteEmployee;
     QAction* PreviousAverages;
+    QAction* Attendance;
     QAction* TransportZones;
     QAction* OrganizationUnits;
     QAction* ImportEmployees;
@@ -30,6 +31,7 @@ public:
     void EditEmployeeExecute();
     void DeleteEmployeeExecute();
     void PreviousAveragesExecute();
+    void AttendanceExecute();
     void TransportZonesExecute();
     void OrganizationUnitsExecute();
     void ImportEmployeesExecute();
