@@ -11,6 +11,7 @@
 #include "CliPayments.h"
 #include "CliSettings.h"
 #include "CliStatements.h"
+#include "CliTreasury.h"
 #include "db/DbError.h"
 #include "db/DefaultDatabase.h"
 
@@ -90,6 +91,12 @@ const char* const Usage =
     "                                       PPP-PO: godišnje potvrde iz PPP-PD redova godine\n"
     "  ppppo add GODINA ŠIFRA               red prihoda van radnog odnosa za zaposlenog; ispisuje broj reda\n"
     "  ppppo set RED polje=vrednost ...     izmeni red PPP-PO kao u tabeli\n"
+    "  treasury show --year G --month M [--format json|csv]\n"
+    "                                       zarade za trezor (MZ): neto po delovima, po zaposlenom\n"
+    "  treasury export --year G --month M --out DATOTEKA  XML datoteka zarada za trezor\n"
+    "  register build|show|delete --year G --month M [--format json|csv]\n"
+    "                                       registar zaposlenih za trezor iz proknjiženih zarada\n"
+    "  register export --year G --month M --out DATOTEKA  XML registra zaposlenih za trezor\n"
     "  demo       upiši demo preduzeće u praznu bazu\n"
     "  demo-month obračun meseca demo preduzeća bez prozora\n"
     "\n"
@@ -176,6 +183,10 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
             return CommandM4(context);
         if (command == QLatin1String("ppppo"))
             return CommandPppPo(context);
+        if (command == QLatin1String("treasury"))
+            return CommandTreasury(context);
+        if (command == QLatin1String("register"))
+            return CommandRegister(context);
         if (command == QLatin1String("demo"))
             return CommandDemo(context);
         if (command == QLatin1String("demo-month"))

@@ -28,6 +28,19 @@ QString employeeColumnSql(const ColumnDef& column) {
     return QStringLiteral("e.%1 AS %1").arg(n);
 }
 
+void ConnectRegisterEmployeeSex(TField& sex) {
+    sex.OnGetText = [](const TField&, const QVariant& value, bool display) {
+        if (!display || value.isNull())
+            return value.toString();
+        return QString::fromUtf8(value.toString() == QLatin1String("m") ? _SEX_M_CAP : _SEX_F_CAP);
+    };
+    // The code typed as it is shown stays "m" too.
+    sex.OnSetText = [](TField& field, const QString& text) {
+        const bool male = text == QString::fromUtf8(_SEX_M_CAP) || text == QLatin1String("m");
+        field.setAsString(male ? QStringLiteral("m") : QStringLiteral("f"));
+    };
+}
+
 }  // namespace
 
 QString SalaryItemSql() {
@@ -142,8 +155,10 @@ TSalaryDM::TSalaryDM(QObject* parent) : TCustomDM(parent) {
                               static_cast<TDataSet*>(SalaryCreditItemFrameZQ),
                               static_cast<TDataSet*>(SalaryReportPPPZQ), static_cast<TDataSet*>(SalaryReportM4ZQ),
                               static_cast<TDataSet*>(SalaryReportPPPPOZQ),
+                              static_cast<TDataSet*>(SalaryReportRegisterEmployeeZQ),
                               static_cast<TDataSet*>(SalaryReportUnifiedCollectionZQ)})
         dataSet->BeforePost = beforePost;
+    ConnectRegisterEmployeeSex(*SalaryReportRegisterEmployeeZQ->fieldByName(QStringLiteral("sex")));
     ConnectLifecycleHandlers();
     SalaryZQ->fieldByName(QStringLiteral("status"))->OnGetText = [this](const TField&, const QVariant& v, bool display) {
         return display ? SalaryZQstatusGetText(v) : v.toString();
@@ -279,6 +294,21 @@ void TSalaryDM::CreateFieldValidations() {
         {"workingmonths", "workingdays", "taxbase", "taxvalue", "tax1base", "tax1value", "contribution4months",
          "contribution4days", "contribution4value"});
     add(SalaryReportM4ZQ, none, {"year", "employeeid"});
+
+    TDataSet* reg = SalaryReportRegisterEmployeeZQ;
+    add(reg, between(1, 12), {"month"});
+    add(reg, between(1990, 2100), {"year"});
+    add(reg, TestID, {"employeeid"});
+    add(reg, TestZeroLength, {"firstname", "lastname"});
+    add(reg, [](const TField& field) {
+        const QString sex = field.asString();
+        return sex == QLatin1String("m") || sex == QLatin1String("f");
+    }, {"sex"});
+    add(reg, TestTaxRate, {"workpercent", "workingyearsincrementpercent"});
+    add(reg, between(0, 80), {"workingyears"});
+    add(reg, TestMoney, {"coefficient", "salaryvalue", "paymentvalue"});
+    add(reg, TestDate, {"workingfromdate"});
+    AddValidation(FieldValidation(reg->fieldByName(QStringLiteral("workingtodate")), false, TestDate, required, invalid));
 
     for (TDataSet* credits : {static_cast<TDataSet*>(SalaryCreditItemZQ), static_cast<TDataSet*>(SalaryCreditItemFrameZQ)}) {
         add(credits, TestZeroLength, {"creditname", "creditbankaccount"});

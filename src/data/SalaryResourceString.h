@@ -6,6 +6,9 @@
 inline constexpr char _SAL_NAME[] = "Zarade";
 inline constexpr char _SAL_DESCR[] = "Upravljanje zaradama";
 
+inline constexpr char _SEX_M_CAP[] = "Muški";
+inline constexpr char _SEX_F_CAP[] = "Ženski";
+
 inline constexpr char _SAL_CANT_DEL_REG_WRN[] = "Ne možete izbrisati proknjiženu zaradu.";
 inline constexpr char _SAL_REG_CONFIRM[] = "Da li ste sigurni da želite da proknjižite ovu zaradu?";
 inline constexpr char _SAL_UNREG_CONFIRM[] = "Da li ste sigurni da želite da otknjižite ovu zaradu?";

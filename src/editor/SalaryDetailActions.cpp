@@ -6,6 +6,7 @@
 #include "CalcResourceStrings.h"
 #include "CreditPrintsUnit.h"
 #include "EditorResourceStrings.h"
+#include "ExportTreasuryForm.h"
 #include "HostResourceStrings.h"
 #include "Kinterfaces.h"
 #include "LineDeductionSet.h"
@@ -191,6 +192,15 @@ void TSalaryDetailForm::DropDown(QAction* action) {
 void TSalaryDetailForm::SalaryPrintExecute() {
     if (Apply())
         DropDown(SalaryPrint);
+}
+
+void TSalaryDetailForm::SalaryExportTreasuryExecute() {
+    if (!Apply())
+        return;
+    const TDataSet& document = *dm_.SalaryZQ;
+    TExportTreasuryForm form(dm_, Messages(), document.fieldByName(QStringLiteral("year"))->asInteger(),
+                             document.fieldByName(QStringLiteral("month"))->asInteger(), this);
+    form.exec();
 }
 
 void TSalaryDetailForm::FillDeductionsMenu() {

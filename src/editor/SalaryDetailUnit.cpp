@@ -192,8 +192,8 @@ void TSalaryDetailForm::CreateActions() {
     SalaryExportUnifiedCollection = NewAction(QStringLiteral("SalaryExportUnifiedCollection"),
                                               cap("Izvezi za objedinjenu naplatu"),
                                               &F::SalaryExportUnifiedCollectionExecute);
-    SalaryExportTreasury = LaterAction(cap("Izvezi za trezor - MZ"));
-    SalaryExportTreasury->setObjectName(QStringLiteral("SalaryExportTreasury"));
+    SalaryExportTreasury =
+        NewAction(QStringLiteral("SalaryExportTreasury"), cap("Izvezi za trezor - MZ"), &F::SalaryExportTreasuryExecute);
     SalaryImportAttendance = NewAction(QStringLiteral("SalaryImportAttendance"), cap("Uvezi iz evid. prisustva"),
                                        &F::SalaryImportAttendanceExecute);
     SalaryImportExcel =

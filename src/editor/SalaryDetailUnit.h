@@ -175,6 +175,8 @@ private:
     void SalaryUnregisterExecute();
     void SalaryCopyExecute();
     void SalaryPrintExecute();
+    // The treasury's split of the document's month.
+    void SalaryExportTreasuryExecute();
     void SalaryDeductionsExecute();
     // Imports into an empty document (SalaryDetailImports.cpp); both
     // actions are enabled only while the document may be filled.

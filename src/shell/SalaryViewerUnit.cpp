@@ -2,12 +2,14 @@
 
 #include "CreditRatesUnit.h"
 #include "EmployeeCertificateUnit.h"
+#include "ExportTreasuryForm.h"
 #include "HostResourceStrings.h"
 #include "Messages.h"
 #include "ReportEngine.h"
 #include "ReportM4Form.h"
 #include "ReportPPPForm.h"
 #include "ReportPPPPOForm.h"
+#include "ReportRegisterEmployeeForm.h"
 #include "ReportUnifiedCollectionUnit.h"
 #include "SalaryDM.h"
 #include "SalaryEditorOpen.h"
@@ -18,6 +20,7 @@
 #include "db/DbError.h"
 
 #include <QAction>
+#include <QDate>
 #include <QHeaderView>
 #include <QMenu>
 #include <QTableView>
@@ -87,8 +90,7 @@ void TSalaryViewerForm::CreateActions() {
     SalaryAddPrint->setVisible(false);
 
     for (QAction* action :
-         {SalaryMonthlyReportExportTreasury,
-          SalaryMonthlyReportExportRegisterEmployee, SalaryMonthlyReportExportRegisterIncome,
+         {SalaryMonthlyReportExportRegisterIncome,
           SalaryStaffReportIncomeRecapitulationReport,
           SalaryReportIncomeRecapitulationReport})
         MarkNotAvailable(action);
@@ -126,6 +128,15 @@ void TSalaryViewerForm::CreateActions() {
     connect(SalaryMonthlyReportExportUnifiedCollection, &QAction::triggered, this, [this] {
         if (dm_.Connected())
             ShowReportUnifiedCollection(dm_, console_.Messages(), false, this);
+    });
+    connect(SalaryMonthlyReportExportTreasury, &QAction::triggered, this, [this] {
+        const QDate today = QDate::currentDate();
+        if (dm_.Connected())
+            TExportTreasuryForm(dm_, console_.Messages(), today.year(), today.month(), this).exec();
+    });
+    connect(SalaryMonthlyReportExportRegisterEmployee, &QAction::triggered, this, [this] {
+        if (dm_.Connected())
+            TReportRegisterEmployeeForm(dm_, console_.Messages(), QDate::currentDate(), this).exec();
     });
     connect(SalaryOptions, &QAction::triggered, this, &TSalaryViewerForm::SalaryOptionsExecute);
     connect(CustomAdd, &QAction::triggered, this, [this] { DropDown(CustomAdd); });

@@ -10,6 +10,7 @@
 #include "db/SqlQuery.h"
 #include "CalcFields.h"
 #include "Rounding.h"
+#include "RowInsert.h"
 
 #include <QSqlQuery>
 
@@ -338,10 +339,7 @@ int BuildUnifiedCollection(TSalaryDM& dm, const TUnifiedCollectionSelection& sel
     Transaction transaction(connection);
     connection.exec(QStringLiteral("DELETE FROM salaryreportunifiedcollection WHERE ") + selectionCondition(selection),
                     selectionValues(selection));
-    const QString insert = QStringLiteral("INSERT INTO salaryreportunifiedcollection (%1) VALUES (%2)")
-                               .arg(Columns, QStringList(ColumnCount, QStringLiteral("?")).join(QLatin1Char(',')));
-    for (const QVariantList& row : rows)
-        connection.exec(insert, row);
+    InsertRows(connection, QStringLiteral("salaryreportunifiedcollection"), Columns, ColumnCount, rows);
     transaction.commit();
     return int(rows.size());
 }

@@ -278,5 +278,8 @@ void TField::setText(const QString& text) {
     // (keys, status, versions): the grid, the forms and scripts alike.
     if (readOnly_)
         throw EDatabaseError(QStringLiteral("Polje \"%1\" se ne može menjati.").arg(displayLabel()));
-    setValue(text);
+    if (OnSetText)
+        OnSetText(*this, text);
+    else
+        setValue(text);
 }

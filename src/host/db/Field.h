@@ -49,6 +49,8 @@ public:
     using ChangeHandler = std::function<void(TField&)>;
     // Text of a value of this field (any record's, for grids), for display or for editing.
     using GetTextHandler = std::function<QString(const TField&, const QVariant& value, bool displayText)>;
+    // Turns typed text into the stored value (a caption typed for a code).
+    using SetTextHandler = std::function<void(TField&, const QString& text)>;
 
     TField(TDataSet* dataSet, int index, const QString& name, FieldType type);
 
@@ -110,6 +112,7 @@ public:
 
     ChangeHandler OnChange;
     GetTextHandler OnGetText;
+    SetTextHandler OnSetText;
 
 private:
     TDataSet* dataSet_;

@@ -51,20 +51,7 @@ void TAnnualReportForm::AddAllButtonClick() {
     addAll_(dm_, shownYear_);
 }
 
-void TAnnualReportForm::DeleteButtonClick() {
-    TDataSet& shown = rows();
-    shown.checkBrowseMode();
-    shown.disableControls();
-    try {
-        shown.first();
-        while (!shown.isEmpty())
-            shown.remove();
-    } catch (...) {
-        shown.enableControls();
-        throw;
-    }
-    shown.enableControls();
-}
+void TAnnualReportForm::DeleteButtonClick() { removeAllRows(); }
 
 bool TAnnualReportForm::apply() {
     // Rows typed or built for the year shown belong to it, whatever they say.

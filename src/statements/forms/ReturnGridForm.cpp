@@ -48,7 +48,7 @@ void TReturnGridForm::build(const QString& caption, bool editable) {
     grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
     grid_->horizontalHeader()->setSectionsClickable(true);
     grid_->horizontalHeader()->setSortIndicatorShown(true);
-    // Unsorted until a title is clicked: the rows come in the order they were made.
+    // No arrow until the rows are sorted by a column.
     grid_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     // Long titles ("Šifra vrste prihoda") wrap onto a second line instead of
     // widening a column of short values.
@@ -200,6 +200,21 @@ bool TReturnGridForm::apply() {
 
 bool TReturnGridForm::run(const std::function<void()>& operation) {
     return RunGuarded(messages_, operation);
+}
+
+void TReturnGridForm::removeAllRows() {
+    rows_.checkBrowseMode();
+    rows_.disableControls();
+    try {
+        rows_.first();
+        while (!rows_.isEmpty())
+            rows_.remove();
+    } catch (...) {
+        rows_.enableControls();
+        throw;
+    }
+    rows_.enableControls();
+    refreshTotal();
 }
 
 bool TReturnGridForm::dropUnsaved() {

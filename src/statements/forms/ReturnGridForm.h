@@ -63,6 +63,8 @@ protected:
     virtual bool apply();
     // Runs an operation; false when it was refused (the user has been told).
     bool run(const std::function<void()>& operation);
+    // "Izbriši sve": every row shown deleted, written by "Primeni" or "U redu".
+    void removeAllRows();
     // Drops unsaved edits before the rows are reopened for another period;
     // asks first, false when the user keeps them.
     bool dropUnsaved();
