@@ -58,18 +58,14 @@ void AddToAccount(TDataSet& credits, const TCreditRow& row) {
 }  // namespace
 
 void DefineCreditsSet(TDataSet& credits) {
-    if (credits.fieldCount() == 0) {
-        const auto add = [&credits](const char* name, ColumnType type, int size, const char* label) {
-            credits.addField(MemoryColumn(name, type, size, label));
-        };
-        add("creditname", ColumnType::String, 30, "Naziv obustave");
-        add("creditvalue", ColumnType::Float, 0, "Vrednost");
-        add("paycode", ColumnType::String, 5, "Šifra plaćanja");
-        add("creditbankaccount", ColumnType::String, 50, "Račun u banci");
-        add("paymentmodel", ColumnType::String, 5, "Model plaćanja");
-        add("paymentcode", ColumnType::String, 30, "Poziv na broj");
-        add("employeename", ColumnType::String, 101, "Zaposleni");
-    }
+    using T = ColumnType;
+    DefineMemoryColumns(credits, {MemoryColumn("creditname", T::String, 30, "Naziv obustave"),
+                                  MemoryColumn("creditvalue", T::Float, 0, "Vrednost"),
+                                  MemoryColumn("paycode", T::String, 5, "Šifra plaćanja"),
+                                  MemoryColumn("creditbankaccount", T::String, 50, "Račun u banci"),
+                                  MemoryColumn("paymentmodel", T::String, 5, "Model plaćanja"),
+                                  MemoryColumn("paymentcode", T::String, 30, "Poziv na broj"),
+                                  MemoryColumn("employeename", T::String, 101, "Zaposleni")});
     if (!credits.active())
         credits.open();
 }

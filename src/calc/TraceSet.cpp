@@ -5,16 +5,11 @@
 #include "db/MemoryColumn.h"
 
 void FillTraceSet(const TCalcTrace& trace, TDataSet& steps) {
-    if (steps.fieldCount() == 0) {
-        const auto add = [&steps](const char* name, ColumnType type, int size, const char* label) {
-            steps.addField(MemoryColumn(name, type, size, label));
-        };
-        add("step", ColumnType::Integer, 0, "Korak");
-        add("title", ColumnType::String, 80, "Stavka");
-        add("inputs", ColumnType::String, 250, "Ulazi");
-        add("rule", ColumnType::String, 200, "Pravilo");
-        add("result", ColumnType::Float, 0, "Rezultat");
-    }
+    using T = ColumnType;
+    DefineMemoryColumns(steps, {MemoryColumn("step", T::Integer, 0, "Korak"), MemoryColumn("title", T::String, 80, "Stavka"),
+                                MemoryColumn("inputs", T::String, 250, "Ulazi"),
+                                MemoryColumn("rule", T::String, 200, "Pravilo"),
+                                MemoryColumn("result", T::Float, 0, "Rezultat")});
     if (!steps.active())
         steps.open();
     steps.disableControls();
