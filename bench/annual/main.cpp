@@ -60,4 +60,4 @@ void runYear(QTextStream& out, const QString& url, const BenchOptions& options) 
 
 }  // namespace
 
-int main(int argc, char* argv[]) { return RunCompanyBench(argc, argv, QStringLiteral("bench_annual"), 10000, runYear); }
+int main(int argc, char* argv[]) { return RunCompanyBench(argc, argv, QStringLiteral("bench_annual"), CompanyOf(10000), runYear); }

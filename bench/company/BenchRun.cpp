@@ -1,21 +1,23 @@
 #include "BenchRun.h"
 
 #include "BenchDatabase.h"
+#include "ScriptedMessages.h"
 #include "db/Connection.h"
 #include "db/DbError.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include <memory>
 #include <optional>
 
 namespace {
 
-std::optional<BenchOptions> parse(const QStringList& args, int defaultEmployees) {
-    BenchOptions options;
-    options.plan.employees = defaultEmployees;
+std::optional<BenchOptions> parse(const QStringList& args, const BenchOptions& defaults) {
+    BenchOptions options = defaults;
     for (int i = 1; i < args.size(); ++i) {
         const QString& arg = args[i];
         if (arg == QLatin1String("--empty")) {
@@ -31,11 +33,16 @@ std::optional<BenchOptions> parse(const QStringList& args, int defaultEmployees)
             options.plan.employees = value.toInt();
         else if (arg == QLatin1String("--seed"))
             options.plan.seed = value.toULongLong();
+        else if (arg.startsWith(QLatin1String("--")) && options.numbers.contains(arg.mid(2)))
+            options.numbers[arg.mid(2)] = value.toInt();
         else
             return std::nullopt;
     }
     if (options.plan.employees <= 0)
         return std::nullopt;
+    for (int number : options.numbers)
+        if (number <= 0)
+            return std::nullopt;
     return options;
 }
 
@@ -62,13 +69,19 @@ void MeasureStep(QTextStream& out, Connection& connection, const QString& title,
     out.flush();
 }
 
-int RunCompanyBench(int argc, char* argv[], const QString& name, int defaultEmployees,
+int RunCompanyBench(int argc, char* argv[], const QString& name, const BenchOptions& defaults,
                     const std::function<void(QTextStream& out, const QString& url, const BenchOptions& options)>& run) {
-    QCoreApplication app(argc, argv);
+    if (defaults.prints && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> app(defaults.prints ? new QGuiApplication(argc, argv)
+                                                          : new QCoreApplication(argc, argv));
     QTextStream out(stdout), err(stderr);
-    std::optional<BenchOptions> options = parse(QCoreApplication::arguments(), defaultEmployees);
+    std::optional<BenchOptions> options = parse(QCoreApplication::arguments(), defaults);
     if (!options) {
-        err << "Upotreba: " << name << " [--db URL] [--employees N] [--seed S] [--empty]\n";
+        err << "Upotreba: " << name << " [--db URL] [--employees N]";
+        for (auto number = defaults.numbers.begin(); number != defaults.numbers.end(); ++number)
+            err << " [--" << number.key() << " N]";
+        err << " [--seed S] [--empty]\n";
         return 2;
     }
     QTemporaryDir dir;
@@ -83,6 +96,9 @@ int RunCompanyBench(int argc, char* argv[], const QString& name, int defaultEmpl
         return 0;
     } catch (const EDatabaseError& e) {
         err << "Greška: " << e.message() << "\n";
+        return 1;
+    } catch (const UnansweredQuestion& e) {
+        err << "Pitanje bez odgovora: " << e.question() << "\n";
         return 1;
     }
 }

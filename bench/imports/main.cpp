@@ -82,4 +82,4 @@ void runMonth(QTextStream& out, const QString& url, const BenchOptions& options)
 
 }  // namespace
 
-int main(int argc, char* argv[]) { return RunCompanyBench(argc, argv, QStringLiteral("bench_imports"), 2000, runMonth); }
+int main(int argc, char* argv[]) { return RunCompanyBench(argc, argv, QStringLiteral("bench_imports"), CompanyOf(2000), runMonth); }

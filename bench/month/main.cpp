@@ -6,6 +6,7 @@
 // database that already has data first.
 
 #include "BenchDatabase.h"
+#include "BenchRun.h"
 #include "CompanyGenerator.h"
 #include "DatabaseSchema.h"
 #include "DBIniFile.h"
@@ -22,7 +23,6 @@
 #include "db/Connection.h"
 #include "db/DbError.h"
 
-#include <QGuiApplication>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QDateTime>
@@ -38,12 +38,6 @@
 
 namespace {
 
-struct Options {
-    CompanyPlan plan;
-    int vacationLines = 1000;
-    bool empty = false;
-    QStringList urls;
-};
 
 struct Step {
     QString title;
@@ -111,7 +105,7 @@ double createFilesMilliseconds(const QString& prefix, int count, const QByteArra
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
-void runMonth(QTextStream& out, const QString& url, const Options& options) {
+void runMonth(QTextStream& out, const QString& url, const BenchOptions& options) {
     Connection connection;
     OpenBenchDatabase(connection, url, options.empty, out);
     QElapsedTimer timer;
@@ -141,7 +135,7 @@ void runMonth(QTextStream& out, const QString& url, const Options& options) {
     messages.shown.clear();
 
     Step vacation = measure(connection, QStringLiteral("3. sati godišnjeg odmora na stavkama i upis"),
-                            [&] { return TypeVacationAndApply(dm, options.vacationLines); });
+                            [&] { return TypeVacationAndApply(dm, options.numbers.value(QStringLiteral("vacation-lines"))); });
     vacation.floorMilliseconds = floor->updateMilliseconds(vacation.lines);
     print(out, vacation, messages);
     messages.shown.clear();
@@ -219,62 +213,11 @@ void runMonth(QTextStream& out, const QString& url, const Options& options) {
     out.flush();
 }
 
-std::optional<Options> parse(const QStringList& args) {
-    Options options;
-    options.plan.employees = 10000;
-    for (int i = 1; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (arg == QLatin1String("--empty")) {
-            options.empty = true;
-            continue;
-        }
-        if (i + 1 >= args.size())
-            return std::nullopt;
-        const QString value = args[++i];
-        if (arg == QLatin1String("--db"))
-            options.urls << value;
-        else if (arg == QLatin1String("--employees"))
-            options.plan.employees = value.toInt();
-        else if (arg == QLatin1String("--vacation-lines"))
-            options.vacationLines = value.toInt();
-        else if (arg == QLatin1String("--seed"))
-            options.plan.seed = value.toULongLong();
-        else
-            return std::nullopt;
-    }
-    if (options.plan.employees <= 0 || options.vacationLines <= 0)
-        return std::nullopt;
-    return options;
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    // The pay slips are drawn with the GUI's fonts, never on a screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    QTextStream out(stdout), err(stderr);
-    std::optional<Options> options = parse(QCoreApplication::arguments());
-    if (!options) {
-        err << "Upotreba: bench_month [--db URL] [--employees N] [--vacation-lines M] [--seed S] [--empty]\n";
-        return 2;
-    }
-    QTemporaryDir dir;
-    if (options->urls.isEmpty()) {
-        options->urls << QStringLiteral("sqlite:") + dir.filePath(QStringLiteral("month.db"));
-        if (const QString server = qEnvironmentVariable("ZARADE_BENCH_MYSQL_URL"); !server.isEmpty())
-            options->urls << server;
-    }
-    try {
-        for (const QString& url : options->urls)
-            runMonth(out, url, *options);
-        return 0;
-    } catch (const EDatabaseError& e) {
-        err << "Greška: " << e.message() << "\n";
-        return 1;
-    } catch (const UnansweredQuestion& e) {
-        err << "Pitanje bez odgovora: " << e.question() << "\n";
-        return 1;
-    }
+    BenchOptions defaults = CompanyOf(10000);
+    defaults.numbers.insert(QStringLiteral("vacation-lines"), 1000);
+    defaults.prints = true;
+    return RunCompanyBench(argc, argv, QStringLiteral("bench_month"), defaults, runMonth);
 }

@@ -111,5 +111,5 @@ void runReturns(QTextStream& out, const QString& url, const BenchOptions& option
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    return RunCompanyBench(argc, argv, QStringLiteral("bench_returns"), 10000, runReturns);
+    return RunCompanyBench(argc, argv, QStringLiteral("bench_returns"), CompanyOf(10000), runReturns);
 }
