@@ -6,7 +6,6 @@
 #include "db/DbError.h"
 #include "db/Field.h"
 
-#include <QFile>
 #include <QHash>
 #include <QSqlQuery>
 
@@ -213,11 +212,7 @@ AttendanceImportResult ImportAttendanceCsv(Connection& connection, const QByteAr
 }
 
 AttendanceImportResult ImportAttendanceCsvFile(Connection& connection, const QString& fileName, ImportMode mode) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        AttendanceImportResult result;
-        result.fileError = QStringLiteral("Datoteka \"%1\" ne može da se otvori: %2.").arg(fileName, file.errorString());
-        return result;
-    }
-    return ImportAttendanceCsv(connection, file.readAll(), mode);
+    AttendanceImportResult result;
+    const std::optional<QByteArray> data = ReadCsvFile(fileName, result.fileError);
+    return data ? ImportAttendanceCsv(connection, *data, mode) : result;
 }

@@ -1,5 +1,6 @@
 #include "Csv.h"
 
+#include <QFile>
 #include <QStringDecoder>
 
 QChar DetectCsvDelimiter(QStringView text) {
@@ -124,4 +125,13 @@ CsvParse ParseCsvUtf8(const QByteArray& data) {
     if (parsed.error.isEmpty() && parsed.records.empty())
         parsed.error = QStringLiteral("Datoteka je prazna.");
     return parsed;
+}
+
+std::optional<QByteArray> ReadCsvFile(const QString& fileName, QString& error) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("Datoteka \"%1\" ne može da se otvori: %2.").arg(fileName, file.errorString());
+        return std::nullopt;
+    }
+    return file.readAll();
 }

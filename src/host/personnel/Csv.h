@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <optional>
 #include <vector>
 
 // Comma- or semicolon-separated text as RFC 4180 describes it: fields in
@@ -35,3 +36,6 @@ CsvParse ParseCsvUtf8(const QByteArray& data);
 
 // One record as a line ending in CR LF, each field quoted when it must be.
 QString CsvLine(const QStringList& fields, QChar delimiter);
+
+// The whole file, or (empty result) the reason it cannot be read in `error`.
+std::optional<QByteArray> ReadCsvFile(const QString& fileName, QString& error);

@@ -226,13 +226,9 @@ EmployeeImportResult ImportEmployeesCsv(EmployeeRegister& employees, const QByte
 }
 
 EmployeeImportResult ImportEmployeesCsvFile(EmployeeRegister& employees, const QString& fileName, ImportMode mode) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        EmployeeImportResult result;
-        result.fileError = QStringLiteral("Datoteka \"%1\" ne može da se otvori: %2").arg(fileName, file.errorString());
-        return result;
-    }
-    return ImportEmployeesCsv(employees, file.readAll(), mode);
+    EmployeeImportResult result;
+    const std::optional<QByteArray> data = ReadCsvFile(fileName, result.fileError);
+    return data ? ImportEmployeesCsv(employees, *data, mode) : result;
 }
 
 QByteArray ExportEmployeesCsv(EmployeeRegister& employees, QChar delimiter) {
