@@ -129,9 +129,7 @@ QStringList AttendanceImportResult::reportLines() const {
     if (!fileError.isEmpty())
         lines << fileError;
     for (const RejectedRow& row : rejected)
-        lines << QStringLiteral("Red %1%2: %3")
-                     .arg(row.line)
-                     .arg(row.code.isEmpty() ? QString() : QStringLiteral(" (šifra %1)").arg(row.code), row.reason);
+        lines << RejectedRowText(row);
     return lines;
 }
 

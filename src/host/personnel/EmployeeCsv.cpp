@@ -115,12 +115,15 @@ QStringList EmployeeImportResult::reportLines() const {
         lines << fileError;
     for (const QString& column : ignoredColumns)
         lines << QStringLiteral("Kolona \"%1\" se ne uvozi i zanemarena je.").arg(column);
-    for (const RejectedRow& row : rejected) {
-        const QString where = row.code.isEmpty() ? QStringLiteral("Red %1").arg(row.line)
-                                                 : QStringLiteral("Red %1 (šifra %2)").arg(row.line).arg(row.code);
-        lines << where + QStringLiteral(": ") + row.reason;
-    }
+    for (const RejectedRow& row : rejected)
+        lines << RejectedRowText(row);
     return lines;
+}
+
+QString RejectedRowText(const RejectedRow& row) {
+    const QString where = row.code.isEmpty() ? QStringLiteral("Red %1").arg(row.line)
+                                             : QStringLiteral("Red %1 (šifra %2)").arg(row.line).arg(row.code);
+    return where + QStringLiteral(": ") + row.reason;
 }
 
 QString EmployeeImportResult::summary() const {

@@ -24,6 +24,8 @@ struct RejectedRow {
     QString code;
     QString reason;
 };
+// "Red 7 (šifra 042): reason", as the import reports list a refused row.
+QString RejectedRowText(const RejectedRow& row);
 
 struct EmployeeImportResult {
     QString fileError;             // the file as a whole could not be read; nothing stored

@@ -53,8 +53,7 @@ TReportPPPPOForm::TReportPPPPOForm(TSalaryDM& dm, IConsole& console, QWidget* pa
     addButton(tr("Dodaj"), QStringLiteral("AddButton"), [this] { AddButtonClick(); });
     addButton(tr("Izbriši sve"), QStringLiteral("DeleteButton"), [this] { DeleteAllReportPPPPO(dm_); });
     addButton(tr("Š&tampaj"), QStringLiteral("PrintButton"), [this] {
-        TReportEngine own(this, &connection());
-        PrintReportPPPPO(dm_, reportEngine() ? *reportEngine() : own, IssueDateDTP->date());
+        print([this](TReportEngine& engine) { PrintReportPPPPO(dm_, engine, IssueDateDTP->date()); });
     });
     setTotal([this] { return tr("Ukupno bruto: ") + TotalAmountText(SumOf(rows(), QStringLiteral("salaryvalue"))); });
     openYear();

@@ -39,7 +39,6 @@ public:
     DataSetTableModel* model() const { return model_; }
     // Prints go to this engine (tests render to PDF) instead of a preview.
     void setReportEngine(TReportEngine* engine) { engine_ = engine; }
-    TReportEngine* reportEngine() const { return engine_; }
 
     void done(int result) override;
 
